@@ -1,0 +1,57 @@
+#include "Application.h"
+
+#include "ApplicationTitle.h"
+#include "ExecutablePath.h"
+#include "MessageBox.h"
+
+#include <QWidget>
+#include <exception>
+
+namespace wb {
+
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv)
+    , m_title(applicationTitle(QString::fromStdString(executablePath().filename().string())))
+    , m_defaultReporter(std::make_unique<MessageBoxReporter>(m_title))
+{
+    m_reporter = m_defaultReporter.get();
+}
+
+Application::~Application() = default;
+
+void Application::setErrorReporter(ErrorReporter* reporter)
+{
+    m_reporter = reporter ? reporter : m_defaultReporter.get();
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        handleException(std::current_exception());
+    }
+    return false;
+}
+
+void Application::handleException(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& exception) {
+        showError(QString::fromUtf8(exception.what()));
+    } catch (...) {
+        showError(QStringLiteral("Unbekannter Fehler"));
+    }
+}
+
+void Application::showError(const QString& message)
+{
+    // A handler that threw during a drag would otherwise leave the pointer captured
+    // by a widget the user can no longer release.
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    m_reporter->reportError(errorBoxText(message).toStdString());
+}
+
+} // namespace wb

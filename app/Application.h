@@ -1,0 +1,37 @@
+#pragma once
+// The application object: its title and the general error handler. An exception that
+// escapes an event handler ends that handler only; the user sees its message and the
+// event loop goes on. Our own handlers reach it through invokeHandler(); notify()
+// is the backstop for anything thrown elsewhere.
+#include "GeneralErrorHandler.h"
+
+#include <QApplication>
+#include <memory>
+
+namespace wb {
+
+class ErrorReporter;
+
+class Application : public QApplication, public GeneralErrorHandler {
+public:
+    Application(int& argc, char** argv);
+    ~Application() override;
+
+    QString title() const { return m_title; }
+
+    // Where the general error handler sends messages; by default a modal error box
+    // captioned with the title. The reporter is not owned.
+    void setErrorReporter(ErrorReporter* reporter);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+    void handleException(std::exception_ptr error) override;
+
+private:
+    void showError(const QString& message);
+
+    QString m_title;
+    ErrorReporter* m_reporter = nullptr;
+    std::unique_ptr<ErrorReporter> m_defaultReporter;
+};
+
+} // namespace wb

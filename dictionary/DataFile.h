@@ -1,0 +1,25 @@
+#pragma once
+// Reading a data file from a directory: only regular files are read (a FIFO or a
+// device would block or never end), and at most a given number of bytes.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace wb {
+
+// The file's path in `directory`: the exact name if it exists, otherwise the first
+// (in byte order) entry whose name matches ignoring the case of a-z, as files copied
+// from a case-insensitive file system may be named. Returns the exact path when
+// nothing matches.
+std::filesystem::path locateFile(const std::filesystem::path& directory, std::string_view name);
+
+// The file's first `limit` bytes (all of them when shorter). A read error after a
+// successful open keeps what was read. Returns nothing when the file cannot be
+// opened for reading or is not a regular file.
+std::optional<std::vector<std::uint8_t>> readDataFile(const std::filesystem::path& path,
+                                                      std::size_t limit);
+
+} // namespace wb

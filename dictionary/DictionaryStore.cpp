@@ -1,0 +1,87 @@
+#include "DictionaryStore.h"
+
+#include "DataFile.h"
+#include "ErrorReporter.h"
+
+namespace wb {
+namespace {
+
+// A file can hold no more records than indices can address, so no more than this
+// many bytes can matter; the cap keeps a huge or endless file from being read whole.
+constexpr std::size_t readLimit(DictionaryFile file)
+{
+    return kMaxRecords * maxRecordBytes(file);
+}
+
+template <typename Append>
+void decodeAll(DictionaryFile file, std::span<const std::uint8_t> bytes, Append append)
+{
+    RecordDecoder decoder(file, bytes);
+    DecodedRecord record;
+    for (std::size_t count = 0; count < kMaxRecords && !decoder.atEnd(); ++count) {
+        if (!decoder.next(record))
+            break;
+        append(record);
+    }
+}
+
+} // namespace
+
+void DictionaryStore::loadGerman(std::span<const std::uint8_t> bytes)
+{
+    decodeAll(DictionaryFile::German, bytes, [this](const DecodedRecord& record) {
+        m_germanWords.append(record.headword);
+        m_reverseIndex.push_back(record.references[0]);
+    });
+    m_germanWords.shrinkToFit();
+    m_reverseIndex.shrink_to_fit();
+}
+
+void DictionaryStore::loadEnglish(std::span<const std::uint8_t> bytes)
+{
+    decodeAll(DictionaryFile::English, bytes, [this](const DecodedRecord& record) {
+        m_englishWords.append(record.headword);
+        for (std::size_t k = 0; k < 3; ++k)
+            m_translationSlots[k].push_back(record.references[k]);
+    });
+    m_englishWords.shrinkToFit();
+    for (auto& slot : m_translationSlots)
+        slot.shrink_to_fit();
+}
+
+void DictionaryStore::OpenDistNow(const std::filesystem::path& directory, ErrorReporter& reporter)
+{
+    // Each file's message depends only on its own open: a bad deueng.dat never keeps
+    // engdeu.dat from loading.
+    if (auto bytes = readDataFile(locateFile(directory, "deueng.dat"),
+                                  readLimit(DictionaryFile::German)))
+        loadGerman(*bytes);
+    else
+        reporter.reportError("Fehler: konnte Datei deueng.dat nicht öffnen!");
+
+    if (auto bytes = readDataFile(locateFile(directory, "engdeu.dat"),
+                                  readLimit(DictionaryFile::English)))
+        loadEnglish(*bytes);
+    else
+        reporter.reportError("Fehler: konnte Datei engdeu.dat nicht öffnen!");
+}
+
+void DictionaryStore::clear()
+{
+    m_germanWords.clear();
+    m_reverseIndex.clear();
+    m_englishWords.clear();
+    for (auto& slot : m_translationSlots)
+        slot.clear();
+}
+
+std::size_t DictionaryStore::heapBytes() const
+{
+    std::size_t total = m_germanWords.heapBytes() + m_englishWords.heapBytes() +
+                        m_reverseIndex.capacity() * 2;
+    for (const auto& slot : m_translationSlots)
+        total += slot.capacity() * 2;
+    return total;
+}
+
+} // namespace wb
