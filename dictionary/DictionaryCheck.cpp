@@ -1,0 +1,111 @@
+#include "DictionaryCheck.h"
+
+#include <algorithm>
+
+namespace wb {
+namespace {
+
+struct Scan {
+    std::size_t records = 0;
+    std::vector<CheckProblem> problems;
+};
+
+std::size_t countRecords(DictionaryFile file, std::span<const std::uint8_t> bytes)
+{
+    RecordDecoder decoder(file, bytes);
+    DecodedRecord record;
+    std::size_t count = 0;
+    while (count < kMaxRecords && !decoder.atEnd() && decoder.next(record))
+        ++count;
+    return count;
+}
+
+void checkReferences(const DecodedRecord& record, std::size_t number, DictionaryFile file,
+                     std::size_t otherCount, std::vector<CheckProblem>& problems)
+{
+    const bool english = file == DictionaryFile::English;
+    const int slots = english ? std::min(record.count, 3) : 1;
+    for (int k = 0; k < slots; ++k) {
+        const auto index = record.references[std::size_t(k)];
+        if (index == kNoTranslation) {
+            // Allowed by the layout, but the first reference is always read: a search
+            // that finds this headword would fail.
+            if (k == 0)
+                problems.push_back({file, number, record.offset,
+                                    "the first reference is 65535 (no translation)"});
+        } else if (index >= otherCount) {
+            problems.push_back({file, number, record.offset,
+                                "reference " + std::to_string(index) + " is not below the " +
+                                    fileName(english ? DictionaryFile::German
+                                                     : DictionaryFile::English) +
+                                    " record count " + std::to_string(otherCount)});
+        }
+    }
+}
+
+Scan scanFile(DictionaryFile file, std::span<const std::uint8_t> bytes, std::size_t otherCount)
+{
+    Scan scan;
+    RecordDecoder decoder(file, bytes);
+    DecodedRecord record;
+    while (!decoder.atEnd()) {
+        const std::size_t number = scan.records;
+        if (number == kMaxRecords) {
+            scan.problems.push_back({file, number, decoder.offset(),
+                                     "more than 65535 records: indices cannot address the "
+                                     "rest, which is not checked"});
+            break;
+        }
+        if (!decoder.next(record)) {
+            scan.problems.push_back({file, number, decoder.offset(),
+                                     "the file ends inside the record (" +
+                                         std::to_string(bytes.size() - decoder.offset()) +
+                                         " bytes left)"});
+            break;
+        }
+        if (record.prefixClamped())
+            scan.problems.push_back({file, number, record.offset,
+                                     "keeps " + std::to_string(record.prefix) +
+                                         " bytes of a previous headword of " +
+                                         std::to_string(record.previousLength)});
+        if (file == DictionaryFile::English && (record.count < 1 || record.count > 3))
+            scan.problems.push_back({file, number, record.offset,
+                                     "has " + std::to_string(record.count) +
+                                         " references (1 to 3 allowed)"});
+        checkReferences(record, number, file, otherCount, scan.problems);
+        ++scan.records;
+    }
+    return scan;
+}
+
+} // namespace
+
+const char* fileName(DictionaryFile file)
+{
+    return file == DictionaryFile::German ? "deueng.dat" : "engdeu.dat";
+}
+
+CheckReport checkDictionaryFiles(const std::optional<std::vector<std::uint8_t>>& german,
+                                 const std::optional<std::vector<std::uint8_t>>& english)
+{
+    // References are checked against what the reader would keep of the other file.
+    const auto kept = [](DictionaryFile file, const auto& bytes) -> std::size_t {
+        return bytes ? countRecords(file, *bytes) : 0;
+    };
+    const std::size_t germanKept = kept(DictionaryFile::German, german);
+    const std::size_t englishKept = kept(DictionaryFile::English, english);
+
+    CheckReport report;
+    auto run = [&](DictionaryFile file, const auto& bytes, std::size_t otherCount, FileCheck& out) {
+        if (!bytes)
+            return;
+        auto scan = scanFile(file, *bytes, otherCount);
+        out = {true, bytes->size(), scan.records};
+        report.problems.insert(report.problems.end(), scan.problems.begin(), scan.problems.end());
+    };
+    run(DictionaryFile::German, german, englishKept, report.german);
+    run(DictionaryFile::English, english, germanKept, report.english);
+    return report;
+}
+
+} // namespace wb

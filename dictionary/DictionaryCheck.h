@@ -1,0 +1,42 @@
+#pragma once
+// Verifies a pair of data files against the rules of their layout and lists every
+// problem with the file, record number and byte offset where it lies. The reader
+// repairs what this reports; the checker is how a person finds out.
+#include "RecordDecoder.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace wb {
+
+struct CheckProblem {
+    DictionaryFile file;
+    std::size_t record = 0; // number of the record, from 0
+    std::size_t offset = 0; // byte offset of the record's header
+    std::string what;
+};
+
+struct FileCheck {
+    bool opened = false;
+    std::size_t bytes = 0;
+    std::size_t records = 0; // complete records in the file
+};
+
+struct CheckReport {
+    FileCheck german;
+    FileCheck english;
+    std::vector<CheckProblem> problems;
+    bool wellFormed() const { return german.opened && english.opened && problems.empty(); }
+};
+
+// Checks the pair; a file given as nullopt could not be opened.
+CheckReport checkDictionaryFiles(const std::optional<std::vector<std::uint8_t>>& german,
+                                 const std::optional<std::vector<std::uint8_t>>& english);
+
+const char* fileName(DictionaryFile file);
+
+} // namespace wb

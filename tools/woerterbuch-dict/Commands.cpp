@@ -1,0 +1,185 @@
+#include "Commands.h"
+
+#include "DataFile.h"
+#include "DictionaryCheck.h"
+#include "DictionaryStore.h"
+#include "ErrorReporter.h"
+#include "ExecutablePath.h"
+#include "Search.h"
+#include "Windows1252.h"
+
+#include <optional>
+
+namespace wb::cli {
+namespace {
+
+class StreamReporter : public ErrorReporter {
+public:
+    explicit StreamReporter(std::ostream& err) : m_err(err) {}
+    void reportError(std::string_view message) override { m_err << message << '\n'; }
+
+private:
+    std::ostream& m_err;
+};
+
+// Prints rows as `headword<TAB>translation`; a row whose translation never arrives
+// (the search failed on it) is printed with an empty one.
+class PrintingRows : public RowSink {
+public:
+    explicit PrintingRows(std::ostream& out) : m_out(out) {}
+    ~PrintingRows() override { flush(); }
+
+    void addRow(std::string_view headword) override
+    {
+        flush();
+        m_pending = windows1252ToUtf8(headword);
+        m_hasPending = true;
+    }
+    void setTranslation(std::string_view translation) override
+    {
+        m_out << m_pending << '\t' << windows1252ToUtf8(translation) << '\n';
+        m_hasPending = false;
+    }
+    void flush()
+    {
+        if (m_hasPending)
+            m_out << m_pending << "\t\n";
+        m_hasPending = false;
+    }
+
+private:
+    std::ostream& m_out;
+    std::string m_pending;
+    bool m_hasPending = false;
+};
+
+class NoProgress : public ProgressSink {
+public:
+    void setProgress(int) override {}
+};
+
+Direction parseDirection(const std::string& word)
+{
+    if (word == "en")
+        return Direction::EnglishToGerman;
+    if (word == "de")
+        return Direction::GermanToEnglish;
+    throw UsageError("the direction is en or de, not '" + word + "'");
+}
+
+DictionaryStore loadStore(const std::filesystem::path& directory, std::ostream& err)
+{
+    StreamReporter reporter(err);
+    DictionaryStore store;
+    store.OpenDistNow(directory, reporter);
+    return store;
+}
+
+std::string referencesText(const DictionaryStore& store, Direction direction, std::size_t i)
+{
+    if (direction == Direction::GermanToEnglish)
+        return std::to_string(store.reverseIndex()[i]);
+    return std::to_string(store.translationSlot(0)[i]) + ' ' +
+           std::to_string(store.translationSlot(1)[i]) + ' ' +
+           std::to_string(store.translationSlot(2)[i]);
+}
+
+std::optional<std::vector<std::uint8_t>> readForCheck(const std::filesystem::path& directory,
+                                                      DictionaryFile file)
+{
+    // Nothing past this many bytes can belong to an addressable record.
+    const std::size_t limit = kMaxRecords * maxRecordBytes(file) + 1;
+    return readDataFile(locateFile(directory, fileName(file)), limit);
+}
+
+void printFileLine(std::ostream& out, DictionaryFile file, const FileCheck& check)
+{
+    out << fileName(file) << ": ";
+    if (check.opened)
+        out << check.records << " records, " << check.bytes << " bytes\n";
+    else
+        out << "cannot be opened\n";
+}
+
+} // namespace
+
+DataArguments parseDataArguments(Arguments args)
+{
+    DataArguments result{executableDirectory(), {}};
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+            result.positional.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--data") {
+            if (++i == args.size())
+                throw UsageError("--data needs a directory");
+            result.directory = args[i];
+        } else if (arg.compare(0, 7, "--data=") == 0) {
+            result.directory = arg.substr(7);
+        } else {
+            throw UsageError("unknown option " + arg);
+        }
+    }
+    return result;
+}
+
+int lookupCommand(Arguments args, std::ostream& out, std::ostream& err)
+{
+    const auto parsed = parseDataArguments(args);
+    if (parsed.positional.size() != 2)
+        throw UsageError("lookup takes a direction and a text");
+    const Direction direction = parseDirection(parsed.positional[0]);
+    const DictionaryStore store = loadStore(parsed.directory, err);
+
+    PrintingRows rows(out);
+    NoProgress progress;
+    try {
+        searchWindows1252(store, direction, utf8ToWindows1252(parsed.positional[1]), rows,
+                          progress);
+    } catch (const ListIndexError& error) {
+        rows.flush();
+        out.flush();
+        err << error.what() << '\n';
+        return kExitSearchFailed;
+    }
+    return kExitOk;
+}
+
+int dumpCommand(Arguments args, std::ostream& out, std::ostream& err)
+{
+    const auto parsed = parseDataArguments(args);
+    if (parsed.positional.size() != 1)
+        throw UsageError("dump takes a direction");
+    const Direction direction = parseDirection(parsed.positional[0]);
+    const DictionaryStore store = loadStore(parsed.directory, err);
+    const WordList& words =
+        direction == Direction::EnglishToGerman ? store.englishWords() : store.germanWords();
+    for (std::size_t i = 0; i < words.size(); ++i)
+        out << i << '\t' << windows1252ToUtf8(words[i]) << '\t'
+            << referencesText(store, direction, i) << '\n';
+    return kExitOk;
+}
+
+int checkCommand(Arguments args, std::ostream& out, std::ostream&)
+{
+    const auto parsed = parseDataArguments(args);
+    if (!parsed.positional.empty())
+        throw UsageError("check takes no arguments besides --data");
+    const auto german = readForCheck(parsed.directory, DictionaryFile::German);
+    const auto english = readForCheck(parsed.directory, DictionaryFile::English);
+    const CheckReport report = checkDictionaryFiles(german, english);
+
+    printFileLine(out, DictionaryFile::German, report.german);
+    printFileLine(out, DictionaryFile::English, report.english);
+    for (const auto& problem : report.problems)
+        out << fileName(problem.file) << ": record " << problem.record << " at byte "
+            << problem.offset << ": " << problem.what << '\n';
+    const bool good = report.wellFormed();
+    out << (good ? "well formed" : std::to_string(report.problems.size()) + " problem(s)") << '\n';
+    return good ? kExitOk : kExitProblems;
+}
+
+} // namespace wb::cli

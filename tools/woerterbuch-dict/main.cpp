@@ -1,0 +1,65 @@
+// woerterbuch-dict: the dictionary's lookups from a terminal, and tools to inspect and
+// check its data files.
+#include "Commands.h"
+
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace wb::cli;
+
+struct Verb {
+    const char* name;
+    const char* usage;
+    int (*run)(Arguments, std::ostream&, std::ostream&);
+};
+
+const Verb kVerbs[] = {
+    {"lookup", "lookup [--data DIR] en|de TEXT", lookupCommand},
+    {"dump", "dump [--data DIR] en|de", dumpCommand},
+    {"check", "check [--data DIR]", checkCommand},
+};
+
+void printUsage(std::ostream& out)
+{
+    const char* lead = "usage: ";
+    for (const Verb& verb : kVerbs) {
+        out << lead << "woerterbuch-dict " << verb.usage << '\n';
+        lead = "       ";
+    }
+    out << lead << "woerterbuch-dict --help\n"
+        << "\nDIR is where engdeu.dat and deueng.dat lie; by default the directory of this\n"
+        << "program. en searches English headwords, de German ones. Output is UTF-8.\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+    if (args.empty()) {
+        printUsage(std::cerr);
+        return kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printUsage(std::cout);
+        return kExitOk;
+    }
+    for (const Verb& verb : kVerbs) {
+        if (args[0] != verb.name)
+            continue;
+        try {
+            return verb.run(Arguments(args).subspan(1), std::cout, std::cerr);
+        } catch (const UsageError& error) {
+            std::cerr << "woerterbuch-dict: " << error.what() << "\n\n";
+            printUsage(std::cerr);
+            return kExitUsage;
+        }
+    }
+    std::cerr << "woerterbuch-dict: unknown command '" << args[0] << "'\n\n";
+    printUsage(std::cerr);
+    return kExitUsage;
+}
