@@ -2,30 +2,9 @@
 
 #include "Windows1252.h"
 
-#include <array>
-#include <cstring>
 
 namespace wb {
-namespace {
-
-constexpr std::array<unsigned char, 256> makeUpperTable()
-{
-    std::array<unsigned char, 256> table{};
-    for (int c = 0; c < 256; ++c)
-        table[std::size_t(c)] = (c >= 'a' && c <= 'z') ? (unsigned char)(c - 32) : (unsigned char)c;
-    return table;
-}
-constexpr auto kUpper = makeUpperTable();
-
-// `key` is already upper-cased; only the headword's bytes need folding.
-inline bool startsWithFolded(const unsigned char* word, const unsigned char* key, std::size_t length)
-{
-    for (std::size_t i = 0; i < length; ++i) {
-        if (kUpper[word[i]] != key[i])
-            return false;
-    }
-    return true;
-}
+namespace detail {
 
 std::string_view entryOf(const WordList& words, std::uint16_t index)
 {
@@ -54,7 +33,7 @@ void germanToEnglish(const DictionaryStore& store, std::size_t entry, std::strin
     text.assign(entryOf(store.englishWords(), store.reverseIndex()[entry]));
 }
 
-} // namespace
+} // namespace detail
 
 ListIndexError::ListIndexError(long index)
     : std::out_of_range("Der Index der Liste überschreitet das Maximum (" + std::to_string(index) +
@@ -67,7 +46,7 @@ std::string asciiUpperCase(std::string_view text)
 {
     std::string folded(text);
     for (char& c : folded)
-        c = char(kUpper[static_cast<unsigned char>(c)]);
+        c = char(detail::kUpper[static_cast<unsigned char>(c)]);
     return folded;
 }
 
@@ -80,33 +59,7 @@ void Search(const DictionaryStore& store, Direction direction, std::u16string_vi
 void searchWindows1252(const DictionaryStore& store, Direction direction, std::string_view text,
                        RowSink& rows, ProgressSink& progress)
 {
-    const std::string key = asciiUpperCase(text);
-    const auto* keyBytes = reinterpret_cast<const unsigned char*>(key.data());
-    const WordList& words =
-        direction == Direction::EnglishToGerman ? store.englishWords() : store.germanWords();
-    const auto* bytes = reinterpret_cast<const unsigned char*>(words.bytes().data());
-    const std::uint32_t* ends = words.ends().data();
-    const std::size_t n = words.size();
-
-    std::string translation;
-    std::uint32_t begin = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        // With a single entry the divisor would be zero; that entry is the last one,
-        // and the last entry reports 100.
-        progress.setProgress(n == 1 ? 100 : int(i * 100 / (n - 1)));
-        const std::uint32_t end = ends[i];
-        if (!key.empty() && end - begin >= key.size() &&
-            startsWithFolded(bytes + begin, keyBytes, key.size())) {
-            rows.addRow(words[i]);
-            if (direction == Direction::EnglishToGerman)
-                englishToGerman(store, i, translation);
-            else
-                germanToEnglish(store, i, translation);
-            rows.setTranslation(translation);
-        }
-        begin = end;
-    }
-    progress.setProgress(0);
+    searchWith(store, direction, text, rows, progress);
 }
 
 } // namespace wb

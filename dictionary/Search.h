@@ -4,6 +4,7 @@
 // the other word list. It reports a percentage for every entry it examines.
 #include "DictionaryStore.h"
 
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -51,4 +52,12 @@ void Search(const DictionaryStore& store, Direction direction, std::u16string_vi
 void searchWindows1252(const DictionaryStore& store, Direction direction, std::string_view text,
                        RowSink& rows, ProgressSink& progress);
 
+// The walk itself, for callers whose sinks are final classes: the compiler can then
+// inline the per-entry progress call.
+template <typename Rows, typename Progress>
+void searchWith(const DictionaryStore& store, Direction direction, std::string_view text,
+                Rows& rows, Progress& progress);
+
 } // namespace wb
+
+#include "SearchWalk.h"

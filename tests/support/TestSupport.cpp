@@ -119,3 +119,60 @@ GeneratedDictionary generateDictionary(std::size_t englishCount, std::size_t ger
 }
 
 } // namespace wb::test
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace wb::test {
+
+namespace {
+
+std::string readWhole(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace
+
+ProcessResult runProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
+                         const std::filesystem::path& workingDirectory)
+{
+    // Output goes to files, so neither stream can fill a pipe and stall the child.
+    TempDir capture;
+    const auto outPath = capture.path() / "out", errPath = capture.path() / "err";
+    std::vector<char*> argv;
+    std::string programString = program.string();
+    argv.push_back(programString.data());
+    std::vector<std::string> copies(args);
+    for (auto& arg : copies)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int in = ::open("/dev/null", O_RDONLY);
+        if (out < 0 || err < 0 || in < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
+            ::dup2(in, 0) < 0)
+            ::_exit(127);
+        if (!workingDirectory.empty() && ::chdir(workingDirectory.c_str()) != 0)
+            ::_exit(127);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+    }
+    ProcessResult result;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.out = readWhole(outPath);
+    result.err = readWhole(errPath);
+    return result;
+}
+
+} // namespace wb::test

@@ -60,3 +60,17 @@ GeneratedDictionary generateDictionary(std::size_t englishCount, std::size_t ger
 void encode(GeneratedDictionary& dictionary);
 
 } // namespace wb::test
+
+namespace wb::test {
+
+struct ProcessResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs `program` with `args` (no shell), waits for it and collects its output.
+ProcessResult runProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
+                         const std::filesystem::path& workingDirectory = {});
+
+} // namespace wb::test
