@@ -2,14 +2,38 @@
 #include "ExecutablePath.h"
 #include "MainUnit1.h"
 #include "MessageBox.h"
+#include "TerminationRequests.h"
+
+namespace {
+
+// The file-error boxes pass no caption of their own; "Fehler" is the desktop's
+// default caption for an error box. Once the session has asked the program to end,
+// no further box is shown.
+class StartupErrors : public wb::ErrorReporter {
+public:
+    explicit StartupErrors(const wb::TerminationRequests& termination)
+        : m_termination(termination), m_boxes(QStringLiteral("Fehler")) {}
+    void reportError(std::string_view message) override
+    {
+        if (!m_termination.requested())
+            m_boxes.reportError(message);
+    }
+
+private:
+    const wb::TerminationRequests& m_termination;
+    wb::MessageBoxReporter m_boxes;
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     wb::Application application(argc, argv);
-    // The file-error boxes pass no caption of their own; this is the desktop's
-    // default caption for an error box.
-    wb::MessageBoxReporter fileErrors(QStringLiteral("Fehler"));
+    wb::TerminationRequests termination;
+    StartupErrors fileErrors(termination);
     TMainForm MainForm(wb::executableDirectory(), fileErrors);
+    if (termination.requested())
+        return 0; // asked to end while the dictionary was loading
     MainForm.showCentred();
     return application.exec();
 }

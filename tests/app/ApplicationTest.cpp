@@ -83,9 +83,3 @@ TEST(GeneralErrorHandler, CatchesWhatEscapesToTheEventDispatch)
 } // namespace
 } // namespace wb
 
-int main(int argc, char** argv)
-{
-    wb::Application application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

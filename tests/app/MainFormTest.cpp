@@ -1,0 +1,56 @@
+#include "Application.h"
+#include "MainUnit1.h"
+#include "TerminationRequests.h"
+#include "TestSupport.h"
+
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace wb {
+namespace {
+
+TEST(MainForm, LoadsWhileBeingCreatedAndReportsMissingFilesInOrder)
+{
+    test::TempDir dir;
+    test::generateDictionary(10, 12, 5).writeTo(dir.path());
+    std::filesystem::remove(dir.path() / "deueng.dat");
+    test::CollectingReporter reporter;
+    TMainForm form(dir.path(), reporter);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(reporter.messages,
+              std::vector<std::string>{"Fehler: konnte Datei deueng.dat nicht öffnen!"});
+    ASSERT_NE(form.store(), nullptr);
+    EXPECT_EQ(form.store()->englishWords().size(), 10u);
+    EXPECT_EQ(form.windowTitle(), "QUORVEL Wörterbuch Englisch");
+    EXPECT_EQ(form.objectName(), "MainForm");
+    EXPECT_EQ(form.size(), QSize(680, 444));
+}
+
+TEST(MainForm, ClosingTheWindowEndsTheEventLoopWithZero)
+{
+    test::TempDir dir;
+    test::CollectingReporter reporter;
+    TMainForm form(dir.path(), reporter);
+    EXPECT_EQ(reporter.messages.size(), 2u);
+    form.showCentred();
+    QTimer::singleShot(0, &form, [&form] { form.close(); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
+TEST(TerminationRequests, ASessionSignalClosesTheWindowsAndEndsTheLoop)
+{
+    test::TempDir dir;
+    test::CollectingReporter reporter;
+    TerminationRequests termination;
+    TMainForm form(dir.path(), reporter);
+    form.showCentred();
+    QTimer::singleShot(0, &form, [] { std::raise(SIGTERM); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(termination.requested());
+    EXPECT_FALSE(form.isVisible());
+}
+
+} // namespace
+} // namespace wb
