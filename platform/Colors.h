@@ -21,6 +21,11 @@ public:
     {
     }
     static constexpr TColor system(TSystemColor color) { return TColor(color); }
+    static TColor fromQColor(const QColor& color)
+    {
+        return TColor(std::uint8_t(color.red()), std::uint8_t(color.green()),
+                      std::uint8_t(color.blue()));
+    }
 
     constexpr bool isSystem() const { return m_system; }
     // The colour's RGB value at this moment.
