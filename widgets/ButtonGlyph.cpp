@@ -10,7 +10,7 @@ namespace {
 QSize measureCaption(wb::Canvas& canvas, const QString& caption, int width)
 {
     if (caption.isEmpty())
-        return {};
+        return {0, 0};
     QRect box(0, 0, width, 0);
     canvas.drawText(caption, box, {.measure = true});
     return box.size();
@@ -57,7 +57,7 @@ void TButtonGlyph::setNumGlyphs(int count)
 QSize TButtonGlyph::cellSize() const
 {
     if (m_source.isNull())
-        return {};
+        return {0, 0};
     return {m_source.width() / m_numGlyphs, m_source.height()};
 }
 
