@@ -30,12 +30,14 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress)
+        // A control built before it was put into its window may have installed a
+        // filter on what was its top-level widget then.
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() != QEvent::KeyPress || !window->isWindow())
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
             return false;
-        auto* window = static_cast<QWidget*>(watched);
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -121,6 +121,22 @@ TEST_F(ButtonWindow, AnErrorInOnClickGoesToTheGeneralErrorHandler)
     EXPECT_EQ(errors, (std::vector<std::string>{"Fehler im Handler", "Fehler im Handler"}));
 }
 
+TEST(TButtonKeys, APanelBuiltBeforeItJoinedItsWindowPassesEnterOnToTheWindow)
+{
+    auto* panel = new QWidget;
+    auto* edit = new QLineEdit(panel);
+    new TButton(panel); // makes the panel a window of buttons for a while
+    QWidget window;
+    window.resize(300, 100);
+    CountingButton ok{&window, QStringLiteral("OK"), {150, 5}};
+    ok.button->setDefault(true);
+    panel->setParent(&window);
+    ASSERT_TRUE(wb::test::showActive(window));
+    edit->setFocus();
+    QTest::keyClick(window.windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(ok.clicks, 1);
+}
+
 // Runs `dialog` modally while `whileShown` acts on it; returns exec()'s result.
 template <typename Action>
 int runModal(QDialog& dialog, Action whileShown)
