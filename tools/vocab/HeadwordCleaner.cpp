@@ -136,11 +136,11 @@ CleanResult skip(SkipReason reason)
     return {{}, reason};
 }
 
-// "(Anthelia spp.) oder (Cespitularia spp.)": words standing only between remarks are
-// not the entry's headword.
-bool onlyBetweenAnnotations(std::string_view text)
+// "(Anthelia spp.) oder (Cespitularia spp.)": a conjunction left alone once the
+// remarks are gone joined them; it is not the entry's headword.
+bool isLoneConjunction(std::string_view text)
 {
-    return text.size() >= 2 && isOpening(text.front()) && isClosing(text.back());
+    return text == "oder" || text == "und" || text == "or" || text == "and";
 }
 
 } // namespace
@@ -168,8 +168,6 @@ const char* describe(SkipReason reason)
 
 CleanResult cleanHeadword(std::string_view alternative, Language language, bool verb)
 {
-    if (onlyBetweenAnnotations(alternative))
-        return skip(SkipReason::Empty);
     std::string text = mapTypographic(alternative);
     if (!removeAnnotations(text))
         return skip(SkipReason::Malformed);
@@ -186,7 +184,8 @@ CleanResult cleanHeadword(std::string_view alternative, Language language, bool 
             joined += ' ';
         joined += word;
     }
-    if (joined.empty())
+    const bool opensWithRemark = !alternative.empty() && isOpening(alternative.front());
+    if (joined.empty() || (opensWithRemark && isLoneConjunction(joined)))
         return skip(SkipReason::Empty);
     if (isSentence(joined))
         return skip(SkipReason::Sentence);

@@ -11,8 +11,8 @@
 namespace wb::vocab {
 
 enum class SkipReason {
-    Empty,          // nothing left once annotations and placeholders are gone, or only
-                    // words between annotations
+    Empty,          // nothing left once annotations and placeholders are gone, or
+                    // only the "or" that joined two of them
     Malformed,      // unbalanced brackets
     Sentence,       // an example sentence or a clause, not a headword
     Slash,          // "he/she", "welche/r/s": several words folded into one

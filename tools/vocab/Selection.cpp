@@ -23,13 +23,11 @@ bool hasChosenTranslation(const Candidates& candidates, const Side& side, Headwo
                        [&](const Translation& t) { return other.isChosen[t.other]; });
 }
 
-// Takes the most common headwords still in the running. Once the other side has a
-// choice, a headword without a translation in it drops out here rather than a round
-// later, which would let in only one more headword at a time.
-void takeMostCommon(const Candidates& candidates, Side& side, const Side& other,
-                    std::size_t maxRecords)
+// Takes the most common headwords still in the running; with `translating`, only
+// those with a translation among its choice (the others drop out for good).
+void takeMostCommon(const Candidates& candidates, Side& side, std::size_t maxRecords,
+                    const Side* translating)
 {
-    const bool otherHasChosen = !other.isChosen.empty();
     side.chosen.clear();
     side.isChosen.assign(side.fate.size(), false);
     for (HeadwordId id : side.rank) {
@@ -37,7 +35,7 @@ void takeMostCommon(const Candidates& candidates, Side& side, const Side& other,
             break;
         if (side.fate[id] != Fate::RankedOut)
             continue;
-        if (otherHasChosen && !hasChosenTranslation(candidates, side, id, other)) {
+        if (translating && !hasChosenTranslation(candidates, side, id, *translating)) {
             side.fate[id] = Fate::NoTranslation;
             continue;
         }
@@ -104,18 +102,19 @@ Selection selectVocabulary(const Candidates& candidates, const std::vector<Headw
                  {},
                  {}};
     Selection selection;
-    // Every round that drops a headword lets a less common one in, which may in turn
-    // lack a translation or break the encoding of its successor. Dropped headwords
-    // never return, so the rounds end.
+    // English is taken as ranked and German only where it translates the English
+    // choice, so German never waits for an English headword that a later round would
+    // bring. Every round that drops a headword lets a less common one in, which may in
+    // turn lack a translation or break the encoding of its successor. Dropped
+    // headwords never return, so the rounds end; a round without drops is consistent.
     for (;;) {
         ++selection.rounds;
-        takeMostCommon(candidates, english, german, maxRecords);
-        takeMostCommon(candidates, german, english, maxRecords);
+        takeMostCommon(candidates, english, maxRecords, nullptr);
+        takeMostCommon(candidates, german, maxRecords, &english);
         sortInDictionaryOrder(candidates, german);
         sortInDictionaryOrder(candidates, english);
         std::size_t dropped =
             dropUnencodable(candidates, german) + dropUnencodable(candidates, english);
-        dropped += dropUntranslated(candidates, german, english);
         dropped += dropUntranslated(candidates, english, german);
         if (dropped == 0)
             break;
