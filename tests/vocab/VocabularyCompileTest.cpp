@@ -24,10 +24,10 @@ const char* const kDing =
     "Haus {n} | H\xC3\xA4user {pl} | ein Haus bauen :: house | houses | to build a house\n"
     "Haus {n}; Zuhause {n} | nach Hause gehen :: home | to go home\n"
     "gehen {vi} | gehend | gegangen :: to go {went; gone} | going | gone\n"
-    "Zug {m} (Bahn) | Z\xC3\xBCge {pl} | mit dem Zug fahren | den Zug verpassen :: train | "
-    "trains | to go by train | to miss the train\n"
     "Zug {m} (beim Rauchen) :: pull; puff\n"
     "Schleppe {f} (Kleid) :: train\n"
+    "Zug {m} (Bahn) | Z\xC3\xBCge {pl} | mit dem Zug fahren | den Zug verpassen :: train | "
+    "trains | to go by train | to miss the train\n"
     "Geb\xC3\xA4ude {n}; Haus {n} :: building\n"
     "\xC3\x9C"
     "bersee {f} :: overseas\n"
@@ -116,8 +116,8 @@ TEST(Translations, EqualFitsKeepTheListedOrder)
 
 TEST(Translations, AtMostThreeDistinct)
 {
-    const auto v = compileText("go\tgehen\ngo\tgehen\ngo\tfahren\ngo\tlaufen\ngo\treisen\n"
-                               "go\tziehen\n",
+    const auto v = compileText("go\tfahren\ngo\tlaufen\ngo\treisen\ngo\tziehen\n"
+                               "go\tgehen\ngo\tgehen\n",
                                SourceFormat::Tsv)
                        .decoded;
     const auto translations = v.translationsOf("go");
