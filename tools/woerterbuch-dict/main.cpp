@@ -1,6 +1,7 @@
 // woerterbuch-dict: the dictionary's lookups from a terminal, and tools to inspect and
 // check its data files.
 #include "Commands.h"
+#include "CompileCommand.h"
 
 #include <cstring>
 #include <iostream>
@@ -21,6 +22,7 @@ const Verb kVerbs[] = {
     {"lookup", "lookup [--data DIR] en|de TEXT", lookupCommand},
     {"dump", "dump [--data DIR] en|de", dumpCommand},
     {"check", "check [--data DIR]", checkCommand},
+    {"compile", "compile (--ding FILE | --tsv FILE) --out DIR [--max N]", compileCommand},
 };
 
 void printUsage(std::ostream& out)

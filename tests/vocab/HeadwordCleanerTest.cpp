@@ -1,0 +1,136 @@
+// How alternatives of the word list become headwords. Inputs are UTF-8 as in the
+// list; headwords come out in Windows-1252 (so "\xFC" is ü).
+#include "HeadwordCleaner.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace wb::vocab {
+namespace {
+
+struct Clean {
+    const char* name;
+    const char* alternative;
+    Language language;
+    bool verb;
+    const char* headword;
+};
+
+void PrintTo(const Clean& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class Cleaning : public testing::TestWithParam<Clean> {};
+
+TEST_P(Cleaning, GivesTheHeadword)
+{
+    const Clean& c = GetParam();
+    const auto result = cleanHeadword(c.alternative, c.language, c.verb);
+    ASSERT_FALSE(result.skipped) << describe(*result.skipped);
+    EXPECT_EQ(result.headword, c.headword);
+}
+
+constexpr auto DE = Language::German;
+constexpr auto EN = Language::English;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, Cleaning,
+    testing::Values(
+        Clean{"GrammarAndFieldLabels", "Haus {n} [arch.]", DE, false, "Haus"},
+        Clean{"RemarksInParentheses", "(feierlicher) Umzug {m} (Bahn)", DE, false, "Umzug"},
+        Clean{"NestedBrackets", "Zug (am (alten) Turnger\xC3\xA4t)", DE, false, "Zug"},
+        Clean{"AngleBracketsHoldOldSpellings", "last <laste>", EN, false, "last"},
+        Clean{"SeparatorsInsideAnnotations", "go {went; gone}", EN, true, "go"},
+        Clean{"AbbreviationBetweenSlashes", "Bahnhof {m} /Bhf./", DE, false, "Bahnhof"},
+        Clean{"GermanPlaceholders", "jdm. etw. geben", DE, false, "geben"},
+        Clean{"CombinedPlaceholders", "sich um jdn./etw. k\xC3\xBCmmern", DE, false,
+              "sich um k\xFCmmern"},
+        Clean{"EnglishPlaceholdersAndVerbMarker", "to give sb. sth.", EN, true, "give"},
+        Clean{"TypographicApostropheInPlaceholder", "to take sb.\xE2\x80\x99s side", EN, true,
+              "take side"},
+        Clean{"ToStaysWithoutAVerb", "to and fro", EN, false, "to and fro"},
+        Clean{"ToAloneStays", "to", EN, true, "to"},
+        Clean{"TypographicQuotesAndDashes",
+              "\xE2\x80\x9E"
+              "Tor\xE2\x80\x9C \xE2\x80\x93 Ecke",
+              DE, false, "\"Tor\" - Ecke"},
+        Clean{"WhitespaceCollapsed", "  ice \t  cream  ", EN, false, "ice cream"},
+        Clean{"AbbreviationWithFullStop", "Dr.", EN, false, "Dr."},
+        Clean{"ConjunctionAsHeadword", "oder {conj}", DE, false, "oder"},
+        Clean{"LongGermanHeadwordsAreFine", "Donaudampfschifffahrtsgesellschaftskapit\xC3\xA4n", DE,
+              false, "Donaudampfschifffahrtsgesellschaftskapit\xE4n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Skip {
+    const char* name;
+    const char* alternative;
+    Language language;
+    SkipReason reason;
+};
+
+void PrintTo(const Skip& s, std::ostream* os)
+{
+    *os << s.name;
+}
+
+class Skipping : public testing::TestWithParam<Skip> {};
+
+TEST_P(Skipping, SaysWhy)
+{
+    const Skip& s = GetParam();
+    const auto result = cleanHeadword(s.alternative, s.language, true);
+    ASSERT_TRUE(result.skipped) << "became '" << result.headword << "'";
+    EXPECT_EQ(*result.skipped, s.reason) << describe(*result.skipped);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, Skipping,
+    testing::Values(
+        Skip{"OnlyAnnotations", "{f} [techn.]", DE, SkipReason::Empty},
+        Skip{"OnlyPlaceholders", "jdn./etw.", DE, SkipReason::Empty},
+        Skip{"ConjunctionBetweenRemarks", "(Anthelia spp.) oder (Cespitularia spp.)", DE,
+             SkipReason::Empty},
+        Skip{"UnclosedBracket", "Haus (alt", DE, SkipReason::Malformed},
+        Skip{"StrayClosingBracket", "Haus) alt", DE, SkipReason::Malformed},
+        Skip{"ExclamationSentence", "Geh auf dein Zimmer!", DE, SkipReason::Sentence},
+        Skip{"StatementWithFullStop", "I go home.", EN, SkipReason::Sentence},
+        Skip{"Clause", "die Frau, der das Lokal geh\xC3\xB6rt", DE, SkipReason::Sentence},
+        Skip{"SlashBetweenWords", "he/she goes", EN, SkipReason::Slash},
+        Skip{"SlashInsideAWord", "welche/r/s", DE, SkipReason::Slash},
+        Skip{"ThreeDots", "in four days ...", EN, SkipReason::Ellipsis},
+        Skip{"EllipsisCharacter", "abgek\xC3\xBCrzt \xE2\x80\xA6", DE, SkipReason::Ellipsis},
+        Skip{"GreekLetter", "\xCE\xB1-Teilchen", DE, SkipReason::NotWindows1252},
+        Skip{"EnglishBeyondThirtyBytes", "abcdefghijklmnopqrstuvwxyz abcd", EN,
+             SkipReason::TooLong}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Cleaning, EnglishLimitIsWhatTheFrontCodingCanReach)
+{
+    const std::string thirty(30, 'x');
+    EXPECT_FALSE(cleanHeadword(thirty, EN, false).skipped);
+    EXPECT_TRUE(cleanHeadword(thirty + "x", EN, false).skipped);
+    EXPECT_FALSE(cleanHeadword(thirty + "x", DE, false).skipped);
+    EXPECT_FALSE(cleanHeadword(std::string(270, 'x'), DE, false).skipped);
+    EXPECT_TRUE(cleanHeadword(std::string(271, 'x'), DE, false).skipped);
+}
+
+TEST(GermanVerbs, MarkerOrInfinitive)
+{
+    auto verb = [](const char* alternative) {
+        return isGermanVerb(alternative, cleanHeadword(alternative, DE, false));
+    };
+    EXPECT_TRUE(verb("gehen {vi}"));
+    EXPECT_TRUE(verb("etw. tun {vt}"));
+    EXPECT_TRUE(verb("sich freuen {vr}"));
+    EXPECT_TRUE(verb("aufs Ganze gehen"));
+    EXPECT_TRUE(verb("\xC3\xA4ndern"));
+    EXPECT_FALSE(verb("Haus {n}"));
+    EXPECT_FALSE(verb("Garten")); // a noun ending in n
+    EXPECT_FALSE(verb("nach links"));
+    EXPECT_FALSE(verb("Stil {vulg.}")); // "{v" must be the whole marker
+}
+
+} // namespace
+} // namespace wb::vocab

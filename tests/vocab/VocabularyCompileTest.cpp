@@ -1,0 +1,228 @@
+// Compiling word lists end to end: what is written must decode to a consistent,
+// ordered vocabulary whose choices follow the list.
+#include "DictionaryCheck.h"
+#include "Search.h"
+#include "VocabularyTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace wb::test {
+namespace {
+
+using vocab::SourceFormat;
+using Words = std::vector<std::string>;
+
+// A small list in the ding notation with the usual clutter.
+const char* const kDing =
+    "# Version :: devel\n"
+    "Haus {n} | H\xC3\xA4user {pl} | ein Haus bauen :: house | houses | to build a house\n"
+    "Haus {n}; Zuhause {n} | nach Hause gehen :: home | to go home\n"
+    "gehen {vi} | gehend | gegangen :: to go {went; gone} | going | gone\n"
+    "Zug {m} (beim Rauchen) :: pull; puff\n"
+    "Schleppe {f} (Kleid) :: train\n"
+    "Zug {m} (Bahn) | Z\xC3\xBCge {pl} | mit dem Zug fahren | den Zug verpassen :: train | "
+    "trains | to go by train | to miss the train\n"
+    "Geb\xC3\xA4ude {n}; Haus {n} :: building\n"
+    "\xC3\x9C"
+    "bersee {f} :: overseas\n"
+    "\xC3\xBC"
+    "ber {prp} :: over; above; across\n"
+    "Aal {m} | Aal (auf der Speisekarte) :: eel | Eel\n"
+    "er/sie geht :: he/she goes\n"
+    "Ich gehe nach Hause. :: I go home.\n";
+
+bool wellFormed(const CompiledVocabulary& compiled)
+{
+    return checkDictionaryFiles(compiled.deueng, compiled.engdeu).wellFormed();
+}
+
+bool inOrder(const Words& words)
+{
+    return std::is_sorted(
+        words.begin(), words.end(), [](const std::string& a, const std::string& b) {
+            return std::pair(asciiUpperCase(a), a) < std::pair(asciiUpperCase(b), b);
+        });
+}
+
+TEST(CompileDing, RoundTripsThroughTheReader)
+{
+    const auto compiled = compileText(kDing, SourceFormat::Ding);
+    ASSERT_TRUE(wellFormed(compiled));
+    const DecodedVocabulary& v = compiled.decoded;
+    EXPECT_EQ(v.translationsOf("house").front(), "Haus");
+    EXPECT_EQ(v.translationOf("Haus"), "house");
+    EXPECT_EQ(v.translationsOf("go"), Words{"gehen"}); // the infinitive "to " is gone
+    EXPECT_EQ(v.translationOf("\xFC"
+                              "ber"),
+              "over");
+    EXPECT_EQ(compiled.summary.english.chosen, v.english.size());
+    EXPECT_EQ(compiled.summary.german.chosen, v.german.size());
+    EXPECT_EQ(compiled.summary.ignoredLines, 1u);
+    for (const auto& headword : v.english)
+        EXPECT_EQ(headword.find_first_of("{}[]()/!?"), std::string::npos) << headword;
+}
+
+TEST(CompileDing, FilesAreInDictionaryOrder)
+{
+    const auto v = compileText(kDing, SourceFormat::Ding).decoded;
+    EXPECT_TRUE(inOrder(v.english));
+    EXPECT_TRUE(inOrder(v.german));
+    // Words that differ only in case both stay, upper case first.
+    const auto eel = std::find(v.english.begin(), v.english.end(), "Eel");
+    ASSERT_NE(eel, v.english.end());
+    EXPECT_EQ(*std::next(eel), "eel");
+}
+
+TEST(CompileDing, SkippedAlternativesAreCountedByReason)
+{
+    const auto summary = compileText(kDing, SourceFormat::Ding).summary;
+    using vocab::SkipReason;
+    EXPECT_EQ(summary.english.skippedAlternatives[std::size_t(SkipReason::Slash)], 1u);
+    EXPECT_EQ(summary.german.skippedAlternatives[std::size_t(SkipReason::Slash)], 1u);
+    EXPECT_EQ(summary.english.skippedAlternatives[std::size_t(SkipReason::Sentence)], 1u);
+    EXPECT_EQ(summary.german.skippedAlternatives[std::size_t(SkipReason::Sentence)], 1u);
+}
+
+TEST(Translations, ALineFullOfTheWordIsItsPrincipalSense)
+{
+    const auto v = compileText(kDing, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationOf("Zug"), "train");
+    EXPECT_EQ(v.translationsOf("train").front(), "Zug");
+}
+
+TEST(Translations, OccurringTogetherMoreOftenBeatsBeingListedFirst)
+{
+    const auto v =
+        compileText("Geb\xC3\xA4ude; Haus :: building\nHaus :: building\n", SourceFormat::Ding)
+            .decoded;
+    EXPECT_EQ(v.translationsOf("building"), (Words{"Haus", "Geb\xE4ude"}));
+}
+
+TEST(Translations, EqualFitsKeepTheListedOrder)
+{
+    const char* forward = "der {art} :: the\ndie {art} :: the\ndas {art} :: the\n";
+    const char* backward = "das {art} :: the\ndie {art} :: the\nder {art} :: the\n";
+    EXPECT_EQ(compileText(forward, SourceFormat::Ding).decoded.translationsOf("the"),
+              (Words{"der", "die", "das"}));
+    EXPECT_EQ(compileText(backward, SourceFormat::Ding).decoded.translationsOf("the"),
+              (Words{"das", "die", "der"}));
+}
+
+TEST(Translations, AtMostThreeDistinct)
+{
+    const auto v = compileText("go\tfahren\ngo\tlaufen\ngo\treisen\ngo\tziehen\n"
+                               "go\tgehen\ngo\tgehen\n",
+                               SourceFormat::Tsv)
+                       .decoded;
+    const auto translations = v.translationsOf("go");
+    ASSERT_EQ(translations.size(), 3u);
+    EXPECT_EQ(translations.front(), "gehen");
+    EXPECT_EQ(std::set(translations.begin(), translations.end()).size(), 3u);
+}
+
+// English word i has German partner i and occurs on `weight(i)` lines; no other pairs.
+std::string disjointPairs(int count, int (*weight)(int))
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        for (int n = weight(i); n > 0; --n)
+            text += "en" + std::to_string(i) + "\tde" + std::to_string(i) + "\n";
+    return text;
+}
+
+TEST(Selection, KeepsTheMostCommonPairs)
+{
+    const auto compiled =
+        compileText(disjointPairs(30, [](int i) { return 1 + i % 7; }), SourceFormat::Tsv, 12);
+    ASSERT_TRUE(wellFormed(compiled));
+    const auto& v = compiled.decoded;
+    ASSERT_EQ(v.english.size(), 12u);
+    ASSERT_EQ(v.german.size(), 12u);
+    // The weights 7, 6 fill 4 + 4 places; the remaining 4 go to words of weight 5.
+    for (const auto& headword : v.english) {
+        const int i = std::stoi(headword.substr(2));
+        EXPECT_GE(1 + i % 7, 5) << headword;
+    }
+    EXPECT_EQ(compiled.summary.english.rankedOut, 18u);
+}
+
+TEST(Selection, TiesDoNotFavourTheAlphabet)
+{
+    const auto v =
+        compileText(disjointPairs(26, [](int) { return 1; }), SourceFormat::Tsv, 13).decoded;
+    Words all;
+    for (int i = 0; i < 26; ++i)
+        all.push_back("en" + std::to_string(i));
+    std::sort(all.begin(), all.end());
+    ASSERT_EQ(v.english.size(), 13u);
+    EXPECT_NE(v.english, Words(all.begin(), all.begin() + 13));
+    EXPECT_NE(v.english, Words(all.begin() + 13, all.end()));
+}
+
+TEST(Selection, UnencodableHeadwordsAreReplaced)
+{
+    // The longest word cannot follow any other (no shared prefix); the next one takes
+    // its place, and its partner goes for lack of a translation.
+    const std::string text = disjointPairs(4, [](int i) { return 1 + i; }) +
+                             "abcdefghijklmnopqrst\tLang\nabcdefghijklmnopqrst\tLang\n"
+                             "abcdefghijklmnopqrst\tLang\nabcdefghijklmnopqrst\tLang\n"
+                             "abcdefghijklmnopqrst\tLang\n";
+    const auto compiled = compileText(text, SourceFormat::Tsv, 3);
+    ASSERT_TRUE(wellFormed(compiled));
+    EXPECT_EQ(compiled.decoded.english, (Words{"en1", "en2", "en3"}));
+    EXPECT_EQ(compiled.summary.english.cannotBeEncoded, 1u);
+    EXPECT_EQ(compiled.decoded.translationOf("Lang"), "");
+}
+
+TEST(Selection, RandomListsGiveConsistentFiles)
+{
+    // Many-to-many pairs over few words force every kind of drop and refill.
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+        std::mt19937 rng(seed);
+        std::uniform_int_distribution<int> english(0, 59), german(0, 79);
+        std::set<std::pair<std::string, std::string>> pairs;
+        std::string text;
+        for (int line = 0; line < 300; ++line) {
+            const auto e = "e" + std::to_string(english(rng) * english(rng) / 60);
+            const auto g = "g" + std::to_string(german(rng));
+            pairs.insert({e, g});
+            text += e + '\t' + g + '\n';
+        }
+        const std::size_t max = 5 + seed * 7;
+        const auto compiled = compileText(text, SourceFormat::Tsv, max);
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        ASSERT_TRUE(wellFormed(compiled));
+        const auto& v = compiled.decoded;
+        EXPECT_LE(v.english.size(), max);
+        EXPECT_LE(v.german.size(), max);
+        EXPECT_GT(v.german.size(), max / 2);
+        for (std::size_t i = 0; i < v.english.size(); ++i)
+            for (const auto& g : v.germanOf[i])
+                EXPECT_TRUE(pairs.count({v.english[i], g})) << v.english[i] << " " << g;
+        for (std::size_t i = 0; i < v.german.size(); ++i)
+            EXPECT_TRUE(pairs.count({v.englishOf[i], v.german[i]})) << v.german[i];
+    }
+}
+
+TEST(Determinism, SameInputSameBytes)
+{
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<int> word(0, 399);
+    std::string text;
+    for (int line = 0; line < 2000; ++line)
+        text += "w" + std::to_string(word(rng)) + "\tW" + std::to_string(word(rng)) + "\n";
+    const auto first = compileText(text, SourceFormat::Tsv, 150);
+    const auto second = compileText(text, SourceFormat::Tsv, 150);
+    EXPECT_EQ(first.engdeu, second.engdeu);
+    EXPECT_EQ(first.deueng, second.deueng);
+    EXPECT_EQ(first.decoded.english.size(), 150u);
+}
+
+} // namespace
+} // namespace wb::test

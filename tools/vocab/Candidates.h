@@ -1,0 +1,107 @@
+#pragma once
+// Everything the word list offers: the distinct clean headwords of each language,
+// how often the list uses them, and which headwords translate which, each with how
+// well it fits. It collects line by line and keeps no line text. Choosing among the
+// candidates is Ranking's and Selection's work.
+#include "Commonness.h"
+#include "HeadwordCleaner.h"
+#include "MentionCounter.h"
+#include "SourceLine.h"
+#include "StringHash.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace wb::vocab {
+
+using HeadwordId = std::uint32_t;
+
+// A translation of a headword, from its point of view.
+struct Translation {
+    HeadwordId other = 0;
+    std::uint64_t pairing = 0; // how strongly the list pairs the two (see Candidates.cpp)
+    double fit = 0;            // the pairing, weighted by how common the translation is
+    std::uint64_t first = 0;   // where it was first listed: line, sub-entry, position
+};
+
+class Candidates {
+public:
+    void addLine(const SourceLine& line);
+    void countIgnoredLine() { ++m_ignoredLines; }
+    void countMalformedLine() { ++m_malformedLines; }
+    // Scores commonness and builds the translation lists; call once, after the last line.
+    void finish();
+
+    const std::vector<Headword>& headwords(Language language) const
+    {
+        return side(language).headwords;
+    }
+    const std::vector<double>& commonness(Language language) const
+    {
+        return side(language).commonness;
+    }
+    // The headword's translations, the most fitting first; of equally fitting ones the
+    // one listed first.
+    std::span<const Translation> translations(Language language, HeadwordId id) const;
+    const MentionCounter& mentions(Language language) const { return side(language).mentions; }
+
+    std::uint32_t skipped(Language language, SkipReason reason) const
+    {
+        return side(language).skipped[std::size_t(reason)];
+    }
+    std::uint32_t entryLines() const { return m_line; }
+    std::uint32_t ignoredLines() const { return m_ignoredLines; }
+    std::uint32_t malformedLines() const { return m_malformedLines; }
+    std::uint32_t unpairedLines() const { return m_unpairedLines; }
+
+private:
+    struct Side {
+        std::vector<Headword> headwords;
+        StringMap<HeadwordId> ids;
+        MentionCounter mentions;
+        std::vector<double> commonness;
+        std::array<std::uint32_t, kSkipReasonCount> skipped{};
+        std::vector<std::uint32_t>
+            offsets; // translations of headword i: [offsets[i], offsets[i+1])
+        std::vector<Translation> translations;
+    };
+    // One pair of headwords standing in the same sub-entry, with what it adds to the
+    // fit of each as a translation of the other.
+    struct Occurrence {
+        HeadwordId german, english;
+        std::uint64_t germanAsTranslation, englishAsTranslation;
+        std::uint64_t germanFirst, englishFirst;
+    };
+    struct AddedAlternatives {
+        std::vector<HeadwordId> ids;         // distinct, in listed order
+        std::vector<std::uint64_t> emphasis; // per id, see emphasis() in Candidates.cpp
+        bool verb = false;
+    };
+
+    Side& side(Language language) { return language == Language::German ? m_german : m_english; }
+    const Side& side(Language language) const
+    {
+        return language == Language::German ? m_german : m_english;
+    }
+    AddedAlternatives addAlternatives(Language language, std::span<const std::string_view> raw,
+                                      std::size_t entry, bool verb, const LineWords& words,
+                                      bool specialist);
+    HeadwordId intern(Language language, std::string&& text, bool main, bool specialist);
+    void addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
+                  std::size_t entry);
+    static void buildLists(Side& side, const Side& other, std::vector<Occurrence>& occurrences,
+                           Language language);
+
+    Side m_german;
+    Side m_english;
+    std::vector<Occurrence> m_occurrences;
+    std::uint32_t m_line = 0;
+    std::uint32_t m_ignoredLines = 0;
+    std::uint32_t m_malformedLines = 0;
+    std::uint32_t m_unpairedLines = 0;
+};
+
+} // namespace wb::vocab

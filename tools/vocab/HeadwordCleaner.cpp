@@ -1,0 +1,220 @@
+#include "HeadwordCleaner.h"
+
+#include "RecordDecoder.h"
+#include "Windows1252.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace wb::vocab {
+namespace {
+
+struct Replacement {
+    std::string_view from;
+    char to;
+};
+
+// Users type ASCII quotes, hyphens and spaces; the list uses typographic ones.
+constexpr std::array kTypographic = {
+    Replacement{"\u2018", '\''}, Replacement{"\u2019", '\''}, Replacement{"\u201A", '\''},
+    Replacement{"\u201B", '\''}, Replacement{"\u2032", '\''}, Replacement{"\u201C", '"'},
+    Replacement{"\u201D", '"'},  Replacement{"\u201E", '"'},  Replacement{"\u201F", '"'},
+    Replacement{"\u2033", '"'},  Replacement{"\u2010", '-'},  Replacement{"\u2011", '-'},
+    Replacement{"\u2012", '-'},  Replacement{"\u2013", '-'},  Replacement{"\u2014", '-'},
+    Replacement{"\u2015", '-'},  Replacement{"\u2212", '-'},  Replacement{"\u00A0", ' '},
+    Replacement{"\u2009", ' '},  Replacement{"\u202F", ' '},
+};
+
+// Stand-ins for the object of a verb: "etw. tun", "to give sb. sth.".
+constexpr std::array<std::string_view, 10> kPlaceholders = {
+    "etw.", "jd.", "jdm.", "jdn.", "jds.", "sth.", "sb.", "sb.'s", "sth.'s", "so.",
+};
+
+std::string mapTypographic(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            out += text[i++];
+            continue;
+        }
+        const auto match =
+            std::find_if(kTypographic.begin(), kTypographic.end(),
+                         [&](const Replacement& r) { return text.substr(i).starts_with(r.from); });
+        if (match != kTypographic.end()) {
+            out += match->to;
+            i += match->from.size();
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+bool isOpening(char c)
+{
+    return c == '(' || c == '[' || c == '{' || c == '<';
+}
+bool isClosing(char c)
+{
+    return c == ')' || c == ']' || c == '}' || c == '>';
+}
+
+// Drops everything in brackets, nested or not; a space stands in for it so that the
+// words around it stay apart. Returns false for unbalanced brackets.
+bool removeAnnotations(std::string& text)
+{
+    std::string out;
+    int depth = 0;
+    for (char c : text) {
+        if (isOpening(c)) {
+            if (depth++ == 0)
+                out += ' ';
+        } else if (isClosing(c)) {
+            if (--depth < 0)
+                return false;
+        } else if (depth == 0) {
+            out += c;
+        }
+    }
+    text = std::move(out);
+    return depth == 0;
+}
+
+std::vector<std::string_view> words(std::string_view text)
+{
+    std::vector<std::string_view> result;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto start = text.find_first_not_of(" \t", i);
+        if (start == std::string_view::npos)
+            break;
+        const auto end = std::min(text.find_first_of(" \t", start), text.size());
+        result.push_back(text.substr(start, end - start));
+        i = end;
+    }
+    return result;
+}
+
+// "jdn./etw." is as much a placeholder as "jdn." alone.
+bool isPlaceholder(std::string_view word)
+{
+    while (!word.empty()) {
+        const auto slash = std::min(word.find('/'), word.size());
+        const auto part = word.substr(0, slash);
+        if (std::find(kPlaceholders.begin(), kPlaceholders.end(), part) == kPlaceholders.end())
+            return false;
+        word.remove_prefix(std::min(slash + 1, word.size()));
+    }
+    return true;
+}
+
+// An abbreviation of the headword stands between slashes: "Bahnhof /Bhf./".
+bool isAbbreviation(std::string_view word)
+{
+    return word.size() >= 3 && word.front() == '/' && word.back() == '/';
+}
+
+bool isSentence(std::string_view text)
+{
+    if (text.find_first_of("!?,") != std::string_view::npos)
+        return true;
+    return text.back() == '.' && text.find(' ') != std::string_view::npos;
+}
+
+std::size_t maxLength(Language language)
+{
+    // What the front coding can reach at best: a full shared prefix plus a full suffix.
+    return std::size_t(kMaxPrefix) +
+           std::size_t(language == Language::English ? kMaxEnglishSuffix : kMaxGermanSuffix);
+}
+
+CleanResult skip(SkipReason reason)
+{
+    return {{}, reason};
+}
+
+// "(Anthelia spp.) oder (Cespitularia spp.)": a conjunction left alone once the
+// remarks are gone joined them; it is not the entry's headword.
+bool isLoneConjunction(std::string_view text)
+{
+    return text == "oder" || text == "und" || text == "or" || text == "and";
+}
+
+} // namespace
+
+const char* describe(SkipReason reason)
+{
+    switch (reason) {
+    case SkipReason::Empty:
+        return "nothing but annotations";
+    case SkipReason::Malformed:
+        return "unbalanced brackets";
+    case SkipReason::Sentence:
+        return "example sentence or clause";
+    case SkipReason::Slash:
+        return "slash";
+    case SkipReason::Ellipsis:
+        return "ellipsis";
+    case SkipReason::NotWindows1252:
+        return "not representable in Windows-1252";
+    case SkipReason::TooLong:
+        return "too long for a record";
+    }
+    return "?";
+}
+
+CleanResult cleanHeadword(std::string_view alternative, Language language, bool verb)
+{
+    std::string text = mapTypographic(alternative);
+    if (!removeAnnotations(text))
+        return skip(SkipReason::Malformed);
+    if (text.find("...") != std::string::npos || text.find("\u2026") != std::string::npos)
+        return skip(SkipReason::Ellipsis);
+
+    std::string joined;
+    for (auto word : words(text)) {
+        if (isPlaceholder(word) || isAbbreviation(word))
+            continue;
+        if (word.find('/') != std::string_view::npos)
+            return skip(SkipReason::Slash);
+        if (!joined.empty())
+            joined += ' ';
+        joined += word;
+    }
+    const bool opensWithRemark = !alternative.empty() && isOpening(alternative.front());
+    if (joined.empty() || (opensWithRemark && isLoneConjunction(joined)))
+        return skip(SkipReason::Empty);
+    if (isSentence(joined))
+        return skip(SkipReason::Sentence);
+    if (language == Language::English && verb && joined.starts_with("to ") && joined.size() > 3)
+        joined.erase(0, 3);
+
+    CleanResult result;
+    if (!utf8ToWindows1252Exact(joined, result.headword))
+        return skip(SkipReason::NotWindows1252);
+    if (result.headword.size() > maxLength(language))
+        return skip(SkipReason::TooLong);
+    return result;
+}
+
+bool isGermanVerb(std::string_view alternative, const CleanResult& cleaned)
+{
+    for (auto at = alternative.find("{v"); at != std::string_view::npos;
+         at = alternative.find("{v", at + 1)) {
+        const auto end = alternative.find_first_not_of("itr", at + 2);
+        if (end != std::string_view::npos && (alternative[end] == '}' || alternative[end] == ';'))
+            return true;
+    }
+    if (cleaned.skipped)
+        return false;
+    const std::string_view headword = cleaned.headword;
+    const auto last = headword.substr(headword.rfind(' ') + 1);
+    const auto first = static_cast<unsigned char>(last.front());
+    const bool lowerCase = (first >= 'a' && first <= 'z') || first >= 0xDF; // ß and ä..ÿ
+    return lowerCase && last.back() == 'n';
+}
+
+} // namespace wb::vocab

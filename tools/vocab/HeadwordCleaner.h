@@ -1,0 +1,39 @@
+#pragma once
+// Turns one alternative of the word list into a headword as the dictionary shows it,
+// or says why it cannot be one. It knows the conventions of the list's notation; it
+// does not decide which headwords are worth keeping (see Ranking).
+#include "SourceLine.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace wb::vocab {
+
+enum class SkipReason {
+    Empty,          // nothing left once annotations and placeholders are gone, or
+                    // only the "or" that joined two of them
+    Malformed,      // unbalanced brackets
+    Sentence,       // an example sentence or a clause, not a headword
+    Slash,          // "he/she", "welche/r/s": several words folded into one
+    Ellipsis,       // an incomplete phrase
+    NotWindows1252, // a character the data files cannot store
+    TooLong,        // longer than any record of its file can hold
+};
+constexpr int kSkipReasonCount = 7;
+const char* describe(SkipReason reason);
+
+struct CleanResult {
+    std::string headword; // Windows-1252
+    std::optional<SkipReason> skipped;
+};
+
+// `verb` says that the German side of the sub-entry is a verb, so that a leading
+// "to " of an English alternative is the infinitive marker and goes.
+CleanResult cleanHeadword(std::string_view alternative, Language language, bool verb);
+
+// Whether a German alternative names a verb: it is marked {v...}, or its headword
+// ends in a lower-case word ending in "n" (the infinitive: gehen, sein, ändern).
+bool isGermanVerb(std::string_view alternative, const CleanResult& cleaned);
+
+} // namespace wb::vocab

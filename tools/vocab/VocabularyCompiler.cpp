@@ -1,0 +1,99 @@
+#include "VocabularyCompiler.h"
+
+#include "Ranking.h"
+#include "VocabularyWriter.h"
+
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+namespace wb::vocab {
+namespace {
+
+LanguageSummary summarize(const Candidates& candidates, const Selection& selection,
+                          Language language, std::size_t fileBytes)
+{
+    LanguageSummary summary;
+    summary.candidates = candidates.headwords(language).size();
+    summary.chosen = selection.count(language, Fate::Chosen);
+    for (int reason = 0; reason < kSkipReasonCount; ++reason)
+        summary.skippedAlternatives[std::size_t(reason)] =
+            candidates.skipped(language, SkipReason(reason));
+    summary.rankedOut = selection.count(language, Fate::RankedOut);
+    summary.noTranslation = selection.count(language, Fate::NoTranslation);
+    summary.cannotBeEncoded = selection.count(language, Fate::CannotBeEncoded);
+    summary.fileBytes = fileBytes;
+    return summary;
+}
+
+void printLanguage(std::ostream& out, const char* name, const char* file, const LanguageSummary& s)
+{
+    out << name << ": " << s.candidates << " candidates, " << s.chosen << " chosen\n"
+        << "  left out: " << s.rankedOut << " less common, " << s.noTranslation
+        << " without a chosen translation, " << s.cannotBeEncoded << " not encodable\n"
+        << "  alternatives skipped:";
+    for (int reason = 0; reason < kSkipReasonCount; ++reason)
+        out << (reason == 0 ? " " : ", ") << s.skippedAlternatives[std::size_t(reason)] << ' '
+            << describe(SkipReason(reason));
+    out << '\n' << "  " << file << ": " << s.chosen << " records, " << s.fileBytes << " bytes\n";
+}
+
+} // namespace
+
+Candidates readCandidates(std::istream& in, SourceFormat format)
+{
+    Candidates candidates;
+    SourceLine parsed;
+    std::string line;
+    while (std::getline(in, line)) {
+        const LineKind kind =
+            format == SourceFormat::Ding ? parseDingLine(line, parsed) : parseTsvLine(line, parsed);
+        if (kind == LineKind::Entry)
+            candidates.addLine(parsed);
+        else if (kind == LineKind::Ignored)
+            candidates.countIgnoredLine();
+        else
+            candidates.countMalformedLine();
+    }
+    candidates.finish();
+    return candidates;
+}
+
+CompileSummary compileVocabulary(const CompileOptions& options)
+{
+    std::ifstream in(options.source, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + options.source.string());
+    const Candidates candidates = readCandidates(in, options.format);
+    if (in.bad())
+        throw std::runtime_error("error while reading " + options.source.string());
+
+    const auto germanRank = rankHeadwords(candidates, Language::German);
+    const auto englishRank = rankHeadwords(candidates, Language::English);
+    const Selection selection =
+        selectVocabulary(candidates, germanRank, englishRank, options.maxRecords);
+    const VocabularyFiles files = encodeVocabulary(candidates, selection);
+    writeVocabulary(files, options.outputDirectory);
+
+    CompileSummary summary;
+    summary.entryLines = candidates.entryLines();
+    summary.ignoredLines = candidates.ignoredLines();
+    summary.malformedLines = candidates.malformedLines();
+    summary.unpairedLines = candidates.unpairedLines();
+    summary.rounds = selection.rounds;
+    summary.english = summarize(candidates, selection, Language::English, files.engdeu.size());
+    summary.german = summarize(candidates, selection, Language::German, files.deueng.size());
+    return summary;
+}
+
+void printSummary(std::ostream& out, const CompileSummary& summary)
+{
+    out << "source: " << summary.entryLines << " entry lines, " << summary.ignoredLines
+        << " comments or blank, " << summary.malformedLines << " malformed, "
+        << summary.unpairedLines << " with unpaired sub-entries\n";
+    printLanguage(out, "English", "engdeu.dat", summary.english);
+    printLanguage(out, "German", "deueng.dat", summary.german);
+    out << "selection settled after " << summary.rounds << " round(s)\n";
+}
+
+} // namespace wb::vocab

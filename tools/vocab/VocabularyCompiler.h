@@ -1,0 +1,53 @@
+#pragma once
+// The whole compile: read a word list, collect its candidates, rank and select, encode
+// and write the two data files, and account for every headword left out.
+#include "Candidates.h"
+#include "RecordDecoder.h"
+#include "Selection.h"
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <istream>
+#include <ostream>
+
+namespace wb::vocab {
+
+enum class SourceFormat { Ding, Tsv };
+
+struct CompileOptions {
+    std::filesystem::path source;
+    SourceFormat format = SourceFormat::Ding;
+    std::filesystem::path outputDirectory;
+    std::size_t maxRecords = kMaxRecords; // per file
+};
+
+struct LanguageSummary {
+    std::size_t candidates = 0;
+    std::size_t chosen = 0;
+    std::array<std::size_t, kSkipReasonCount> skippedAlternatives{}; // by SkipReason
+    std::size_t rankedOut = 0;
+    std::size_t noTranslation = 0;
+    std::size_t cannotBeEncoded = 0;
+    std::size_t fileBytes = 0;
+};
+
+struct CompileSummary {
+    std::size_t entryLines = 0;
+    std::size_t ignoredLines = 0;
+    std::size_t malformedLines = 0;
+    std::size_t unpairedLines = 0;
+    int rounds = 0;
+    LanguageSummary english;
+    LanguageSummary german;
+};
+
+// Reads every line of `in` into a finished candidate set.
+Candidates readCandidates(std::istream& in, SourceFormat format);
+
+// Throws std::runtime_error when the source cannot be read or the output not written.
+CompileSummary compileVocabulary(const CompileOptions& options);
+
+void printSummary(std::ostream& out, const CompileSummary& summary);
+
+} // namespace wb::vocab

@@ -1,0 +1,109 @@
+#include "VocabularyWriter.h"
+
+#include "RecordEncoder.h"
+
+#include <fstream>
+#include <stdexcept>
+
+namespace wb::vocab {
+namespace {
+
+unsigned char folded(char c)
+{
+    return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+}
+
+// Index of every chosen headword in its file.
+std::vector<std::uint16_t> indexOf(const std::vector<HeadwordId>& chosen, std::size_t candidates)
+{
+    std::vector<std::uint16_t> index(candidates, kNoTranslation);
+    for (std::size_t position = 0; position < chosen.size(); ++position)
+        index[chosen[position]] = std::uint16_t(position);
+    return index;
+}
+
+std::vector<std::uint16_t> references(std::span<const Translation> translations,
+                                      const std::vector<std::uint16_t>& index, std::size_t limit)
+{
+    std::vector<std::uint16_t> result;
+    for (const Translation& t : translations) {
+        if (result.size() == limit)
+            break;
+        if (index[t.other] != kNoTranslation)
+            result.push_back(index[t.other]);
+    }
+    return result;
+}
+
+std::vector<std::uint8_t> encodeFile(const Candidates& candidates, Language language,
+                                     const std::vector<HeadwordId>& chosen,
+                                     const std::vector<std::uint16_t>& otherIndex)
+{
+    const bool german = language == Language::German;
+    RecordEncoder encoder(german ? DictionaryFile::German : DictionaryFile::English);
+    const auto& headwords = candidates.headwords(language);
+    for (HeadwordId id : chosen) {
+        const auto refs = references(candidates.translations(language, id), otherIndex,
+                                     german ? 1 : kMaxGermanTranslations);
+        if (!encoder.append(headwords[id].text, refs))
+            throw std::logic_error("the selection holds a record that cannot be encoded: " +
+                                   headwords[id].text);
+    }
+    return encoder.bytes();
+}
+
+void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    out.close();
+    if (!out)
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+} // namespace
+
+bool inDictionaryOrder(std::string_view a, std::string_view b)
+{
+    const auto length = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < length; ++i)
+        if (folded(a[i]) != folded(b[i]))
+            return folded(a[i]) < folded(b[i]);
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
+}
+
+std::vector<std::size_t> refusedHeadwords(DictionaryFile file,
+                                          std::span<const std::string_view> sorted)
+{
+    // Only the headwords matter for whether a record fits; any valid reference does.
+    const std::uint16_t reference = 0;
+    RecordEncoder encoder(file);
+    std::vector<std::size_t> refused;
+    for (std::size_t i = 0; i < sorted.size(); ++i)
+        if (!encoder.append(sorted[i], std::span(&reference, 1)))
+            refused.push_back(i);
+    return refused;
+}
+
+VocabularyFiles encodeVocabulary(const Candidates& candidates, const Selection& selection)
+{
+    const auto germanIndex =
+        indexOf(selection.german, candidates.headwords(Language::German).size());
+    const auto englishIndex =
+        indexOf(selection.english, candidates.headwords(Language::English).size());
+    return {encodeFile(candidates, Language::English, selection.english, germanIndex),
+            encodeFile(candidates, Language::German, selection.german, englishIndex)};
+}
+
+void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& directory)
+{
+    std::filesystem::create_directories(directory);
+    writeBytes(directory / "engdeu.dat", files.engdeu);
+    writeBytes(directory / "deueng.dat", files.deueng);
+}
+
+} // namespace wb::vocab

@@ -1,0 +1,43 @@
+#pragma once
+// Turns a selection into the bytes of engdeu.dat and deueng.dat and writes them. It
+// picks each headword's translations among the chosen ones; which headwords are
+// chosen is Selection's decision.
+#include "Candidates.h"
+#include "RecordDecoder.h"
+#include "Selection.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace wb::vocab {
+
+// The order of both files: by the search's folding (a-z upper-cased), then by the
+// raw bytes, so that words differing only in case still have a fixed order.
+bool inDictionaryOrder(std::string_view a, std::string_view b);
+
+// Positions in `sorted` of the headwords the record layout cannot express, each
+// checked against the headword actually written before it (a refused one is not
+// written, so its successor is checked against the one before it).
+std::vector<std::size_t> refusedHeadwords(DictionaryFile file,
+                                          std::span<const std::string_view> sorted);
+
+constexpr std::size_t kMaxGermanTranslations = 3;
+
+struct VocabularyFiles {
+    std::vector<std::uint8_t> engdeu;
+    std::vector<std::uint8_t> deueng;
+};
+
+// Each English headword gets its up to three most fitting German translations, each
+// German headword its most fitting English one. Throws std::logic_error if the
+// selection holds a record the encoder refuses.
+VocabularyFiles encodeVocabulary(const Candidates& candidates, const Selection& selection);
+
+// Writes DIR/engdeu.dat and DIR/deueng.dat, creating DIR if needed. Throws
+// std::runtime_error when a file cannot be written.
+void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& directory);
+
+} // namespace wb::vocab
