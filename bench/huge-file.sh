@@ -26,8 +26,6 @@ for name in deueng.dat engdeu.dat; do
     mkdir "$work/$name"
     cp "$bin"/*.dat "$work/$name/"
     ln -f "$work/random" "$work/$name/$name"
-    sync
-    echo 3 >/proc/sys/vm/drop_caches 2>/dev/null || true # cold cache where allowed
-    measure "$name random (cold)" "$work/$name"
-    measure "$name random (warm)" "$work/$name"
+    measure "$name random" "$work/$name"
+    measure "$name random, again" "$work/$name"
 done
