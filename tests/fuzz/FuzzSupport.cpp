@@ -48,20 +48,25 @@ void fail(const char* property, const std::string& detail)
     std::abort();
 }
 
+std::vector<std::string_view> splitSections(std::string_view text)
+{
+    std::vector<std::string_view> sections;
+    for (;;) {
+        const auto at = text.find(kSeparator);
+        sections.push_back(text.substr(0, at));
+        if (at == std::string_view::npos)
+            return sections;
+        text.remove_prefix(at + kSeparator.size());
+    }
+}
+
 FuzzInput::FuzzInput(std::span<const std::uint8_t> input)
 {
     if (input.empty())
         return;
     const unsigned presence = input[0];
-    std::string_view rest(reinterpret_cast<const char*>(input.data()) + 1, input.size() - 1);
-    std::vector<std::string_view> sections;
-    for (;;) {
-        const auto at = rest.find(kSeparator);
-        sections.push_back(rest.substr(0, at));
-        if (at == std::string_view::npos)
-            break;
-        rest.remove_prefix(at + kSeparator.size());
-    }
+    const auto sections = splitSections(
+        std::string_view(reinterpret_cast<const char*>(input.data()) + 1, input.size() - 1));
     const auto content = [&](std::size_t i) {
         const auto text = i < sections.size() ? sections[i] : std::string_view();
         return Bytes(text.begin(), text.end());

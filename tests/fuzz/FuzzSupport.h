@@ -29,6 +29,10 @@ using Bytes = std::vector<std::uint8_t>;
 // not there is empty.
 inline constexpr std::string_view kSeparator = "|#|";
 
+// `text` split at each separator; a harness with another layout (say, the text formats
+// the compile verb reads) splits its input with this.
+std::vector<std::string_view> splitSections(std::string_view text);
+
 struct FuzzInput {
     explicit FuzzInput(std::span<const std::uint8_t> input);
 
