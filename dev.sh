@@ -11,8 +11,12 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev
     fonts-dejavu-core
 )
-# The test run also needs the fuzzing toolchain and the leak checker.
-TEST_PACKAGES=(clang libclang-rt-14-dev valgrind)
+# The test run also needs the fuzzing toolchain, the leak checker, and an X server
+# with Xlib to start the programs on a display of their own; `time` is for
+# bench/huge-file.sh.
+TEST_PACKAGES=(clang libclang-rt-14-dev valgrind xvfb libx11-dev time)
+# Seconds each fuzz harness runs in a test run.
+FUZZ_SECONDS=60
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -43,8 +47,14 @@ run)
     ;;
 test)
     ensure_packages "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-    cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWB_SANITIZE=ON
+    cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWB_SANITIZE=ON \
+        -DWB_FUZZ=ON -DWB_MEMCHECK=ON
     cmake --build build/test -j "$(jobs)"
+    if [ -x build/test/fuzz/fuzz_check ]; then
+        tests/fuzz/run-fuzzers.sh build/test/fuzz "$FUZZ_SECONDS"
+    else
+        echo "No clang with libFuzzer: the fuzzers do not run; CTest still replays their corpus."
+    fi
     export QT_QPA_PLATFORM=offscreen
     XDG_RUNTIME_DIR=$(mktemp -d)
     export XDG_RUNTIME_DIR

@@ -18,7 +18,8 @@ std::filesystem::path locateFile(const std::filesystem::path& directory, std::st
 
 // The file's first `limit` bytes (all of them when shorter). A read error after a
 // successful open keeps what was read. Returns nothing when the file cannot be
-// opened for reading or is not a regular file.
+// opened for reading, is not a regular file, or changes every time it is read (for
+// a little while: a file being copied in gets the time to settle).
 std::optional<std::vector<std::uint8_t>> readDataFile(const std::filesystem::path& path,
                                                       std::size_t limit);
 
