@@ -15,15 +15,18 @@ add_compile_options(-Wall -Wextra -g -O1 -fno-omit-frame-pointer
 # Every source of the libraries the harnesses need; the command-line tool's main() is
 # the only one left out.
 file(GLOB WB_DICTIONARY_SOURCES CONFIGURE_DEPENDS ${WB_ROOT}/dictionary/*.cpp)
+file(GLOB WB_VOCAB_SOURCES CONFIGURE_DEPENDS ${WB_ROOT}/tools/vocab/*.cpp)
 file(GLOB WB_CLI_SOURCES CONFIGURE_DEPENDS ${WB_ROOT}/tools/woerterbuch-dict/*.cpp)
 list(FILTER WB_CLI_SOURCES EXCLUDE REGEX "/main\\.cpp$")
 add_library(wb_fuzz_code STATIC
     ${WB_DICTIONARY_SOURCES}
     ${WB_ROOT}/platform/ExecutablePath.cpp
+    ${WB_VOCAB_SOURCES}
     ${WB_CLI_SOURCES}
     FuzzSupport.cpp ReferenceDecoder.cpp)
 target_include_directories(wb_fuzz_code PUBLIC
     ${WB_ROOT}/dictionary ${WB_ROOT}/platform ${WB_ROOT}/tools/woerterbuch-dict
+    ${WB_ROOT}/tools/vocab
     ${CMAKE_CURRENT_SOURCE_DIR})
 
 function(wb_fuzz_harness name source)
