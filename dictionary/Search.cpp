@@ -2,7 +2,6 @@
 
 #include "Windows1252.h"
 
-
 namespace wb {
 namespace detail {
 
