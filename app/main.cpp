@@ -12,7 +12,10 @@ namespace {
 class StartupErrors : public wb::ErrorReporter {
 public:
     explicit StartupErrors(const wb::TerminationRequests& termination)
-        : m_termination(termination), m_boxes(QStringLiteral("Fehler")) {}
+        : m_termination(termination)
+        , m_boxes(QStringLiteral("Fehler"))
+    {
+    }
     void reportError(std::string_view message) override
     {
         if (!m_termination.requested())

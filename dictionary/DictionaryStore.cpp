@@ -53,14 +53,14 @@ void DictionaryStore::OpenDistNow(const std::filesystem::path& directory, ErrorR
 {
     // Each file's message depends only on its own open: a bad deueng.dat never keeps
     // engdeu.dat from loading.
-    if (auto bytes = readDataFile(locateFile(directory, "deueng.dat"),
-                                  readLimit(DictionaryFile::German)))
+    if (auto bytes =
+            readDataFile(locateFile(directory, "deueng.dat"), readLimit(DictionaryFile::German)))
         loadGerman(*bytes);
     else
         reporter.reportError("Fehler: konnte Datei deueng.dat nicht öffnen!");
 
-    if (auto bytes = readDataFile(locateFile(directory, "engdeu.dat"),
-                                  readLimit(DictionaryFile::English)))
+    if (auto bytes =
+            readDataFile(locateFile(directory, "engdeu.dat"), readLimit(DictionaryFile::English)))
         loadEnglish(*bytes);
     else
         reporter.reportError("Fehler: konnte Datei engdeu.dat nicht öffnen!");
@@ -77,8 +77,8 @@ void DictionaryStore::clear()
 
 std::size_t DictionaryStore::heapBytes() const
 {
-    std::size_t total = m_germanWords.heapBytes() + m_englishWords.heapBytes() +
-                        m_reverseIndex.capacity() * 2;
+    std::size_t total =
+        m_germanWords.heapBytes() + m_englishWords.heapBytes() + m_reverseIndex.capacity() * 2;
     for (const auto& slot : m_translationSlots)
         total += slot.capacity() * 2;
     return total;

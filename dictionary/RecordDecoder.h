@@ -51,19 +51,22 @@ constexpr std::size_t maxRecordBytes(DictionaryFile file)
 }
 
 struct DecodedRecord {
-    std::string_view headword;                  // valid until the next call of next()
-    std::array<std::uint16_t, 3> references{};  // German file: only [0] is used
-    std::size_t offset = 0;                     // byte offset of the record's header
-    int prefix = 0;                             // P as stored
-    int previousLength = 0;                     // length of the previous headword
-    int count = 1;                              // N as stored (English file)
+    std::string_view headword;                 // valid until the next call of next()
+    std::array<std::uint16_t, 3> references{}; // German file: only [0] is used
+    std::size_t offset = 0;                    // byte offset of the record's header
+    int prefix = 0;                            // P as stored
+    int previousLength = 0;                    // length of the previous headword
+    int count = 1;                             // N as stored (English file)
     bool prefixClamped() const { return prefix > previousLength; }
 };
 
 class RecordDecoder {
 public:
     RecordDecoder(DictionaryFile file, std::span<const std::uint8_t> data)
-        : m_file(file), m_data(data) {}
+        : m_file(file)
+        , m_data(data)
+    {
+    }
 
     bool atEnd() const { return m_offset >= m_data.size(); }
     std::size_t offset() const { return m_offset; }

@@ -14,7 +14,10 @@ namespace wb {
 
 class RecordEncoder {
 public:
-    explicit RecordEncoder(DictionaryFile file) : m_file(file) {}
+    explicit RecordEncoder(DictionaryFile file)
+        : m_file(file)
+    {
+    }
 
     // Whether `headword` can follow the last written headword in this file.
     bool canAppend(std::string_view headword) const;

@@ -17,7 +17,7 @@ enum class Direction { EnglishToGerman, GermanToEnglish };
 class RowSink {
 public:
     virtual ~RowSink() = default;
-    virtual void addRow(std::string_view headword) = 0;          // Windows-1252
+    virtual void addRow(std::string_view headword) = 0;            // Windows-1252
     virtual void setTranslation(std::string_view translation) = 0; // Windows-1252
 };
 

@@ -19,7 +19,8 @@ constexpr std::array<unsigned char, 256> makeUpperTable()
 inline constexpr auto kUpper = makeUpperTable();
 
 // `key` is already upper-cased; only the headword's bytes need folding.
-inline bool startsWithFolded(const unsigned char* word, const unsigned char* key, std::size_t length)
+inline bool startsWithFolded(const unsigned char* word, const unsigned char* key,
+                             std::size_t length)
 {
     for (std::size_t i = 0; i < length; ++i) {
         if (kUpper[word[i]] != key[i])
@@ -33,7 +34,11 @@ inline bool startsWithFolded(const unsigned char* word, const unsigned char* key
 // reports 100.
 class Percentage {
 public:
-    explicit Percentage(std::size_t n) : m_divisor(n > 1 ? n - 1 : 1), m_value(n == 1 ? 100 : 0) {}
+    explicit Percentage(std::size_t n)
+        : m_divisor(n > 1 ? n - 1 : 1)
+        , m_value(n == 1 ? 100 : 0)
+    {
+    }
     int value() const { return m_value; }
     void advance()
     {

@@ -42,7 +42,8 @@ private:
 // Binds a canvas for the lifetime of the object (one paint).
 class CanvasBinding {
 public:
-    CanvasBinding(Canvas& canvas, QPaintDevice* device) : m_canvas(canvas)
+    CanvasBinding(Canvas& canvas, QPaintDevice* device)
+        : m_canvas(canvas)
     {
         m_canvas.bind(device);
     }

@@ -35,7 +35,9 @@ public:
     friend constexpr bool operator==(TColor, TColor) = default;
 
 private:
-    constexpr explicit TColor(TSystemColor color) : m_value(std::uint32_t(color)), m_system(true)
+    constexpr explicit TColor(TSystemColor color)
+        : m_value(std::uint32_t(color))
+        , m_system(true)
     {
     }
 

@@ -20,8 +20,7 @@ void handleUncaughtException(std::exception_ptr error);
 
 // Runs an event handler; whatever it throws goes to the general error handler and
 // the handler is abandoned.
-template <typename Handler>
-void invokeHandler(Handler&& handler)
+template <typename Handler> void invokeHandler(Handler&& handler)
 {
     try {
         std::forward<Handler>(handler)();

@@ -2,7 +2,11 @@
 
 #include <QPainter>
 
-TImageList::TImageList(int width, int height) : m_width(width), m_height(height) {}
+TImageList::TImageList(int width, int height)
+    : m_width(width)
+    , m_height(height)
+{
+}
 
 int TImageList::add(const QImage& image, QRgb maskColor)
 {

@@ -12,7 +12,10 @@ void showErrorBox(const QString& caption, const QString& text);
 // Reports each error in its own modal box with a fixed caption.
 class MessageBoxReporter : public ErrorReporter {
 public:
-    explicit MessageBoxReporter(QString caption) : m_caption(std::move(caption)) {}
+    explicit MessageBoxReporter(QString caption)
+        : m_caption(std::move(caption))
+    {
+    }
     void reportError(std::string_view message) override;
 
 private:

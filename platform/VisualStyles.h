@@ -27,7 +27,10 @@ bool stylesInUse(const QWidget* widget);
 // does not depend on it: the control's current style draws in either case.
 class ThemeData {
 public:
-    explicit ThemeData(QString classList) : m_classList(std::move(classList)) {}
+    explicit ThemeData(QString classList)
+        : m_classList(std::move(classList))
+    {
+    }
     const QString& classList() const { return m_classList; }
 
 private:

@@ -34,8 +34,8 @@ const QImage& kindGlyph(TBitBtnXPKind kind)
     std::optional<QImage>& glyph = glyphs.at(kind);
     if (!glyph) {
         const char* asset = kPresets.at(kind).asset;
-        glyph = asset ? QImage(QStringLiteral(":/glyphs/%1.bmp").arg(QLatin1String(asset)))
-                      : QImage();
+        glyph =
+            asset ? QImage(QStringLiteral(":/glyphs/%1.bmp").arg(QLatin1String(asset))) : QImage();
     }
     return *glyph;
 }

@@ -82,4 +82,3 @@ TEST(GeneralErrorHandler, CatchesWhatEscapesToTheEventDispatch)
 
 } // namespace
 } // namespace wb
-

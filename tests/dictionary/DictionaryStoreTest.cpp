@@ -65,7 +65,8 @@ TEST(OpenDistNow, ListsHoldTheFilesInFileOrder)
         const auto& entry = dictionary.english[i];
         EXPECT_EQ(store.englishWords()[i], entry.headword);
         for (std::size_t k = 0; k < 3; ++k) {
-            const auto expected = k < entry.references.size() ? entry.references[k] : kNoTranslation;
+            const auto expected =
+                k < entry.references.size() ? entry.references[k] : kNoTranslation;
             EXPECT_EQ(store.translationSlot(int(k))[i], expected);
         }
     }

@@ -124,8 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto read = [&](DictionaryFile file) {
         return readDataFile(out / fileName(file), std::size_t(1) << 26);
     };
-    const auto report = checkDictionaryFiles(read(DictionaryFile::German),
-                                             read(DictionaryFile::English));
+    const auto report =
+        checkDictionaryFiles(read(DictionaryFile::German), read(DictionaryFile::English));
     std::string problems;
     for (const auto& problem : report.problems)
         problems += std::string(fileName(problem.file)) + " #" + std::to_string(problem.record) +

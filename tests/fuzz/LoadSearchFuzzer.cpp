@@ -110,8 +110,7 @@ Outcome bruteForce(const ReferenceFile& german, const ReferenceFile& english, Di
     return outcome;
 }
 
-template <typename Run>
-Outcome searchOutcome(Run run, RecordingProgress& progress)
+template <typename Run> Outcome searchOutcome(Run run, RecordingProgress& progress)
 {
     RecordingRows rows;
     Outcome outcome;

@@ -1,5 +1,5 @@
-#include "Forms.h"
 #include "PushButton.h"
+#include "Forms.h"
 #include "WidgetTestSupport.h"
 
 #include <QDialog>
@@ -138,8 +138,7 @@ TEST(TButtonKeys, APanelBuiltBeforeItJoinedItsWindowPassesEnterOnToTheWindow)
 }
 
 // Runs `dialog` modally while `whileShown` acts on it; returns exec()'s result.
-template <typename Action>
-int runModal(QDialog& dialog, Action whileShown)
+template <typename Action> int runModal(QDialog& dialog, Action whileShown)
 {
     QTimer::singleShot(0, &dialog, [&] {
         if (QTest::qWaitForWindowActive(&dialog))

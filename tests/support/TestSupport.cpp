@@ -63,7 +63,8 @@ std::vector<std::string> randomWords(std::size_t count, std::size_t maxLength, s
     std::normal_distribution<double> length(8.0, 3.0);
     std::vector<std::string> words(count);
     for (auto& word : words) {
-        const auto n = std::clamp<std::size_t>(std::size_t(std::max(0.0, length(rng))), 1, maxLength);
+        const auto n =
+            std::clamp<std::size_t>(std::size_t(std::max(0.0, length(rng))), 1, maxLength);
         for (std::size_t i = 0; i < n; ++i)
             word += alphabet[letter(rng)];
     }

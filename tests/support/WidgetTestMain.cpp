@@ -6,10 +6,12 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-
 namespace wb::test {
 
-TestApplication::TestApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TestApplication::TestApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+}
 
 void TestApplication::handleException(std::exception_ptr error)
 {

@@ -123,11 +123,10 @@ TEST(TBitBtnXPPainting, GlyphAndCaptionLieWhereTheLayoutPutsThemAndMoveOnePixelW
         const QImage up = render(*search.button);
 
         // The caption box is the one the layout gives for the caption's measured size.
-        const QSize caption = wb::measureTextBox(search.button->font(), search.button->Caption(),
-                                                 {}, {})
-                                  .size();
-        const auto place = placeGlyphAndCaption(QRect(0, 0, 97, 25), {18, 18}, caption,
-                                                blGlyphLeft, -1, 4);
+        const QSize caption =
+            wb::measureTextBox(search.button->font(), search.button->Caption(), {}, {}).size();
+        const auto place =
+            placeGlyphAndCaption(QRect(0, 0, 97, 25), {18, 18}, caption, blGlyphLeft, -1, 4);
         const QRect lime = boundsOf(kindGlyph(bkOK), kLime);
         EXPECT_EQ(boundsOf(up, kLime), lime.translated(place.glyph));
         const QRect ink = boundsOf(up, search.button->palette().color(QPalette::ButtonText).rgb());
@@ -193,7 +192,9 @@ TEST(TBitBtnXPPainting, DisabledOneCellGlyphShowsOnlyItsBlackPixelsEmbossed)
         for (int x = 0; x < 16; ++x) {
             const bool dark = picture.pixel(x, y) == qRgb(0, 0, 0);
             const bool lit = x > 0 && y > 0 && picture.pixel(x - 1, y - 1) == qRgb(0, 0, 0);
-            const QRgb expected = dark ? clBtnShadow.rgb() : lit ? clBtnHighlight.rgb() : clBtnFace.rgb();
+            const QRgb expected = dark  ? clBtnShadow.rgb()
+                                  : lit ? clBtnHighlight.rgb()
+                                        : clBtnFace.rgb();
             EXPECT_EQ(image.pixel(at + QPoint(x, y)), expected) << x << "," << y;
         }
 }

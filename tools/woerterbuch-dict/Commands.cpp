@@ -15,7 +15,10 @@ namespace {
 
 class StreamReporter : public ErrorReporter {
 public:
-    explicit StreamReporter(std::ostream& err) : m_err(err) {}
+    explicit StreamReporter(std::ostream& err)
+        : m_err(err)
+    {
+    }
     void reportError(std::string_view message) override { m_err << message << '\n'; }
 
 private:
@@ -26,7 +29,10 @@ private:
 // (the search failed on it) is printed with an empty one.
 class PrintingRows : public RowSink {
 public:
-    explicit PrintingRows(std::ostream& out) : m_out(out) {}
+    explicit PrintingRows(std::ostream& out)
+        : m_out(out)
+    {
+    }
     ~PrintingRows() override { flush(); }
 
     void addRow(std::string_view headword) override
