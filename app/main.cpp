@@ -1,8 +1,8 @@
-#include "Application.h"
-#include "ExecutablePath.h"
-#include "MainUnit1.h"
-#include "MessageBox.h"
-#include "TerminationRequests.h"
+#include "app/Application.h"
+#include "platform/ExecutablePath.h"
+#include "platform/MessageBox.h"
+#include "platform/TerminationRequests.h"
+#include "ui/MainUnit1.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "DictionaryCheck.h"
+#include "dictionary/DictionaryCheck.h"
 
 #include <algorithm>
 
@@ -79,11 +79,6 @@ Scan scanFile(DictionaryFile file, std::span<const std::uint8_t> bytes, std::siz
 }
 
 } // namespace
-
-const char* fileName(DictionaryFile file)
-{
-    return file == DictionaryFile::German ? "deueng.dat" : "engdeu.dat";
-}
 
 CheckReport checkDictionaryFiles(const std::optional<std::vector<std::uint8_t>>& german,
                                  const std::optional<std::vector<std::uint8_t>>& english)

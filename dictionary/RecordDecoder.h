@@ -34,7 +34,12 @@
 
 namespace wb {
 
-enum class DictionaryFile { German, English }; // deueng.dat, engdeu.dat
+enum class DictionaryFile { German, English };
+
+constexpr const char* fileName(DictionaryFile file)
+{
+    return file == DictionaryFile::German ? "deueng.dat" : "engdeu.dat";
+}
 
 constexpr std::uint16_t kNoTranslation = 65535;
 constexpr std::size_t kMaxRecords = 65535; // indices 0..65534; 65535 is the sentinel
@@ -48,6 +53,13 @@ constexpr std::size_t maxRecordBytes(DictionaryFile file)
 {
     return file == DictionaryFile::German ? 2 + kMaxGermanSuffix + 2
                                           : 1 + kMaxEnglishSuffix + 1 + 2 * kMaxEnglishCount;
+}
+
+// A file can hold no more records than indices can address, so no more than this
+// many bytes can matter; the cap keeps a huge or endless file from being read whole.
+constexpr std::size_t readLimit(DictionaryFile file)
+{
+    return kMaxRecords * maxRecordBytes(file);
 }
 
 struct DecodedRecord {

@@ -2,7 +2,7 @@
 // Writes records in the layout RecordDecoder reads (see its header for the table),
 // front-coding each headword against the one written before it. It refuses what the
 // layout cannot express rather than writing a record that would decode differently.
-#include "RecordDecoder.h"
+#include "dictionary/RecordDecoder.h"
 
 #include <cstdint>
 #include <span>

@@ -1,6 +1,8 @@
 #pragma once
 // The search's inner walk, kept in a header so that it is compiled against the
 // caller's sink types. Included by Search.h only.
+#include "dictionary/AsciiCase.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -9,11 +11,12 @@
 namespace wb {
 namespace detail {
 
+// asciiUpper as a table: the walk folds every headword byte it compares.
 constexpr std::array<unsigned char, 256> makeUpperTable()
 {
     std::array<unsigned char, 256> table{};
     for (int c = 0; c < 256; ++c)
-        table[std::size_t(c)] = (c >= 'a' && c <= 'z') ? (unsigned char)(c - 32) : (unsigned char)c;
+        table[std::size_t(c)] = asciiUpper(static_cast<unsigned char>(c));
     return table;
 }
 inline constexpr auto kUpper = makeUpperTable();

@@ -1,4 +1,4 @@
-#include "Windows1252.h"
+#include "dictionary/Windows1252.h"
 
 #include <array>
 #include <cstdint>
@@ -72,6 +72,21 @@ char32_t nextUtf8(std::string_view text, std::size_t& pos)
     return cp;
 }
 
+// Converts UTF-8 into `out`. What the code page cannot represent becomes "?", or,
+// when `exact`, ends the conversion with false.
+bool convertUtf8(std::string_view text, std::string& out, bool exact)
+{
+    out.clear();
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const int byte = byteOf(nextUtf8(text, pos));
+        if (byte < 0 && exact)
+            return false;
+        out += byte < 0 ? '?' : char(byte);
+    }
+    return true;
+}
+
 } // namespace
 
 std::string toWindows1252(std::u16string_view text)
@@ -92,25 +107,13 @@ std::string toWindows1252(std::u16string_view text)
 std::string utf8ToWindows1252(std::string_view text)
 {
     std::string out;
-    out.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        const int byte = byteOf(nextUtf8(text, pos));
-        out += byte < 0 ? '?' : char(byte);
-    }
+    convertUtf8(text, out, false);
     return out;
 }
 
 bool utf8ToWindows1252Exact(std::string_view text, std::string& out)
 {
-    out.clear();
-    out.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        const int byte = byteOf(nextUtf8(text, pos));
-        if (byte < 0)
-            return false;
-        out += char(byte);
-    }
-    return true;
+    return convertUtf8(text, out, true);
 }
 
 std::u16string windows1252ToUtf16(std::string_view bytes)

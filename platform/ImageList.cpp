@@ -1,4 +1,4 @@
-#include "ImageList.h"
+#include "platform/ImageList.h"
 
 #include <QPainter>
 

@@ -1,6 +1,7 @@
 #pragma once
+// Stands in for the desktop's message box, over QMessageBox.
 // Modal error boxes: the error icon, one OK button, owned by the application.
-#include "ErrorReporter.h"
+#include "platform/ErrorReporter.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "PushButton.h"
+#include "platform/PushButton.h"
 
-#include "Forms.h"
-#include "GeneralErrorHandler.h"
+#include "platform/Forms.h"
+#include "platform/GeneralErrorHandler.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "TextBox.h"
+#include "platform/TextBox.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "ButtonFrame.h"
+#include "widgets/ButtonFrame.h"
 
-#include "Canvas.h"
-#include "VisualStyles.h"
+#include "platform/Canvas.h"
+#include "platform/VisualStyles.h"
 
 namespace {
 

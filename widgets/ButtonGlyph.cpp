@@ -1,9 +1,9 @@
-#include "ButtonGlyph.h"
+#include "widgets/ButtonGlyph.h"
 
-#include "ButtonLayout.h"
-#include "Canvas.h"
-#include "GlyphCache.h"
-#include "PixelMask.h"
+#include "platform/Canvas.h"
+#include "platform/PixelMask.h"
+#include "widgets/ButtonLayout.h"
+#include "widgets/GlyphCache.h"
 
 namespace {
 
@@ -135,7 +135,7 @@ void TButtonGlyph::releaseStateImages()
 QRect TButtonGlyph::draw(wb::Canvas& canvas, const QRect& content, const GlyphDrawing& drawing)
 {
     const QSize caption = measureCaption(canvas, drawing.caption, content.width());
-    const GlyphCaptionPlacement place = placeGlyphAndCaption(
+    const wb::GlyphCaptionPlacement place = wb::placeGlyphAndCaption(
         content, cellSize(), caption, drawing.layout, drawing.margin, drawing.spacing);
     if (const int slot = prepareStateImage(drawing.state); slot != -1)
         m_list->draw(canvas.painter(), slot, place.glyph);

@@ -1,4 +1,4 @@
-#include "GlyphCache.h"
+#include "widgets/GlyphCache.h"
 
 #include <algorithm>
 

@@ -1,10 +1,11 @@
-#include "KindGlyphs.h"
+#include "widgets/KindGlyphs.h"
 
-#include "Forms.h"
+#include "platform/Forms.h"
 
 #include <array>
 #include <optional>
 
+namespace wb {
 namespace {
 
 constexpr std::array<KindPreset, 11> kPresets = {{
@@ -39,3 +40,5 @@ const QImage& kindGlyph(TBitBtnXPKind kind)
     }
     return *glyph;
 }
+
+} // namespace wb

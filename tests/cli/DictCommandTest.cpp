@@ -1,7 +1,7 @@
 // Runs the built woerterbuch-dict on generated data files and compares its output.
-#include "RecordEncoder.h"
-#include "TestSupport.h"
-#include "Windows1252.h"
+#include "dictionary/RecordEncoder.h"
+#include "dictionary/Windows1252.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

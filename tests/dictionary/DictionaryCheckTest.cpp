@@ -1,5 +1,5 @@
-#include "DictionaryCheck.h"
-#include "TestSupport.h"
+#include "dictionary/DictionaryCheck.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Byte-level tests of the record layouts. Byte arrays are written by hand, one
 // record a line, with the fields commented.
-#include "RecordDecoder.h"
+#include "dictionary/RecordDecoder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Windows1252.h"
+#include "dictionary/Windows1252.h"
 
 #include <gtest/gtest.h>
 

@@ -7,10 +7,10 @@
 //   - it counts the records a reader keeps, and every problem names a kept record at
 //     its true offset, or the place where the kept records end;
 //   - the command's exit status and summary agree with the report.
-#include "Commands.h"
-#include "DictionaryCheck.h"
-#include "FuzzSupport.h"
-#include "ReferenceDecoder.h"
+#include "cli/Commands.h"
+#include "dictionary/DictionaryCheck.h"
+#include "tests/fuzz/FuzzSupport.h"
+#include "tests/fuzz/ReferenceDecoder.h"
 
 #include <sstream>
 
@@ -93,8 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        acceptable(english, german.records.size())),
                   describe(report));
 
-    placeFile(scratchDirectory(), "deueng.dat", germanBytes);
-    placeFile(scratchDirectory(), "engdeu.dat", englishBytes);
+    placeFile(scratchDirectory(), fileName(DictionaryFile::German), germanBytes);
+    placeFile(scratchDirectory(), fileName(DictionaryFile::English), englishBytes);
     checkCommandAgrees(report);
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "ReferenceDecoder.h"
+#include "tests/fuzz/ReferenceDecoder.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // file, each oddity gives that file's open-error message or a load of complete records
 // (a prefix of what the file holds), never a hang or a crash, and never touches the
 // other file.
-#include "DictionaryStore.h"
-#include "TestSupport.h"
+#include "dictionary/DictionaryStore.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

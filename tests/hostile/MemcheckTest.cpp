@@ -3,8 +3,8 @@
 // woerterbuch-dict calls, including ones that take the error paths. Memcheck must find
 // no error, counting definite and indirect leaks; toolkit.supp lists the toolkit's own
 // reports, each with the reason it is not ours.
-#include "ProgramRun.h"
-#include "TestSupport.h"
+#include "tests/hostile/ProgramRun.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

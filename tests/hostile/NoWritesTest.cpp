@@ -2,8 +2,8 @@
 // directory of their own with a home directory of their own; every file under them is
 // the same afterwards (type, size, modification time and content), save the font
 // cache that the font library keeps on the desktop's behalf.
-#include "ProgramRun.h"
-#include "TestSupport.h"
+#include "tests/hostile/ProgramRun.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "Canvas.h"
-#include "Colors.h"
-#include "ImageList.h"
-#include "PixelMask.h"
-#include "VisualStyles.h"
-#include "WidgetTestSupport.h"
+#include "platform/Canvas.h"
+#include "platform/Colors.h"
+#include "platform/ImageList.h"
+#include "platform/PixelMask.h"
+#include "platform/VisualStyles.h"
+#include "tests/support/WidgetTestSupport.h"
 
 #include <QPainter>
 #include <QWidget>

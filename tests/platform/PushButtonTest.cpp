@@ -1,6 +1,6 @@
-#include "PushButton.h"
-#include "Forms.h"
-#include "WidgetTestSupport.h"
+#include "platform/PushButton.h"
+#include "platform/Forms.h"
+#include "tests/support/WidgetTestSupport.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -113,12 +113,12 @@ TEST_F(ButtonWindow, EscapeClicksTheCancelButtonAndTheMnemonicItsButton)
 
 TEST_F(ButtonWindow, AnErrorInOnClickGoesToTheGeneralErrorHandler)
 {
-    auto& errors = wb::test::testApplication().errors;
-    errors.clear();
+    wb::test::Recording recording;
     ok.button->OnClick = [] { throw std::runtime_error("Fehler im Handler"); };
     press(Qt::Key_Return);
     press(Qt::Key_Return);
-    EXPECT_EQ(errors, (std::vector<std::string>{"Fehler im Handler", "Fehler im Handler"}));
+    EXPECT_EQ(recording.errors,
+              (std::vector<std::string>{"Fehler im Handler", "Fehler im Handler"}));
 }
 
 TEST(TButtonKeys, APanelBuiltBeforeItJoinedItsWindowPassesEnterOnToTheWindow)

@@ -1,6 +1,6 @@
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
-#include "RecordEncoder.h"
+#include "dictionary/RecordEncoder.h"
 
 #include <algorithm>
 #include <fstream>
@@ -40,8 +40,8 @@ void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 
 void GeneratedDictionary::writeTo(const std::filesystem::path& directory) const
 {
-    writeFile(directory / "engdeu.dat", engdeu);
-    writeFile(directory / "deueng.dat", deueng);
+    writeFile(directory / fileName(DictionaryFile::English), engdeu);
+    writeFile(directory / fileName(DictionaryFile::German), deueng);
 }
 
 namespace {

@@ -1,7 +1,7 @@
-#include "ButtonLayout.h"
-#include "ButtonsXP.h"
-#include "KindGlyphs.h"
-#include "WidgetTestSupport.h"
+#include "tests/support/WidgetTestSupport.h"
+#include "widgets/ButtonLayout.h"
+#include "widgets/ButtonsXP.h"
+#include "widgets/KindGlyphs.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -12,6 +12,10 @@
 
 namespace {
 
+using wb::kindGlyph;
+using wb::kindPreset;
+using wb::KindPreset;
+using wb::placeGlyphAndCaption;
 using wb::test::classicStyle;
 using wb::test::render;
 using wb::test::themedStyle;
@@ -317,15 +321,14 @@ TEST_F(ClickWindow, CloseKindClosesTheFormWithoutOnClick)
 
 TEST_F(ClickWindow, HelpKindShowsTheNearestHelpContextInsteadOfOnClick)
 {
-    auto& shown = wb::test::testApplication().helpContexts;
-    shown.clear();
+    wb::test::Recording recording;
     button->setKind(bkHelp);
     button->click();
     EXPECT_EQ(clicks, 1); // no help context anywhere: an ordinary click
     wb::setHelpContext(&window, 42);
     button->click();
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(shown, std::vector<int>{42});
+    EXPECT_EQ(recording.helpContexts, std::vector<int>{42});
 }
 
 TEST(TBitBtnXPModal, OkKindOnAModalDialogClosesItWithResultOneAfterOnClick)

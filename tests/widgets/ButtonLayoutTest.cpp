@@ -1,8 +1,10 @@
-#include "ButtonLayout.h"
+#include "widgets/ButtonLayout.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using wb::placeGlyphAndCaption;
 
 const QSize kCheckGlyph(18, 18);
 const QSize kSearchCaption(46, 13); // "Suchen..." in the dialog font

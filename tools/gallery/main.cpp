@@ -1,6 +1,6 @@
 // A window that shows the bitmap buttons of the program the way the windows use them,
 // in every state and in both drawing modes, for looking at them as a user would.
-#include "ButtonsXP.h"
+#include "widgets/ButtonsXP.h"
 
 #include <QApplication>
 #include <QGridLayout>

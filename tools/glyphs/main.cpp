@@ -3,7 +3,7 @@
 //   wb-glyphs --check DIR   exit 1 if a file in DIR differs from what would be written
 // The files in assets/glyphs are this program's output; change the maps, run it, and
 // commit both.
-#include "GlyphArt.h"
+#include "tools/glyphs/GlyphArt.h"
 
 #include <array>
 #include <cstdint>
