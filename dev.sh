@@ -2,6 +2,7 @@
 # Developer entry point for a fresh Debian 12 machine.
 #   ./dev.sh run    install what is missing, build a release build, start the program
 #   ./dev.sh test   install what is missing, build with ASan+UBSan, run every test headless
+#   ./dev.sh format format every tracked C++ file with the pinned clang-format
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -11,10 +12,12 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev
     fonts-dejavu-core
 )
-# The test run also needs the fuzzing toolchain, the leak checker, and an X server
-# with Xlib to start the programs on a display of their own; `time` is for
-# bench/huge-file.sh.
-TEST_PACKAGES=(clang libclang-rt-14-dev valgrind xvfb libx11-dev time)
+# The formatter the tree is formatted with; a test fails when a file is not.
+CLANG_FORMAT=clang-format-14
+# The test run also needs the fuzzing toolchain, the leak checker, an X server with
+# Xlib to start the programs on a display of their own, the formatter and git to list
+# the files it checks; `time` is for bench/huge-file.sh.
+TEST_PACKAGES=(clang libclang-rt-14-dev valgrind xvfb libx11-dev time "$CLANG_FORMAT" git)
 # Seconds each fuzz harness runs in a test run.
 FUZZ_SECONDS=60
 
@@ -48,7 +51,7 @@ run)
 test)
     ensure_packages "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWB_SANITIZE=ON \
-        -DWB_FUZZ=ON -DWB_MEMCHECK=ON
+        -DWB_FUZZ=ON -DWB_MEMCHECK=ON -DWB_CLANG_FORMAT="$CLANG_FORMAT"
     cmake --build build/test -j "$(jobs)"
     if [ -x build/test/fuzz/fuzz_check ]; then
         tests/fuzz/run-fuzzers.sh build/test/fuzz "$FUZZ_SECONDS"
@@ -61,8 +64,12 @@ test)
     trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
     ctest --test-dir build/test --output-on-failure -j "$(jobs)"
     ;;
+format)
+    ensure_packages "$CLANG_FORMAT" git
+    git ls-files -z -- '*.cpp' '*.h' | xargs -0 "$CLANG_FORMAT" -i
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|format" >&2
     exit 64
     ;;
 esac

@@ -1,8 +1,8 @@
-#include "Application.h"
+#include "app/Application.h"
 
-#include "ApplicationTitle.h"
-#include "ExecutablePath.h"
-#include "MessageBox.h"
+#include "app/ApplicationTitle.h"
+#include "platform/ExecutablePath.h"
+#include "platform/MessageBox.h"
 
 #include <QWidget>
 #include <exception>

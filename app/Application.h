@@ -3,7 +3,7 @@
 // escapes an event handler ends that handler only; the user sees its message and the
 // event loop goes on. Our own handlers reach it through invokeHandler(); notify()
 // is the backstop for anything thrown elsewhere.
-#include "GeneralErrorHandler.h"
+#include "platform/GeneralErrorHandler.h"
 
 #include <QApplication>
 #include <memory>

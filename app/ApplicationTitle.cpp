@@ -1,4 +1,4 @@
-#include "ApplicationTitle.h"
+#include "app/ApplicationTitle.h"
 
 namespace wb {
 

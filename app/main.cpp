@@ -1,8 +1,8 @@
-#include "Application.h"
-#include "ExecutablePath.h"
-#include "MainUnit1.h"
-#include "MessageBox.h"
-#include "TerminationRequests.h"
+#include "app/Application.h"
+#include "platform/ExecutablePath.h"
+#include "platform/MessageBox.h"
+#include "platform/TerminationRequests.h"
+#include "ui/MainUnit1.h"
 
 namespace {
 
@@ -12,7 +12,10 @@ namespace {
 class StartupErrors : public wb::ErrorReporter {
 public:
     explicit StartupErrors(const wb::TerminationRequests& termination)
-        : m_termination(termination), m_boxes(QStringLiteral("Fehler")) {}
+        : m_termination(termination)
+        , m_boxes(QStringLiteral("Fehler"))
+    {
+    }
     void reportError(std::string_view message) override
     {
         if (!m_termination.requested())

@@ -1,9 +1,9 @@
 // A full walk over 65,535 headwords per direction, with keys that match nothing,
 // about 12 % of the entries, and the empty key; and the memory-bound floor, a plain
 // pass that reads every headword byte once.
-#include "DictionaryStore.h"
-#include "Search.h"
-#include "TestSupport.h"
+#include "bench/BenchSupport.h"
+#include "dictionary/DictionaryStore.h"
+#include "dictionary/Search.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,10 +17,10 @@ using wb::Direction;
 const wb::DictionaryStore& fullStore()
 {
     static const wb::DictionaryStore store = [] {
-        const auto dictionary = wb::test::generateDictionary(65535, 65535, 2024);
+        const auto& files = wb::bench::fullSizeFiles();
         wb::DictionaryStore s;
-        s.loadEnglish(dictionary.engdeu);
-        s.loadGerman(dictionary.deueng);
+        s.loadEnglish(files.engdeu);
+        s.loadGerman(files.deueng);
         return s;
     }();
     return store;

@@ -1,4 +1,6 @@
-#include "DataFile.h"
+#include "dictionary/DataFile.h"
+
+#include "dictionary/AsciiCase.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,16 +14,12 @@
 namespace wb {
 namespace {
 
-bool sameIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    explicit FileDescriptor(int fd)
+        : m_fd(fd)
+    {
+    }
     ~FileDescriptor()
     {
         if (m_fd >= 0)
@@ -81,7 +79,7 @@ std::filesystem::path locateFile(const std::filesystem::path& directory, std::st
     for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end;
          it.increment(error)) {
         const std::string candidate = it->path().filename().string();
-        if (sameIgnoringAsciiCase(candidate, name) && (best.empty() || candidate < best))
+        if (equalIgnoringAsciiCase(candidate, name) && (best.empty() || candidate < best))
             best = candidate;
     }
     return best.empty() ? exact : directory / best;
@@ -115,6 +113,12 @@ std::optional<std::vector<std::uint8_t>> readDataFile(const std::filesystem::pat
         before = after;
     }
     return std::nullopt;
+}
+
+std::optional<std::vector<std::uint8_t>> readDictionaryFile(const std::filesystem::path& directory,
+                                                            DictionaryFile file, std::size_t limit)
+{
+    return readDataFile(locateFile(directory, fileName(file)), limit);
 }
 
 } // namespace wb

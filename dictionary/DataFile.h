@@ -1,6 +1,8 @@
 #pragma once
 // Reading a data file from a directory: only regular files are read (a FIFO or a
 // device would block or never end), and at most a given number of bytes.
+#include "dictionary/RecordDecoder.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -22,5 +24,10 @@ std::filesystem::path locateFile(const std::filesystem::path& directory, std::st
 // a little while: a file being copied in gets the time to settle).
 std::optional<std::vector<std::uint8_t>> readDataFile(const std::filesystem::path& path,
                                                       std::size_t limit);
+
+// The first `limit` bytes of one of the two data files in `directory`, found as
+// locateFile() finds it and read as readDataFile() reads.
+std::optional<std::vector<std::uint8_t>> readDictionaryFile(const std::filesystem::path& directory,
+                                                            DictionaryFile file, std::size_t limit);
 
 } // namespace wb

@@ -1,4 +1,4 @@
-#include "DictionaryCheck.h"
+#include "dictionary/DictionaryCheck.h"
 
 #include <algorithm>
 
@@ -31,14 +31,14 @@ void checkReferences(const DecodedRecord& record, std::size_t number, Dictionary
             // Allowed by the layout, but the first reference is always read: a search
             // that finds this headword would fail.
             if (k == 0)
-                problems.push_back({file, number, record.offset,
-                                    "the first reference is 65535 (no translation)"});
+                problems.push_back(
+                    {file, number, record.offset, "the first reference is 65535 (no translation)"});
         } else if (index >= otherCount) {
-            problems.push_back({file, number, record.offset,
-                                "reference " + std::to_string(index) + " is not below the " +
-                                    fileName(english ? DictionaryFile::German
-                                                     : DictionaryFile::English) +
-                                    " record count " + std::to_string(otherCount)});
+            problems.push_back(
+                {file, number, record.offset,
+                 "reference " + std::to_string(index) + " is not below the " +
+                     fileName(english ? DictionaryFile::German : DictionaryFile::English) +
+                     " record count " + std::to_string(otherCount)});
         }
     }
 }
@@ -69,9 +69,9 @@ Scan scanFile(DictionaryFile file, std::span<const std::uint8_t> bytes, std::siz
                                          " bytes of a previous headword of " +
                                          std::to_string(record.previousLength)});
         if (file == DictionaryFile::English && (record.count < 1 || record.count > 3))
-            scan.problems.push_back({file, number, record.offset,
-                                     "has " + std::to_string(record.count) +
-                                         " references (1 to 3 allowed)"});
+            scan.problems.push_back(
+                {file, number, record.offset,
+                 "has " + std::to_string(record.count) + " references (1 to 3 allowed)"});
         checkReferences(record, number, file, otherCount, scan.problems);
         ++scan.records;
     }
@@ -79,11 +79,6 @@ Scan scanFile(DictionaryFile file, std::span<const std::uint8_t> bytes, std::siz
 }
 
 } // namespace
-
-const char* fileName(DictionaryFile file)
-{
-    return file == DictionaryFile::German ? "deueng.dat" : "engdeu.dat";
-}
 
 CheckReport checkDictionaryFiles(const std::optional<std::vector<std::uint8_t>>& german,
                                  const std::optional<std::vector<std::uint8_t>>& english)

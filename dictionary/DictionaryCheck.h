@@ -2,7 +2,7 @@
 // Verifies a pair of data files against the rules of their layout and lists every
 // problem with the file, record number and byte offset where it lies. The reader
 // repairs what this reports; the checker is how a person finds out.
-#include "RecordDecoder.h"
+#include "dictionary/RecordDecoder.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -36,7 +36,5 @@ struct CheckReport {
 // Checks the pair; a file given as nullopt could not be opened.
 CheckReport checkDictionaryFiles(const std::optional<std::vector<std::uint8_t>>& german,
                                  const std::optional<std::vector<std::uint8_t>>& english);
-
-const char* fileName(DictionaryFile file);
 
 } // namespace wb

@@ -1,17 +1,12 @@
-#include "DictionaryStore.h"
+#include "dictionary/DictionaryStore.h"
 
-#include "DataFile.h"
-#include "ErrorReporter.h"
+#include "dictionary/DataFile.h"
+#include "platform/ErrorReporter.h"
+
+#include <string>
 
 namespace wb {
 namespace {
-
-// A file can hold no more records than indices can address, so no more than this
-// many bytes can matter; the cap keeps a huge or endless file from being read whole.
-constexpr std::size_t readLimit(DictionaryFile file)
-{
-    return kMaxRecords * maxRecordBytes(file);
-}
 
 template <typename Append>
 void decodeAll(DictionaryFile file, std::span<const std::uint8_t> bytes, Append append)
@@ -53,17 +48,16 @@ void DictionaryStore::OpenDistNow(const std::filesystem::path& directory, ErrorR
 {
     // Each file's message depends only on its own open: a bad deueng.dat never keeps
     // engdeu.dat from loading.
-    if (auto bytes = readDataFile(locateFile(directory, "deueng.dat"),
-                                  readLimit(DictionaryFile::German)))
-        loadGerman(*bytes);
-    else
-        reporter.reportError("Fehler: konnte Datei deueng.dat nicht öffnen!");
-
-    if (auto bytes = readDataFile(locateFile(directory, "engdeu.dat"),
-                                  readLimit(DictionaryFile::English)))
-        loadEnglish(*bytes);
-    else
-        reporter.reportError("Fehler: konnte Datei engdeu.dat nicht öffnen!");
+    for (const DictionaryFile file : {DictionaryFile::German, DictionaryFile::English}) {
+        const auto bytes = readDictionaryFile(directory, file, readLimit(file));
+        if (!bytes)
+            reporter.reportError(std::string("Fehler: konnte Datei ") + fileName(file) +
+                                 " nicht öffnen!");
+        else if (file == DictionaryFile::German)
+            loadGerman(*bytes);
+        else
+            loadEnglish(*bytes);
+    }
 }
 
 void DictionaryStore::clear()
@@ -77,8 +71,8 @@ void DictionaryStore::clear()
 
 std::size_t DictionaryStore::heapBytes() const
 {
-    std::size_t total = m_germanWords.heapBytes() + m_englishWords.heapBytes() +
-                        m_reverseIndex.capacity() * 2;
+    std::size_t total =
+        m_germanWords.heapBytes() + m_englishWords.heapBytes() + m_reverseIndex.capacity() * 2;
     for (const auto& slot : m_translationSlots)
         total += slot.capacity() * 2;
     return total;

@@ -3,8 +3,8 @@
 // index (German -> English) and the three translation slots (English -> German),
 // all in file order. Filled once by OpenDistNow and read-only afterwards; it never
 // writes anything back.
-#include "RecordDecoder.h"
-#include "WordList.h"
+#include "dictionary/RecordDecoder.h"
+#include "dictionary/WordList.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "RecordDecoder.h"
+#include "dictionary/RecordDecoder.h"
 
 #include <algorithm>
 

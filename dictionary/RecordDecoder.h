@@ -34,7 +34,12 @@
 
 namespace wb {
 
-enum class DictionaryFile { German, English }; // deueng.dat, engdeu.dat
+enum class DictionaryFile { German, English };
+
+constexpr const char* fileName(DictionaryFile file)
+{
+    return file == DictionaryFile::German ? "deueng.dat" : "engdeu.dat";
+}
 
 constexpr std::uint16_t kNoTranslation = 65535;
 constexpr std::size_t kMaxRecords = 65535; // indices 0..65534; 65535 is the sentinel
@@ -50,20 +55,30 @@ constexpr std::size_t maxRecordBytes(DictionaryFile file)
                                           : 1 + kMaxEnglishSuffix + 1 + 2 * kMaxEnglishCount;
 }
 
+// A file can hold no more records than indices can address, so no more than this
+// many bytes can matter; the cap keeps a huge or endless file from being read whole.
+constexpr std::size_t readLimit(DictionaryFile file)
+{
+    return kMaxRecords * maxRecordBytes(file);
+}
+
 struct DecodedRecord {
-    std::string_view headword;                  // valid until the next call of next()
-    std::array<std::uint16_t, 3> references{};  // German file: only [0] is used
-    std::size_t offset = 0;                     // byte offset of the record's header
-    int prefix = 0;                             // P as stored
-    int previousLength = 0;                     // length of the previous headword
-    int count = 1;                              // N as stored (English file)
+    std::string_view headword;                 // valid until the next call of next()
+    std::array<std::uint16_t, 3> references{}; // German file: only [0] is used
+    std::size_t offset = 0;                    // byte offset of the record's header
+    int prefix = 0;                            // P as stored
+    int previousLength = 0;                    // length of the previous headword
+    int count = 1;                             // N as stored (English file)
     bool prefixClamped() const { return prefix > previousLength; }
 };
 
 class RecordDecoder {
 public:
     RecordDecoder(DictionaryFile file, std::span<const std::uint8_t> data)
-        : m_file(file), m_data(data) {}
+        : m_file(file)
+        , m_data(data)
+    {
+    }
 
     bool atEnd() const { return m_offset >= m_data.size(); }
     std::size_t offset() const { return m_offset; }

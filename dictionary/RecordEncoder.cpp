@@ -1,4 +1,4 @@
-#include "RecordEncoder.h"
+#include "dictionary/RecordEncoder.h"
 
 #include <algorithm>
 

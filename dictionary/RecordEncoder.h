@@ -2,7 +2,7 @@
 // Writes records in the layout RecordDecoder reads (see its header for the table),
 // front-coding each headword against the one written before it. It refuses what the
 // layout cannot express rather than writing a record that would decode differently.
-#include "RecordDecoder.h"
+#include "dictionary/RecordDecoder.h"
 
 #include <cstdint>
 #include <span>
@@ -14,7 +14,10 @@ namespace wb {
 
 class RecordEncoder {
 public:
-    explicit RecordEncoder(DictionaryFile file) : m_file(file) {}
+    explicit RecordEncoder(DictionaryFile file)
+        : m_file(file)
+    {
+    }
 
     // Whether `headword` can follow the last written headword in this file.
     bool canAppend(std::string_view headword) const;

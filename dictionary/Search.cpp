@@ -1,6 +1,6 @@
-#include "Search.h"
+#include "dictionary/Search.h"
 
-#include "Windows1252.h"
+#include "dictionary/Windows1252.h"
 
 namespace wb {
 namespace detail {
@@ -39,14 +39,6 @@ ListIndexError::ListIndexError(long index)
                         ")")
     , m_index(index)
 {
-}
-
-std::string asciiUpperCase(std::string_view text)
-{
-    std::string folded(text);
-    for (char& c : folded)
-        c = char(detail::kUpper[static_cast<unsigned char>(c)]);
-    return folded;
 }
 
 void Search(const DictionaryStore& store, Direction direction, std::u16string_view text,

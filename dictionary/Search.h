@@ -2,7 +2,8 @@
 // The prefix search: every headword of one direction that begins with the search
 // text, ignoring the case of a-z, in file order, with its translation assembled from
 // the other word list. It reports a percentage for every entry it examines.
-#include "DictionaryStore.h"
+#include "dictionary/AsciiCase.h"
+#include "dictionary/DictionaryStore.h"
 
 #include <array>
 #include <stdexcept>
@@ -17,7 +18,7 @@ enum class Direction { EnglishToGerman, GermanToEnglish };
 class RowSink {
 public:
     virtual ~RowSink() = default;
-    virtual void addRow(std::string_view headword) = 0;          // Windows-1252
+    virtual void addRow(std::string_view headword) = 0;            // Windows-1252
     virtual void setTranslation(std::string_view translation) = 0; // Windows-1252
 };
 
@@ -39,9 +40,6 @@ private:
     long m_index;
 };
 
-// ASCII upper-casing: only the bytes a-z change.
-std::string asciiUpperCase(std::string_view text);
-
 // Searches with the user's text, converted to Windows-1252 ("?" for what it cannot
 // represent). Throws ListIndexError when a matching entry's translation index is out
 // of range; the rows before it, and the failing row's headword, have been emitted.
@@ -60,4 +58,4 @@ void searchWith(const DictionaryStore& store, Direction direction, std::string_v
 
 } // namespace wb
 
-#include "SearchWalk.h"
+#include "dictionary/SearchWalk.h"

@@ -1,6 +1,8 @@
 #pragma once
 // The search's inner walk, kept in a header so that it is compiled against the
 // caller's sink types. Included by Search.h only.
+#include "dictionary/AsciiCase.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -9,17 +11,19 @@
 namespace wb {
 namespace detail {
 
+// asciiUpper as a table: the walk folds every headword byte it compares.
 constexpr std::array<unsigned char, 256> makeUpperTable()
 {
     std::array<unsigned char, 256> table{};
     for (int c = 0; c < 256; ++c)
-        table[std::size_t(c)] = (c >= 'a' && c <= 'z') ? (unsigned char)(c - 32) : (unsigned char)c;
+        table[std::size_t(c)] = asciiUpper(static_cast<unsigned char>(c));
     return table;
 }
 inline constexpr auto kUpper = makeUpperTable();
 
 // `key` is already upper-cased; only the headword's bytes need folding.
-inline bool startsWithFolded(const unsigned char* word, const unsigned char* key, std::size_t length)
+inline bool startsWithFolded(const unsigned char* word, const unsigned char* key,
+                             std::size_t length)
 {
     for (std::size_t i = 0; i < length; ++i) {
         if (kUpper[word[i]] != key[i])
@@ -33,7 +37,11 @@ inline bool startsWithFolded(const unsigned char* word, const unsigned char* key
 // reports 100.
 class Percentage {
 public:
-    explicit Percentage(std::size_t n) : m_divisor(n > 1 ? n - 1 : 1), m_value(n == 1 ? 100 : 0) {}
+    explicit Percentage(std::size_t n)
+        : m_divisor(n > 1 ? n - 1 : 1)
+        , m_value(n == 1 ? 100 : 0)
+    {
+    }
     int value() const { return m_value; }
     void advance()
     {

@@ -1,4 +1,4 @@
-#include "Windows1252.h"
+#include "dictionary/Windows1252.h"
 
 #include <array>
 #include <cstdint>
@@ -8,12 +8,14 @@ namespace {
 
 // Code points of the bytes 0x80..0x9F. The five bytes the code page leaves unassigned
 // map to the C1 control with the same number, as the desktop's own conversion does.
+// clang-format off
 constexpr std::array<char16_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+// clang-format on
 
 char16_t codePointOf(unsigned char byte)
 {
@@ -70,6 +72,21 @@ char32_t nextUtf8(std::string_view text, std::size_t& pos)
     return cp;
 }
 
+// Converts UTF-8 into `out`. What the code page cannot represent becomes "?", or,
+// when `exact`, ends the conversion with false.
+bool convertUtf8(std::string_view text, std::string& out, bool exact)
+{
+    out.clear();
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const int byte = byteOf(nextUtf8(text, pos));
+        if (byte < 0 && exact)
+            return false;
+        out += byte < 0 ? '?' : char(byte);
+    }
+    return true;
+}
+
 } // namespace
 
 std::string toWindows1252(std::u16string_view text)
@@ -90,25 +107,13 @@ std::string toWindows1252(std::u16string_view text)
 std::string utf8ToWindows1252(std::string_view text)
 {
     std::string out;
-    out.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        const int byte = byteOf(nextUtf8(text, pos));
-        out += byte < 0 ? '?' : char(byte);
-    }
+    convertUtf8(text, out, false);
     return out;
 }
 
 bool utf8ToWindows1252Exact(std::string_view text, std::string& out)
 {
-    out.clear();
-    out.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        const int byte = byteOf(nextUtf8(text, pos));
-        if (byte < 0)
-            return false;
-        out += char(byte);
-    }
-    return true;
+    return convertUtf8(text, out, true);
 }
 
 std::u16string windows1252ToUtf16(std::string_view bytes)

@@ -1,6 +1,6 @@
-#include "Canvas.h"
+#include "platform/Canvas.h"
 
-#include "VisualStyles.h"
+#include "platform/VisualStyles.h"
 
 namespace wb {
 

@@ -1,9 +1,10 @@
 #pragma once
+// Stands in for the toolkit's drawing canvas (pen, brush, font, text), over QPainter.
 // A drawing canvas that a control keeps for its whole life and binds to a paint
 // device only while it paints. Colours are given as TColor and resolved when used;
 // text goes through the text-box operation in the canvas's font and text colour.
-#include "Colors.h"
-#include "TextBox.h"
+#include "platform/Colors.h"
+#include "platform/TextBox.h"
 
 #include <QFont>
 #include <QPainter>
@@ -42,7 +43,8 @@ private:
 // Binds a canvas for the lifetime of the object (one paint).
 class CanvasBinding {
 public:
-    CanvasBinding(Canvas& canvas, QPaintDevice* device) : m_canvas(canvas)
+    CanvasBinding(Canvas& canvas, QPaintDevice* device)
+        : m_canvas(canvas)
     {
         m_canvas.bind(device);
     }

@@ -1,4 +1,5 @@
 #pragma once
+// Stands in for the toolkit's colour type and system colours, over QPalette.
 // Colours as the windows and widgets name them: a fixed RGB value, or one of the
 // desktop's system colours, which is looked up in the application palette every time
 // it is resolved, so a palette change shows at the next paint.
@@ -35,7 +36,9 @@ public:
     friend constexpr bool operator==(TColor, TColor) = default;
 
 private:
-    constexpr explicit TColor(TSystemColor color) : m_value(std::uint32_t(color)), m_system(true)
+    constexpr explicit TColor(TSystemColor color)
+        : m_value(std::uint32_t(color))
+        , m_system(true)
     {
     }
 

@@ -1,4 +1,5 @@
 #pragma once
+// Stands in for the toolkit's "where is this program", over /proc/self/exe.
 // Where the running executable lives. Data files are looked up beside it, never in
 // the current directory.
 #include <filesystem>

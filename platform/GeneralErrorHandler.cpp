@@ -1,4 +1,4 @@
-#include "GeneralErrorHandler.h"
+#include "platform/GeneralErrorHandler.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,5 @@
 #pragma once
+// Stands in for the application's handler of exceptions from event handlers.
 // The application-wide handler for errors raised inside event handlers. Handlers of
 // our own run through invokeHandler(), so an exception is caught before it could
 // unwind through the toolkit's frames (which do not expect it); the application
@@ -20,8 +21,7 @@ void handleUncaughtException(std::exception_ptr error);
 
 // Runs an event handler; whatever it throws goes to the general error handler and
 // the handler is abandoned.
-template <typename Handler>
-void invokeHandler(Handler&& handler)
+template <typename Handler> void invokeHandler(Handler&& handler)
 {
     try {
         std::forward<Handler>(handler)();

@@ -1,8 +1,12 @@
-#include "ImageList.h"
+#include "platform/ImageList.h"
 
 #include <QPainter>
 
-TImageList::TImageList(int width, int height) : m_width(width), m_height(height) {}
+TImageList::TImageList(int width, int height)
+    : m_width(width)
+    , m_height(height)
+{
+}
 
 int TImageList::add(const QImage& image, QRgb maskColor)
 {

@@ -1,4 +1,5 @@
 #pragma once
+// Stands in for the toolkit's masked image list, over QImage.
 // A list of images of one cell size, each stored with its mask: the pixels of the
 // mask colour given when it was added become transparent, so drawing an image leaves
 // the background under them unchanged.

@@ -1,6 +1,7 @@
 #pragma once
+// Stands in for the desktop's message box, over QMessageBox.
 // Modal error boxes: the error icon, one OK button, owned by the application.
-#include "ErrorReporter.h"
+#include "platform/ErrorReporter.h"
 
 #include <QString>
 
@@ -12,7 +13,10 @@ void showErrorBox(const QString& caption, const QString& text);
 // Reports each error in its own modal box with a fixed caption.
 class MessageBoxReporter : public ErrorReporter {
 public:
-    explicit MessageBoxReporter(QString caption) : m_caption(std::move(caption)) {}
+    explicit MessageBoxReporter(QString caption)
+        : m_caption(std::move(caption))
+    {
+    }
     void reportError(std::string_view message) override;
 
 private:

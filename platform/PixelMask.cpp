@@ -1,4 +1,4 @@
-#include "PixelMask.h"
+#include "platform/PixelMask.h"
 
 #include <algorithm>
 

@@ -1,4 +1,5 @@
 #pragma once
+// Stands in for the bitmap raster operations of disabled glyphs, over QImage.
 #include <QColor>
 #include <QImage>
 #include <QRect>

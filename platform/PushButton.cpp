@@ -1,7 +1,7 @@
-#include "PushButton.h"
+#include "platform/PushButton.h"
 
-#include "Forms.h"
-#include "GeneralErrorHandler.h"
+#include "platform/Forms.h"
+#include "platform/GeneralErrorHandler.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -54,8 +54,7 @@ protected:
 private:
     using QObject::QObject;
 
-    template <typename Wanted>
-    static void clickFirst(QWidget* window, Wanted wanted)
+    template <typename Wanted> static void clickFirst(QWidget* window, Wanted wanted)
     {
         for (TButton* button : window->findChildren<TButton*>())
             if (wanted(button) && button->canFocus()) {
@@ -67,7 +66,8 @@ private:
 
 } // namespace
 
-TButton::TButton(QWidget* parent) : QPushButton(parent)
+TButton::TButton(QWidget* parent)
+    : QPushButton(parent)
 {
     resize(75, 25);
     setFocusPolicy(Qt::StrongFocus);

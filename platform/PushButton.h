@@ -1,4 +1,5 @@
 #pragma once
+// Stands in for the toolkit's push button, over QPushButton.
 // The toolkit's push button as the windows use it: a caption with an "&" mnemonic, the
 // Default and Cancel roles, a modal result handed to the window on a click, and the
 // OnClick handler. Enter clicks the active button and Escape a Cancel button; the

@@ -1,4 +1,4 @@
-#include "TextBox.h"
+#include "platform/TextBox.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -120,9 +120,9 @@ void drawUnderline(QPainter& painter, const QFontMetrics& metrics, const TextLin
     const int before = lineAdvance(metrics, line.text.left(line.underline));
     const int width = metrics.horizontalAdvance(line.text.at(line.underline));
     const int left = rtl ? x + line.width - before - width : x + before;
-    painter.fillRect(QRect(left, baseline + metrics.underlinePos(), width,
-                           std::max(1, metrics.lineWidth())),
-                     painter.pen().color());
+    painter.fillRect(
+        QRect(left, baseline + metrics.underlinePos(), width, std::max(1, metrics.lineWidth())),
+        painter.pen().color());
 }
 
 void drawLine(QPainter& painter, const QFontMetrics& metrics, const TextLine& line, int x, int top,

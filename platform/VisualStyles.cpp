@@ -1,4 +1,4 @@
-#include "VisualStyles.h"
+#include "platform/VisualStyles.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -7,24 +7,14 @@
 #include <QWidget>
 #include <qdrawutil.h>
 
-#include <mutex>
+#include <atomic>
 
 namespace wb {
 namespace {
 
-// Qt's styles are part of the toolkit, so loading cannot fail; the count and the lock
-// keep the library's life the same as where it has to be opened at run time.
-struct StyleLibrary {
-    std::mutex lock;
-    int references = 0;
-    bool loaded = false;
-};
-
-StyleLibrary& styleLibrary()
-{
-    static StyleLibrary library;
-    return library;
-}
+// Qt's styles are part of the toolkit, so loading cannot fail; what is left of it is
+// the moment from which controls may draw themed.
+std::atomic<bool> styleLibraryLoaded = false;
 
 // The classic raised frame is two pixels wide on each side.
 constexpr int kClassicFrameWidth = 2;
@@ -33,17 +23,12 @@ constexpr int kClassicFrameWidth = 2;
 
 void loadStyleLibrary()
 {
-    StyleLibrary& library = styleLibrary();
-    const std::lock_guard guard(library.lock);
-    library.loaded = true;
-    ++library.references;
+    styleLibraryLoaded = true;
 }
 
 bool isStyleLibraryLoaded()
 {
-    StyleLibrary& library = styleLibrary();
-    const std::lock_guard guard(library.lock);
-    return library.loaded;
+    return styleLibraryLoaded;
 }
 
 bool isThemeActive(const QWidget* widget)

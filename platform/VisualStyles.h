@@ -1,4 +1,5 @@
 #pragma once
+// Stands in for the desktop's visual styles (themes), over QStyle.
 // Visual styles: whether a control is drawn themed or classic, and the few drawing
 // operations that differ between the two. The themed push-button background comes
 // from the control's QStyle; the classic raised frame is Qt's Windows-style bevel.
@@ -13,8 +14,8 @@ class QWidget;
 
 namespace wb {
 
-// The style library is loaded the first time a button is created and counted once
-// per button; it stays loaded until the program ends.
+// The style library is loaded the first time a button is created and stays loaded
+// until the program ends; until then nothing is drawn themed.
 void loadStyleLibrary();
 bool isStyleLibraryLoaded();
 
@@ -22,17 +23,6 @@ bool isStyleLibraryLoaded();
 bool isThemeActive(const QWidget* widget);
 // Styles are in use for `widget`: the library is loaded and its style is themed.
 bool stylesInUse(const QWidget* widget);
-
-// What a control keeps of the style data it opened when it was created. Drawing
-// does not depend on it: the control's current style draws in either case.
-class ThemeData {
-public:
-    explicit ThemeData(QString classList) : m_classList(std::move(classList)) {}
-    const QString& classList() const { return m_classList; }
-
-private:
-    QString m_classList;
-};
 
 // States of the themed push-button background (part 1).
 enum class ThemeButtonState {

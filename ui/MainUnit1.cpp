@@ -1,4 +1,4 @@
-#include "MainUnit1.h"
+#include "ui/MainUnit1.h"
 
 #include <QScreen>
 #include <QStyle>

@@ -2,7 +2,7 @@
 // The main window. It owns the dictionary store for its whole life: the store is
 // created and filled while the window is built (before it is first shown) and
 // released when the window is destroyed.
-#include "DictionaryStore.h"
+#include "dictionary/DictionaryStore.h"
 
 #include <QWidget>
 #include <filesystem>

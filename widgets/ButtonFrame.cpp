@@ -1,7 +1,7 @@
-#include "ButtonFrame.h"
+#include "widgets/ButtonFrame.h"
 
-#include "Canvas.h"
-#include "VisualStyles.h"
+#include "platform/Canvas.h"
+#include "platform/VisualStyles.h"
 
 namespace {
 
@@ -20,11 +20,11 @@ public:
         const TColor color = TColor::fromQColor(request.color);
         canvas.rectangle(client, color, color);
         if (request.pressed) {
-            wb::drawThemeButtonBackground(canvas.painter(), button,
-                                          wb::ThemeButtonState::Pressed, client);
+            wb::drawThemeButtonBackground(canvas.painter(), button, wb::ThemeButtonState::Pressed,
+                                          client);
             return shrunk(client);
         }
-        const auto state = request.disabled                         ? wb::ThemeButtonState::Disabled
+        const auto state = request.disabled                       ? wb::ThemeButtonState::Disabled
                            : (request.active || request.hasFocus) ? wb::ThemeButtonState::Normal
                                                                   : wb::ThemeButtonState::Base;
         wb::drawThemeButtonBackground(canvas.painter(), button, state, client);

@@ -1,9 +1,9 @@
-#include "ButtonGlyph.h"
+#include "widgets/ButtonGlyph.h"
 
-#include "ButtonLayout.h"
-#include "Canvas.h"
-#include "GlyphCache.h"
-#include "PixelMask.h"
+#include "platform/Canvas.h"
+#include "platform/PixelMask.h"
+#include "widgets/ButtonLayout.h"
+#include "widgets/GlyphCache.h"
 
 namespace {
 
@@ -64,8 +64,8 @@ QSize TButtonGlyph::cellSize() const
 void TButtonGlyph::sourceChanged()
 {
     if (!m_source.isNull() && m_source.height() > 0)
-        m_transparentColor = m_source.depth() == 1 ? clWhite.rgb()
-                                                   : m_source.pixel(0, m_source.height() - 1);
+        m_transparentColor =
+            m_source.depth() == 1 ? clWhite.rgb() : m_source.pixel(0, m_source.height() - 1);
     releaseStateImages();
     if (m_changed)
         m_changed();
@@ -100,14 +100,17 @@ QImage TButtonGlyph::disabledImage(const QRect& cell) const
     QImage work;
     if (m_numGlyphs >= 2) {
         work = m_source.copy(cell).convertToFormat(QImage::Format_ARGB32);
-        PixelMask::matching(m_source, cell, clWhite.rgb()).paintInto(work, clBtnHighlight.toQColor());
+        PixelMask::matching(m_source, cell, clWhite.rgb())
+            .paintInto(work, clBtnHighlight.toQColor());
         PixelMask::matching(m_source, cell, clGray.rgb()).paintInto(work, clBtnShadow.toQColor());
-        PixelMask::matching(m_source, cell, m_transparentColor).paintInto(work, clBtnFace.toQColor());
+        PixelMask::matching(m_source, cell, m_transparentColor)
+            .paintInto(work, clBtnFace.toQColor());
         return work;
     }
     const QRect first(QPoint(0, 0), cell.size());
-    const PixelMask dark = m_source.depth() == 1 ? PixelMask::zeroBits(m_source, first)
-                                                 : PixelMask::matching(m_source, first, clBlack.rgb());
+    const PixelMask dark = m_source.depth() == 1
+                               ? PixelMask::zeroBits(m_source, first)
+                               : PixelMask::matching(m_source, first, clBlack.rgb());
     work = QImage(cell.size(), QImage::Format_ARGB32);
     work.fill(clBtnFace.toQColor());
     dark.paintInto(work, clBtnHighlight.toQColor(), QPoint(1, 1));
@@ -132,7 +135,7 @@ void TButtonGlyph::releaseStateImages()
 QRect TButtonGlyph::draw(wb::Canvas& canvas, const QRect& content, const GlyphDrawing& drawing)
 {
     const QSize caption = measureCaption(canvas, drawing.caption, content.width());
-    const GlyphCaptionPlacement place = placeGlyphAndCaption(
+    const wb::GlyphCaptionPlacement place = wb::placeGlyphAndCaption(
         content, cellSize(), caption, drawing.layout, drawing.margin, drawing.spacing);
     if (const int slot = prepareStateImage(drawing.state); slot != -1)
         m_list->draw(canvas.painter(), slot, place.glyph);

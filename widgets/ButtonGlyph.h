@@ -2,7 +2,7 @@
 // The glyph of one bitmap button: the image strip with one cell per drawing state,
 // the display images prepared from it (kept in a shared glyph list), and the layout
 // and drawing of glyph and caption. It knows nothing of the button's frame or focus.
-#include "ButtonTypes.h"
+#include "widgets/ButtonTypes.h"
 
 #include <QColor>
 #include <QImage>

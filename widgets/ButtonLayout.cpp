@@ -1,4 +1,6 @@
-#include "ButtonLayout.h"
+#include "widgets/ButtonLayout.h"
+
+namespace wb {
 
 // All divisions truncate toward zero, so a group that does not fit gets a negative
 // margin and reaches out of the content rectangle on both sides.
@@ -55,3 +57,5 @@ GlyphCaptionPlacement placeGlyphAndCaption(const QRect& content, QSize glyph, QS
     const QPoint origin = content.topLeft();
     return {origin + QPoint(gx, gy), QRect(origin + QPoint(tx, ty), caption)};
 }
+
+} // namespace wb

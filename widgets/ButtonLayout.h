@@ -1,9 +1,11 @@
 #pragma once
 // Where a button puts its glyph and its caption inside the content rectangle. A pure
 // function of sizes and settings, so the integer rules can be checked without a window.
-#include "ButtonTypes.h"
+#include "widgets/ButtonTypes.h"
 
 #include <QRect>
+
+namespace wb {
 
 struct GlyphCaptionPlacement {
     QPoint glyph;  // top-left pixel of the glyph cell
@@ -15,3 +17,5 @@ struct GlyphCaptionPlacement {
 // the parts out evenly.
 GlyphCaptionPlacement placeGlyphAndCaption(const QRect& content, QSize glyph, QSize caption,
                                            TButtonLayout layout, int margin, int spacing);
+
+} // namespace wb

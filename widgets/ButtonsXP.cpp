@@ -1,8 +1,8 @@
-#include "ButtonsXP.h"
+#include "widgets/ButtonsXP.h"
 
-#include "Forms.h"
-#include "GeneralErrorHandler.h"
-#include "KindGlyphs.h"
+#include "platform/Forms.h"
+#include "platform/GeneralErrorHandler.h"
+#include "widgets/KindGlyphs.h"
 
 #include <QMouseEvent>
 
@@ -11,8 +11,6 @@ TBitBtnXP::TBitBtnXP(QWidget* parent)
     , m_glyph(std::make_unique<TButtonGlyph>([this] { update(); }))
 {
     wb::loadStyleLibrary();
-    if (wb::stylesInUse(this))
-        m_theme.emplace(QStringLiteral("BUTTON"));
 }
 
 TBitBtnXP::~TBitBtnXP() = default;
@@ -36,7 +34,7 @@ void TBitBtnXP::setNumGlyphs(int count)
 TBitBtnXPKind TBitBtnXP::Kind()
 {
     if (m_kind != bkCustom) {
-        const KindPreset& preset = kindPreset(m_kind);
+        const wb::KindPreset& preset = wb::kindPreset(m_kind);
         if (Default() != preset.isDefault || Cancel() != preset.isCancel ||
             ModalResult() != preset.modalResult || m_glyphModified)
             m_kind = bkCustom;
@@ -49,7 +47,7 @@ void TBitBtnXP::setKind(TBitBtnXPKind kind)
     if (kind == m_kind)
         return;
     if (kind != bkCustom) {
-        const KindPreset& preset = kindPreset(kind);
+        const wb::KindPreset& preset = wb::kindPreset(kind);
         setDefault(preset.isDefault);
         setCancel(preset.isCancel);
         // A form definition lists the caption before the kind and leaves it out when
@@ -57,7 +55,7 @@ void TBitBtnXP::setKind(TBitBtnXPKind kind)
         if (!(m_loading && !Caption().isEmpty()))
             setCaption(QString::fromLatin1(preset.caption));
         setModalResult(preset.modalResult);
-        m_glyph->setGlyph(kindGlyph(kind));
+        m_glyph->setGlyph(wb::kindGlyph(kind));
         m_glyph->setNumGlyphs(2);
         m_glyphModified = false;
     }

@@ -4,15 +4,14 @@
 // otherwise. A Kind presets glyph, caption, modal result and the Default or Cancel
 // role at once. Keyboard handling, the modal result and OnClick come from TButton;
 // glyph images, their display forms and the layout live in TButtonGlyph.
-#include "ButtonFrame.h"
-#include "ButtonGlyph.h"
-#include "ButtonTypes.h"
-#include "Canvas.h"
-#include "PushButton.h"
-#include "VisualStyles.h"
+#include "platform/Canvas.h"
+#include "platform/PushButton.h"
+#include "platform/VisualStyles.h"
+#include "widgets/ButtonFrame.h"
+#include "widgets/ButtonGlyph.h"
+#include "widgets/ButtonTypes.h"
 
 #include <memory>
-#include <optional>
 
 class TBitBtnXP : public TButton {
     Q_OBJECT
@@ -71,7 +70,6 @@ private:
 
     std::unique_ptr<TButtonGlyph> m_glyph;
     wb::Canvas m_canvas;
-    std::optional<wb::ThemeData> m_theme;
     TButtonStyle m_style = bsAutoDetect;
     TBitBtnXPKind m_kind = bkCustom;
     TButtonLayout m_layout = blGlyphLeft;

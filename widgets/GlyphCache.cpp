@@ -1,4 +1,4 @@
-#include "GlyphCache.h"
+#include "widgets/GlyphCache.h"
 
 #include <algorithm>
 
@@ -12,7 +12,10 @@ std::unique_ptr<TGlyphCache>& cacheSlot()
 
 } // namespace
 
-TGlyphList::TGlyphList(int width, int height) : TImageList(width, height) {}
+TGlyphList::TGlyphList(int width, int height)
+    : TImageList(width, height)
+{
+}
 
 int TGlyphList::addMasked(const QImage& image, QRgb maskColor)
 {

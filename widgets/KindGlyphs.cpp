@@ -1,10 +1,11 @@
-#include "KindGlyphs.h"
+#include "widgets/KindGlyphs.h"
 
-#include "Forms.h"
+#include "platform/Forms.h"
 
 #include <array>
 #include <optional>
 
+namespace wb {
 namespace {
 
 constexpr std::array<KindPreset, 11> kPresets = {{
@@ -34,8 +35,10 @@ const QImage& kindGlyph(TBitBtnXPKind kind)
     std::optional<QImage>& glyph = glyphs.at(kind);
     if (!glyph) {
         const char* asset = kPresets.at(kind).asset;
-        glyph = asset ? QImage(QStringLiteral(":/glyphs/%1.bmp").arg(QLatin1String(asset)))
-                      : QImage();
+        glyph =
+            asset ? QImage(QStringLiteral(":/glyphs/%1.bmp").arg(QLatin1String(asset))) : QImage();
     }
     return *glyph;
 }
+
+} // namespace wb

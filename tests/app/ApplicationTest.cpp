@@ -1,6 +1,6 @@
-#include "Application.h"
-#include "ApplicationTitle.h"
-#include "TestSupport.h"
+#include "app/Application.h"
+#include "app/ApplicationTitle.h"
+#include "tests/support/TestSupport.h"
 
 #include <QTest>
 #include <QWidget>
@@ -31,6 +31,24 @@ TEST(ErrorBoxText, PeriodOnlyAfterCharactersThatSortAfterIt)
     EXPECT_EQ(errorBoxText(""), "");
 }
 
+// Sends the general error handler's messages to a CollectingReporter while it lives;
+// the application's own reporter is back afterwards, however the test ended.
+class ReportingToTest {
+public:
+    ReportingToTest() { application().setErrorReporter(&reporter); }
+    ~ReportingToTest() { application().setErrorReporter(nullptr); }
+    ReportingToTest(const ReportingToTest&) = delete;
+    ReportingToTest& operator=(const ReportingToTest&) = delete;
+
+    test::CollectingReporter reporter;
+
+private:
+    static Application& application()
+    {
+        return *static_cast<Application*>(QCoreApplication::instance());
+    }
+};
+
 class ThrowingWidget : public QWidget {
 public:
     int presses = 0;
@@ -49,10 +67,7 @@ protected:
 
 TEST(GeneralErrorHandler, ShowsTheMessageReleasesTheGrabAndKeepsRunning)
 {
-    auto* application = static_cast<Application*>(QCoreApplication::instance());
-    test::CollectingReporter reporter;
-    application->setErrorReporter(&reporter);
-
+    ReportingToTest reporting;
     ThrowingWidget widget;
     widget.resize(50, 50);
     widget.show();
@@ -62,24 +77,19 @@ TEST(GeneralErrorHandler, ShowsTheMessageReleasesTheGrabAndKeepsRunning)
     QTest::mousePress(widget.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
 
     EXPECT_EQ(widget.presses, 2);
-    EXPECT_EQ(reporter.messages,
+    EXPECT_EQ(reporting.reporter.messages,
               (std::vector<std::string>{"Etwas ging schief.", "Etwas ging schief."}));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-    application->setErrorReporter(nullptr);
 }
 
 TEST(GeneralErrorHandler, CatchesWhatEscapesToTheEventDispatch)
 {
-    auto* application = static_cast<Application*>(QCoreApplication::instance());
-    test::CollectingReporter reporter;
-    application->setErrorReporter(&reporter);
+    ReportingToTest reporting;
     ThrowingWidget widget;
     QEvent event(QEvent::User);
     QCoreApplication::sendEvent(&widget, &event);
-    EXPECT_EQ(reporter.messages, std::vector<std::string>{"Kein Handler (42)"});
-    application->setErrorReporter(nullptr);
+    EXPECT_EQ(reporting.reporter.messages, std::vector<std::string>{"Kein Handler (42)"});
 }
 
 } // namespace
 } // namespace wb
-

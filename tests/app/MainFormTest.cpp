@@ -1,7 +1,7 @@
-#include "Application.h"
-#include "MainUnit1.h"
-#include "TerminationRequests.h"
-#include "TestSupport.h"
+#include "app/Application.h"
+#include "platform/TerminationRequests.h"
+#include "tests/support/TestSupport.h"
+#include "ui/MainUnit1.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>

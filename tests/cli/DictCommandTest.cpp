@@ -1,7 +1,7 @@
 // Runs the built woerterbuch-dict on generated data files and compares its output.
-#include "RecordEncoder.h"
-#include "TestSupport.h"
-#include "Windows1252.h"
+#include "dictionary/RecordEncoder.h"
+#include "dictionary/Windows1252.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,8 @@ namespace {
 using test::runProcess;
 using test::TempDir;
 
-test::ProcessResult dict(const std::vector<std::string>& args, const std::filesystem::path& cwd = {})
+test::ProcessResult dict(const std::vector<std::string>& args,
+                         const std::filesystem::path& cwd = {})
 {
     return runProcess(WB_DICT_COMMAND, args, cwd);
 }
@@ -94,12 +95,14 @@ TEST_F(DictCommand, CheckAcceptsAGoodPairAndLocatesProblems)
 {
     auto r = dict({"check", "--data", data()});
     EXPECT_EQ(r.exitCode, 0) << r.out;
-    EXPECT_EQ(r.out, "deueng.dat: 5 records, 38 bytes\nengdeu.dat: 3 records, 24 bytes\nwell formed\n");
+    EXPECT_EQ(r.out,
+              "deueng.dat: 5 records, 38 bytes\nengdeu.dat: 3 records, 24 bytes\nwell formed\n");
 
     writePair(dir.path(), {{"a", {0}}, {"b", {7}}}, {{"x", 0}});
     r = dict({"check", "--data", data()});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.out.find("engdeu.dat: record 1 at byte 5: reference 7 is not below"), std::string::npos)
+    EXPECT_NE(r.out.find("engdeu.dat: record 1 at byte 5: reference 7 is not below"),
+              std::string::npos)
         << r.out;
     std::filesystem::remove(dir.path() / "engdeu.dat");
     r = dict({"check", "--data", data()});
@@ -122,9 +125,14 @@ TEST_F(DictCommand, DataDefaultsToTheCommandsOwnDirectory)
 
 TEST(DictCommandUsage, WrongUsageExitsSixtyFourWithUsageOnStderr)
 {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate"}, {"lookup", "en"}, {"lookup", "fr", "x"}, {"dump"},
-             {"check", "extra"}, {"lookup", "--data"}, {"dump", "--colour", "en"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                  {"frobnicate"},
+                                                                  {"lookup", "en"},
+                                                                  {"lookup", "fr", "x"},
+                                                                  {"dump"},
+                                                                  {"check", "extra"},
+                                                                  {"lookup", "--data"},
+                                                                  {"dump", "--colour", "en"}}) {
         const auto r = dict(args);
         EXPECT_EQ(r.exitCode, 64) << ::testing::PrintToString(args);
         EXPECT_NE(r.err.find("usage: woerterbuch-dict lookup"), std::string::npos);

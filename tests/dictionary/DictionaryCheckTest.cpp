@@ -1,5 +1,5 @@
-#include "DictionaryCheck.h"
-#include "TestSupport.h"
+#include "dictionary/DictionaryCheck.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +17,12 @@ std::vector<std::string> problems(const Bytes& german, const Bytes& english)
     return lines;
 }
 
+// clang-format off
 const Bytes kGerman = {0x20, 'z', 'u', 0x00, 0x00,  // "zu" -> 0
                        0x30, 'H', 'u', 't', 0x01, 0x00}; // "Hut" -> 1
 const Bytes kEnglish = {0x20, 't', 'o', 0x01, 0x00, 0x00,  // "to" -> 0
                         0x30, 'h', 'a', 't', 0x01, 0x01, 0x00}; // "hat" -> 1
+// clang-format on
 
 TEST(DictionaryCheck, GeneratedPairIsWellFormed)
 {
@@ -38,12 +40,14 @@ TEST(DictionaryCheck, EachDefectIsReportedWithRecordAndOffset)
 
     Bytes prefix = kEnglish;
     prefix[6] = 0x33; // P=3 but "to" has 2 bytes
-    EXPECT_EQ(problems(kGerman, prefix),
-              std::vector<std::string>{"engdeu.dat #1 @6: keeps 3 bytes of a previous headword of 2"});
+    EXPECT_EQ(
+        problems(kGerman, prefix),
+        std::vector<std::string>{"engdeu.dat #1 @6: keeps 3 bytes of a previous headword of 2"});
 
     Bytes count = kEnglish;
     count[3] = 0x00; // N=0 and the two index bytes become a record of their own
-    EXPECT_EQ(problems(kGerman, count).front(), "engdeu.dat #0 @0: has 0 references (1 to 3 allowed)");
+    EXPECT_EQ(problems(kGerman, count).front(),
+              "engdeu.dat #0 @0: has 0 references (1 to 3 allowed)");
 
     Bytes range = kGerman;
     range[9] = 0x02; // English has only two records
@@ -61,7 +65,8 @@ TEST(DictionaryCheck, EachDefectIsReportedWithRecordAndOffset)
     Bytes sentinel = kEnglish;
     sentinel[4] = sentinel[5] = 0xFF;
     EXPECT_EQ(problems(kGerman, sentinel),
-              std::vector<std::string>{"engdeu.dat #0 @0: the first reference is 65535 (no translation)"});
+              std::vector<std::string>{
+                  "engdeu.dat #0 @0: the first reference is 65535 (no translation)"});
 }
 
 TEST(DictionaryCheck, MissingFileIsNotWellFormedButTheOtherIsChecked)

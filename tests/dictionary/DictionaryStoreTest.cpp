@@ -1,10 +1,11 @@
-#include "DictionaryStore.h"
-#include "ExecutablePath.h"
-#include "TestSupport.h"
+#include "dictionary/DictionaryStore.h"
+#include "platform/ExecutablePath.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include <stdexcept>
+#include <sys/stat.h>
 
 namespace wb {
 namespace {
@@ -16,39 +17,84 @@ using test::writeFile;
 const std::string kGermanMissing = "Fehler: konnte Datei deueng.dat nicht öffnen!";
 const std::string kEnglishMissing = "Fehler: konnte Datei engdeu.dat nicht öffnen!";
 
-TEST(OpenDistNow, BothFilesMissingGivesTwoMessagesInOrderAndAnEmptyStore)
+// What lies in the data directory, and what loading it must give: the messages in
+// order and the number of headwords kept of each file. Every case starts from the
+// same generated pair of 20 English and 30 German entries.
+struct DirectoryCase {
+    const char* name;
+    void (*arrange)(const std::filesystem::path& dir, const test::GeneratedDictionary& pair);
+    std::vector<std::string> messages;
+    std::size_t germanWords = 0;
+    std::size_t englishWords = 0;
+};
+
+const DirectoryCase kDirectoryCases[] = {
+    {"BothFilesMissingGiveTwoMessagesInOrder",
+     [](const auto&, const auto&) {},
+     {kGermanMissing, kEnglishMissing}},
+    {"OnlyTheGermanFile",
+     [](const auto& dir, const auto& pair) { writeFile(dir / "deueng.dat", pair.deueng); },
+     {kEnglishMissing},
+     30,
+     0},
+    {"OnlyTheEnglishFile",
+     [](const auto& dir, const auto& pair) { writeFile(dir / "engdeu.dat", pair.engdeu); },
+     {kGermanMissing},
+     0,
+     20},
+    {"ZeroLengthFilesOpenWithoutMessage",
+     [](const auto& dir, const auto&) {
+         writeFile(dir / "deueng.dat", std::string_view());
+         writeFile(dir / "engdeu.dat", std::string_view());
+     },
+     {},
+     0,
+     0},
+    {"NamesMatchIgnoringCaseWhenTheExactNameIsAbsent",
+     [](const auto& dir, const auto& pair) {
+         writeFile(dir / "DEUENG.DAT", pair.deueng);
+         writeFile(dir / "EngDeu.dat", pair.engdeu);
+     },
+     {},
+     30,
+     20},
+    {"ADirectoryOrFifoInPlaceOfAFileCannotBeOpened", // and must not block on the FIFO
+     [](const auto& dir, const auto&) {
+         std::filesystem::create_directory(dir / "deueng.dat");
+         if (::mkfifo((dir / "engdeu.dat").c_str(), 0600) != 0)
+             throw std::runtime_error("mkfifo failed");
+     },
+     {kGermanMissing, kEnglishMissing}},
+    {"ATruncatedFileKeepsItsCompleteRecordsAndSparesTheOther",
+     [](const auto& dir, const auto& pair) {
+         writeFile(dir / "deueng.dat",
+                   std::vector<std::uint8_t>(pair.deueng.begin(), pair.deueng.end() - 1));
+         writeFile(dir / "engdeu.dat", pair.engdeu);
+     },
+     {},
+     29,
+     20},
+};
+
+class OpenDistNowDirectory : public ::testing::TestWithParam<DirectoryCase> {};
+
+TEST_P(OpenDistNowDirectory, ReportsWhatCannotBeOpenedAndKeepsWhatCan)
 {
+    const DirectoryCase& c = GetParam();
+    const auto pair = test::generateDictionary(20, 30, 1);
     TempDir dir;
+    c.arrange(dir.path(), pair);
     CollectingReporter reporter;
     DictionaryStore store;
     store.OpenDistNow(dir.path(), reporter);
-    EXPECT_EQ(reporter.messages, (std::vector<std::string>{kGermanMissing, kEnglishMissing}));
-    EXPECT_TRUE(store.germanWords().empty());
-    EXPECT_TRUE(store.englishWords().empty());
+    EXPECT_EQ(reporter.messages, c.messages);
+    EXPECT_EQ(store.germanWords().size(), c.germanWords);
+    EXPECT_EQ(store.reverseIndex().size(), c.germanWords);
+    EXPECT_EQ(store.englishWords().size(), c.englishWords);
 }
 
-TEST(OpenDistNow, EachFileIsReportedOnItsOwn)
-{
-    const auto dictionary = test::generateDictionary(20, 30, 1);
-    {
-        TempDir dir;
-        writeFile(dir.path() / "deueng.dat", dictionary.deueng);
-        CollectingReporter reporter;
-        DictionaryStore store;
-        store.OpenDistNow(dir.path(), reporter);
-        EXPECT_EQ(reporter.messages, std::vector<std::string>{kEnglishMissing});
-        EXPECT_EQ(store.germanWords().size(), 30u);
-    }
-    {
-        TempDir dir;
-        writeFile(dir.path() / "engdeu.dat", dictionary.engdeu);
-        CollectingReporter reporter;
-        DictionaryStore store;
-        store.OpenDistNow(dir.path(), reporter);
-        EXPECT_EQ(reporter.messages, std::vector<std::string>{kGermanMissing});
-        EXPECT_EQ(store.englishWords().size(), 20u);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(OpenDistNow, OpenDistNowDirectory, ::testing::ValuesIn(kDirectoryCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OpenDistNow, ListsHoldTheFilesInFileOrder)
 {
@@ -65,7 +111,8 @@ TEST(OpenDistNow, ListsHoldTheFilesInFileOrder)
         const auto& entry = dictionary.english[i];
         EXPECT_EQ(store.englishWords()[i], entry.headword);
         for (std::size_t k = 0; k < 3; ++k) {
-            const auto expected = k < entry.references.size() ? entry.references[k] : kNoTranslation;
+            const auto expected =
+                k < entry.references.size() ? entry.references[k] : kNoTranslation;
             EXPECT_EQ(store.translationSlot(int(k))[i], expected);
         }
     }
@@ -75,59 +122,6 @@ TEST(OpenDistNow, ListsHoldTheFilesInFileOrder)
         EXPECT_EQ(store.germanWords()[i], dictionary.german[i].headword);
         EXPECT_EQ(store.reverseIndex()[i], dictionary.german[i].reference);
     }
-}
-
-TEST(OpenDistNow, ZeroLengthFilesOpenWithoutMessage)
-{
-    TempDir dir;
-    writeFile(dir.path() / "deueng.dat", std::string_view());
-    writeFile(dir.path() / "engdeu.dat", std::string_view());
-    CollectingReporter reporter;
-    DictionaryStore store;
-    store.OpenDistNow(dir.path(), reporter);
-    EXPECT_TRUE(reporter.messages.empty());
-    EXPECT_TRUE(store.englishWords().empty());
-}
-
-TEST(OpenDistNow, NamesMatchIgnoringCaseWhenTheExactNameIsAbsent)
-{
-    const auto dictionary = test::generateDictionary(5, 6, 3);
-    TempDir dir;
-    writeFile(dir.path() / "DEUENG.DAT", dictionary.deueng);
-    writeFile(dir.path() / "EngDeu.dat", dictionary.engdeu);
-    CollectingReporter reporter;
-    DictionaryStore store;
-    store.OpenDistNow(dir.path(), reporter);
-    EXPECT_TRUE(reporter.messages.empty());
-    EXPECT_EQ(store.germanWords().size(), 6u);
-    EXPECT_EQ(store.englishWords().size(), 5u);
-}
-
-TEST(OpenDistNow, ADirectoryOrFifoInPlaceOfAFileCannotBeOpened)
-{
-    const auto dictionary = test::generateDictionary(5, 6, 4);
-    TempDir dir;
-    std::filesystem::create_directory(dir.path() / "deueng.dat");
-    ASSERT_EQ(::mkfifo((dir.path() / "engdeu.dat").c_str(), 0600), 0);
-    CollectingReporter reporter;
-    DictionaryStore store;
-    store.OpenDistNow(dir.path(), reporter); // must not block on the FIFO
-    EXPECT_EQ(reporter.messages, (std::vector<std::string>{kGermanMissing, kEnglishMissing}));
-}
-
-TEST(OpenDistNow, ATruncatedFileKeepsItsCompleteRecordsAndSparesTheOther)
-{
-    const auto dictionary = test::generateDictionary(50, 60, 5);
-    TempDir dir;
-    std::vector<std::uint8_t> cut(dictionary.deueng.begin(), dictionary.deueng.end() - 1);
-    writeFile(dir.path() / "deueng.dat", cut);
-    writeFile(dir.path() / "engdeu.dat", dictionary.engdeu);
-    CollectingReporter reporter;
-    DictionaryStore store;
-    store.OpenDistNow(dir.path(), reporter);
-    EXPECT_TRUE(reporter.messages.empty());
-    EXPECT_EQ(store.germanWords().size(), 59u);
-    EXPECT_EQ(store.englishWords().size(), 50u);
 }
 
 TEST(OpenDistNow, RecordsBeyondTheAddressableCountAreNotKept)

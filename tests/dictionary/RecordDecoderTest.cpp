@@ -1,6 +1,6 @@
 // Byte-level tests of the record layouts. Byte arrays are written by hand, one
 // record a line, with the fields commented.
-#include "RecordDecoder.h"
+#include "dictionary/RecordDecoder.h"
 
 #include <gtest/gtest.h>
 
@@ -33,10 +33,12 @@ constexpr std::uint16_t X = kNoTranslation;
 
 TEST(EnglishRecords, WorkedExampleHotAndHotel)
 {
+    // clang-format off
     const std::vector<std::uint8_t> bytes = {
         0x30, 'h', 'o', 't', 0x01, 0x05, 0x00,             // S=3 P=0 "hot", N=1: 5
         0x23, 'e', 'l', 0x02, 0x07, 0x00, 0x0C, 0x00,      // S=2 P=3 "el", N=2: 7, 12
     };
+    // clang-format on
     const auto d = decode(DictionaryFile::English, bytes);
     EXPECT_EQ(d.headwords, (std::vector<std::string>{"hot", "hotel"}));
     EXPECT_EQ(d.references, (std::vector<Slots>{{5, X, X}, {7, 12, X}}));
@@ -59,7 +61,7 @@ TEST(EnglishRecords, HighNibbleFifteenIsFifteenBytesWithoutEscape)
 TEST(GermanRecords, EscapeGivesExtendedSuffixLength)
 {
     std::vector<std::uint8_t> bytes = {0x20, 'z', 'u', 0x07, 0x00}; // S=2 P=0 "zu" -> 7
-    bytes.insert(bytes.end(), {0xF2, 0x14});                       // escape, P=2, S=20
+    bytes.insert(bytes.end(), {0xF2, 0x14});                        // escape, P=2, S=20
     for (int i = 0; i < 20; ++i)
         bytes.push_back(std::uint8_t('a' + i));
     bytes.insert(bytes.end(), {0x34, 0x12}); // index 0x1234
@@ -71,21 +73,25 @@ TEST(GermanRecords, EscapeGivesExtendedSuffixLength)
 
 TEST(GermanRecords, EscapeMayAnnounceShortOrEmptySuffix)
 {
+    // clang-format off
     const std::vector<std::uint8_t> bytes = {
         0xF0, 0x03, 'H', 'u', 't', 0x01, 0x00, // escape, S=3 "Hut" -> 1
         0xF3, 0x00, 0x02, 0x00,                // escape, P=3, S=0: "Hut" again -> 2
     };
+    // clang-format on
     const auto d = decode(DictionaryFile::German, bytes);
     EXPECT_EQ(d.headwords, (std::vector<std::string>{"Hut", "Hut"}));
 }
 
 TEST(BothRecords, EmptySuffixRepeatsPrefixAndEmptyHeadwordIsAllowed)
 {
+    // clang-format off
     const std::vector<std::uint8_t> bytes = {
         0x40, 'H', 'a', 'u', 's', 0x00, 0x00, // "Haus"
         0x02, 0x01, 0x00,                     // S=0 P=2: "Ha"
         0x00, 0x02, 0x00,                     // S=0 P=0: ""
     };
+    // clang-format on
     const auto d = decode(DictionaryFile::German, bytes);
     EXPECT_EQ(d.headwords, (std::vector<std::string>{"Haus", "Ha", ""}));
 }
@@ -95,7 +101,8 @@ TEST(BothRecords, UmlautIsOneByte)
     const std::vector<std::uint8_t> bytes = {0x40, 0xFC, 'b', 'e', 'r', 0x00, 0x00}; // "über"
     const auto d = decode(DictionaryFile::German, bytes);
     ASSERT_EQ(d.headwords.size(), 1u);
-    EXPECT_EQ(d.headwords[0], "\xFC" "ber");
+    EXPECT_EQ(d.headwords[0], "\xFC"
+                              "ber");
 }
 
 TEST(BothRecords, EmptyFileHasNoHeadwords)
@@ -107,10 +114,12 @@ TEST(BothRecords, EmptyFileHasNoHeadwords)
 // Malformed records are repaired the same way every time; these pin the repairs.
 TEST(MalformedRecords, PrefixBeyondPreviousHeadwordTakesAllOfIt)
 {
+    // clang-format off
     const std::vector<std::uint8_t> bytes = {
         0x20, 'a', 'b', 0x01, 0x00, 0x00, // "ab"
         0x1F, 'c', 0x01, 0x00, 0x00,      // P=15 > 2: "ab" + "c"
     };
+    // clang-format on
     RecordDecoder decoder(DictionaryFile::English, bytes);
     DecodedRecord record;
     ASSERT_TRUE(decoder.next(record));
@@ -121,10 +130,12 @@ TEST(MalformedRecords, PrefixBeyondPreviousHeadwordTakesAllOfIt)
 
 TEST(MalformedRecords, CountAboveThreeKeepsThreeAndStaysAligned)
 {
+    // clang-format off
     const std::vector<std::uint8_t> bytes = {
         0x10, 'a', 0x05, 1, 0, 2, 0, 3, 0, 4, 0, 5, 0, // N=5
         0x10, 'b', 0x01, 9, 0,                          // next record still decodes
     };
+    // clang-format on
     const auto d = decode(DictionaryFile::English, bytes);
     EXPECT_EQ(d.headwords, (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(d.references, (std::vector<Slots>{{1, 2, 3}, {9, X, X}}));
@@ -140,6 +151,7 @@ TEST(MalformedRecords, CountZeroLeavesEverySlotEmpty)
 // Cutting a valid file at every byte keeps exactly the records that end before the cut.
 TEST(MalformedRecords, TruncationAtEveryByteKeepsCompleteRecords)
 {
+    // clang-format off
     const std::vector<std::uint8_t> english = {
         0x30, 'h', 'o', 't', 0x01, 0x05, 0x00,
         0x23, 'e', 'l', 0x02, 0x07, 0x00, 0x0C, 0x00,
@@ -150,6 +162,7 @@ TEST(MalformedRecords, TruncationAtEveryByteKeepsCompleteRecords)
         0xF2, 0x02, 'g', 'e', 0x01, 0x00,
         0x40, 0xC4, 'r', 'g', 'e', 0x02, 0x00,
     };
+    // clang-format on
     for (auto [file, bytes, ends] :
          {std::tuple{DictionaryFile::English, english, std::vector<std::size_t>{7, 15, 24}},
           std::tuple{DictionaryFile::German, german, std::vector<std::size_t>{5, 11, 18}}}) {

@@ -7,10 +7,10 @@
 //   - it counts the records a reader keeps, and every problem names a kept record at
 //     its true offset, or the place where the kept records end;
 //   - the command's exit status and summary agree with the report.
-#include "Commands.h"
-#include "DictionaryCheck.h"
-#include "FuzzSupport.h"
-#include "ReferenceDecoder.h"
+#include "cli/Commands.h"
+#include "dictionary/DictionaryCheck.h"
+#include "tests/fuzz/FuzzSupport.h"
+#include "tests/fuzz/ReferenceDecoder.h"
 
 #include <sstream>
 
@@ -48,14 +48,15 @@ void checkFile(const CheckReport& report, const FileCheck& summary,
         reported = true;
         const bool kept = problem.record < decoded.records.size();
         WB_FUZZ_CHECK(kept ? problem.offset == decoded.records[problem.record].offset
-                           : problem.record == decoded.records.size() && problem.offset == decoded.end,
+                           : problem.record == decoded.records.size() &&
+                                 problem.offset == decoded.end,
                       std::string(name) + " problem placed wrongly:\n" + describe(report));
     }
     const bool expected = acceptable(decoded, otherRecords);
-    WB_FUZZ_CHECK(reported != expected,
-                  std::string(name) + (expected ? " needs no repair but was reported:\n"
-                                                : " needs repair but was accepted\n") +
-                      describe(report));
+    WB_FUZZ_CHECK(reported != expected, std::string(name) +
+                                            (expected ? " needs no repair but was reported:\n"
+                                                      : " needs repair but was accepted\n") +
+                                            describe(report));
 }
 
 void checkCommandAgrees(const CheckReport& report)
@@ -64,9 +65,9 @@ void checkCommandAgrees(const CheckReport& report)
     std::ostringstream out, err;
     const int status = cli::checkCommand(args, out, err);
     const std::string text = out.str();
-    const std::string summary =
-        report.wellFormed() ? "well formed\n"
-                            : std::to_string(report.problems.size()) + " problem(s)\n";
+    const std::string summary = report.wellFormed()
+                                    ? "well formed\n"
+                                    : std::to_string(report.problems.size()) + " problem(s)\n";
     WB_FUZZ_CHECK(status == (report.wellFormed() ? cli::kExitOk : cli::kExitProblems), text);
     WB_FUZZ_CHECK(text.ends_with(summary), text);
     WB_FUZZ_CHECK(err.str().empty(), err.str());
@@ -92,8 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        acceptable(english, german.records.size())),
                   describe(report));
 
-    placeFile(scratchDirectory(), "deueng.dat", germanBytes);
-    placeFile(scratchDirectory(), "engdeu.dat", englishBytes);
+    placeFile(scratchDirectory(), fileName(DictionaryFile::German), germanBytes);
+    placeFile(scratchDirectory(), fileName(DictionaryFile::English), englishBytes);
     checkCommandAgrees(report);
     return 0;
 }

@@ -8,10 +8,10 @@
 //   - a tab-separated source of plain words (a-z only, which cleaning leaves as they
 //     are) within the format's limits round-trips through `dump`: the same English and
 //     German headwords come back, and every pair in the files was a pair of the source.
-#include "CompileCommand.h"
-#include "DataFile.h"
-#include "DictionaryCheck.h"
-#include "FuzzSupport.h"
+#include "cli/CompileCommand.h"
+#include "dictionary/DataFile.h"
+#include "dictionary/DictionaryCheck.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 #include <set>
 #include <sstream>
@@ -124,8 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto read = [&](DictionaryFile file) {
         return readDataFile(out / fileName(file), std::size_t(1) << 26);
     };
-    const auto report = checkDictionaryFiles(read(DictionaryFile::German),
-                                             read(DictionaryFile::English));
+    const auto report =
+        checkDictionaryFiles(read(DictionaryFile::German), read(DictionaryFile::English));
     std::string problems;
     for (const auto& problem : report.problems)
         problems += std::string(fileName(problem.file)) + " #" + std::to_string(problem.record) +

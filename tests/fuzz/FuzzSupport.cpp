@@ -1,4 +1,4 @@
-#include "FuzzSupport.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -20,7 +20,7 @@ using Bytes = std::vector<std::uint8_t>;
 // and the replay driver fails.
 [[noreturn]] void fail(const char* property, const std::string& detail);
 
-#define WB_FUZZ_CHECK(condition, detail)                                                   \
+#define WB_FUZZ_CHECK(condition, detail)                                                           \
     ((condition) ? void() : ::wb::fuzz::fail(#condition, (detail)))
 
 // An input is one byte whose bits 0 and 1 say whether deueng.dat and engdeu.dat exist,

@@ -10,12 +10,12 @@
 //     translation index is out of range it fails on the same row with the same index;
 //   - searching with the UTF-16 form of a key gives the same rows, and every headword
 //     survives the round trip through UTF-8 that the command-line tool makes.
-#include "DictionaryStore.h"
-#include "ErrorReporter.h"
-#include "FuzzSupport.h"
-#include "ReferenceDecoder.h"
-#include "Search.h"
-#include "Windows1252.h"
+#include "dictionary/DictionaryStore.h"
+#include "dictionary/Search.h"
+#include "dictionary/Windows1252.h"
+#include "platform/ErrorReporter.h"
+#include "tests/fuzz/FuzzSupport.h"
+#include "tests/fuzz/ReferenceDecoder.h"
 
 #include <optional>
 
@@ -110,8 +110,7 @@ Outcome bruteForce(const ReferenceFile& german, const ReferenceFile& english, Di
     return outcome;
 }
 
-template <typename Run>
-Outcome searchOutcome(Run run, RecordingProgress& progress)
+template <typename Run> Outcome searchOutcome(Run run, RecordingProgress& progress)
 {
     RecordingRows rows;
     Outcome outcome;
@@ -223,8 +222,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto& germanBytes = input.german;
     const auto& englishBytes = input.english;
     const auto& directory = scratchDirectory();
-    placeFile(directory, "deueng.dat", germanBytes);
-    placeFile(directory, "engdeu.dat", englishBytes);
+    placeFile(directory, fileName(DictionaryFile::German), germanBytes);
+    placeFile(directory, fileName(DictionaryFile::English), englishBytes);
 
     CollectingReporter reporter;
     DictionaryStore store;

@@ -1,4 +1,4 @@
-#include "ReferenceDecoder.h"
+#include "tests/fuzz/ReferenceDecoder.h"
 
 #include <algorithm>
 
@@ -12,9 +12,7 @@ ReferenceFile referenceDecode(DictionaryFile file, std::span<const std::uint8_t>
     std::string previous;
     std::size_t at = 0;
     const auto left = [&] { return bytes.size() - at; };
-    const auto index = [&](std::size_t i) {
-        return std::uint16_t(bytes[i] | (bytes[i + 1] << 8));
-    };
+    const auto index = [&](std::size_t i) { return std::uint16_t(bytes[i] | (bytes[i + 1] << 8)); };
 
     while (at < bytes.size()) {
         if (out.records.size() == 65535) {

@@ -10,7 +10,7 @@
 //   - a tail that ends inside a record (the reader drops it);
 //   - bytes after record 65534, the last one an index can address (the reader stops).
 // A file that needs none of these is read exactly as written.
-#include "RecordDecoder.h"
+#include "dictionary/RecordDecoder.h"
 
 #include <array>
 #include <cstddef>

@@ -1,13 +1,7 @@
 # Inside the main build: a replay program per harness (linked with the libraries the
 # program itself uses), a test that replays the corpus through it, and, with WB_FUZZ,
-# the clang build of the libFuzzer programs beside it with a test that replays the
+# the clang tree of the libFuzzer programs beside it with a test that replays the
 # corpus through those too.
-add_library(wb_fuzz_support STATIC
-    FuzzSupport.h FuzzSupport.cpp
-    ReferenceDecoder.h ReferenceDecoder.cpp)
-target_include_directories(wb_fuzz_support PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(wb_fuzz_support PUBLIC wb_dictionary)
-
 set(WB_FUZZ_BINARY_DIR ${CMAKE_BINARY_DIR}/fuzz)
 set(WB_LIBFUZZER OFF)
 if(WB_FUZZ)
@@ -35,10 +29,11 @@ if(WB_LIBFUZZER)
     include(ExternalProject)
     # One job inside: the outer build already counts this step as one of its own.
     ExternalProject_Add(wb_libfuzzer
-        SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR}
+        SOURCE_DIR ${PROJECT_SOURCE_DIR}
         BINARY_DIR ${WB_FUZZ_BINARY_DIR}
-        CMAKE_ARGS -DCMAKE_CXX_COMPILER=${WB_CLANGXX}
-        BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> -j 1
+        CMAKE_ARGS -DCMAKE_CXX_COMPILER=${WB_CLANGXX} -DWB_LIBFUZZER_TREE=ON
+                   -DWB_BUILD_TESTS=OFF -DWB_BUILD_BENCH=OFF
+        BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> -j 1 --target wb_fuzzers
         INSTALL_COMMAND ""
         BUILD_ALWAYS ON)
 endif()
@@ -46,7 +41,7 @@ endif()
 function(wb_fuzz_harness name source)
     set(corpus ${CMAKE_CURRENT_SOURCE_DIR}/corpus/${name})
     add_executable(fuzz_replay_${name} ${source} ReplayMain.cpp)
-    target_link_libraries(fuzz_replay_${name} PRIVATE wb_fuzz_support wb_dictcli)
+    target_link_libraries(fuzz_replay_${name} PRIVATE wb_fuzz_support wb_cli)
     set_target_properties(fuzz_replay_${name} PROPERTIES
         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME fuzz_replay.${name} COMMAND fuzz_replay_${name} ${corpus})

@@ -2,8 +2,8 @@
 // file, each oddity gives that file's open-error message or a load of complete records
 // (a prefix of what the file holds), never a hang or a crash, and never touches the
 // other file.
-#include "DictionaryStore.h"
-#include "TestSupport.h"
+#include "dictionary/DictionaryStore.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -258,9 +258,9 @@ TEST_P(FileSystemOddity, FileThatGrowsAndShrinksWhileItIsRead)
 struct ChildLoad {
     std::string skipped; // why the child could not arrange the load
     std::vector<std::string> messages;
-    std::size_t words[2] = {0, 0};      // German, English
-    std::size_t longest[2] = {0, 0};    // longest headword of each
-    long peakGrowthKiB = 0;             // peak resident memory above the start
+    std::size_t words[2] = {0, 0};   // German, English
+    std::size_t longest[2] = {0, 0}; // longest headword of each
+    long peakGrowthKiB = 0;          // peak resident memory above the start
 };
 
 long statusKiB(const char* field)
@@ -361,7 +361,8 @@ std::string becomeNobodyWhenRoot(const std::filesystem::path& readable)
 TEST_P(FileSystemOddity, FileWithoutReadPermission)
 {
     std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
-    std::filesystem::permissions(dir.path() / nameOf(otherOf(file())), std::filesystem::perms(0644));
+    std::filesystem::permissions(dir.path() / nameOf(otherOf(file())),
+                                 std::filesystem::perms(0644));
     std::filesystem::permissions(target(), std::filesystem::perms::none);
     const auto readable = dir.path() / nameOf(otherOf(file()));
     const ChildLoad load = loadInChild(dir.path(), [&] { return becomeNobodyWhenRoot(readable); });
@@ -389,7 +390,8 @@ TEST_P(FileSystemOddity, GibibyteOfRandomBytesLoadsInBoundedMemory)
         for (std::size_t written = 0; written < kRandomPart; written += chunk.size() * 8) {
             for (auto& word : chunk)
                 word = rng();
-            out.write(reinterpret_cast<const char*>(chunk.data()), std::streamsize(chunk.size() * 8));
+            out.write(reinterpret_cast<const char*>(chunk.data()),
+                      std::streamsize(chunk.size() * 8));
         }
         ASSERT_TRUE(out);
     }

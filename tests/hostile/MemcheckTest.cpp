@@ -3,8 +3,8 @@
 // woerterbuch-dict calls, including ones that take the error paths. Memcheck must find
 // no error, counting definite and indirect leaks; toolkit.supp lists the toolkit's own
 // reports, each with the reason it is not ours.
-#include "ProgramRun.h"
-#include "TestSupport.h"
+#include "tests/hostile/ProgramRun.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,8 @@ protected:
     void SetUp() override
     {
         std::filesystem::create_directories(dir.path() / "home/runtime");
-        std::filesystem::permissions(dir.path() / "home/runtime", std::filesystem::perms::owner_all);
+        std::filesystem::permissions(dir.path() / "home/runtime",
+                                     std::filesystem::perms::owner_all);
         for (const char* program : {"woerterbuch", "woerterbuch-dict"})
             std::filesystem::copy_file(std::filesystem::path(WB_MEMCHECK_BIN_DIR) / program,
                                        dir.path() / program);
@@ -43,12 +44,17 @@ protected:
     {
         ++m_runs;
         const auto log = capture.path() / ("memcheck-" + std::to_string(m_runs) + ".log");
-        std::vector<std::string> valgrindArgs = {
-            "--tool=memcheck", "--error-exitcode=" + std::to_string(kMemcheckFound),
-            "--leak-check=full", "--show-leak-kinds=definite,indirect",
-            "--errors-for-leak-kinds=definite,indirect", "--num-callers=40",
-            "--gen-suppressions=all", "--suppressions=" WB_MEMCHECK_SUPPRESSIONS,
-            "--log-file=" + log.string(), (dir.path() / program).string()};
+        std::vector<std::string> valgrindArgs = {"--tool=memcheck",
+                                                 "--error-exitcode=" +
+                                                     std::to_string(kMemcheckFound),
+                                                 "--leak-check=full",
+                                                 "--show-leak-kinds=definite,indirect",
+                                                 "--errors-for-leak-kinds=definite,indirect",
+                                                 "--num-callers=40",
+                                                 "--gen-suppressions=all",
+                                                 "--suppressions=" WB_MEMCHECK_SUPPRESSIONS,
+                                                 "--log-file=" + log.string(),
+                                                 (dir.path() / program).string()};
         valgrindArgs.insert(valgrindArgs.end(), args.begin(), args.end());
         m_logs.push_back(log);
         return {WB_VALGRIND, valgrindArgs, environment, dir.path(),
@@ -87,10 +93,12 @@ TEST_F(Memcheck, ProgramStartsLoadsAndCloses)
                                "XDG_CACHE_HOME=" + home + "/.cache",
                                "DBUS_SESSION_BUS_ADDRESS=unix:path=" + home + "/runtime/bus",
                                "DISPLAY=" + display.name(), "QT_QPA_PLATFORM=xcb"})));
-    const int closer = test::runToEnd(
-        {WB_CLOSE_WINDOW, {std::to_string(program.pid()), "300"},
-         test::environmentWith({"DISPLAY=" + display.name()}), {}, capture.path() / "closer"},
-        310s);
+    const int closer = test::runToEnd({WB_CLOSE_WINDOW,
+                                       {std::to_string(program.pid()), "300"},
+                                       test::environmentWith({"DISPLAY=" + display.name()}),
+                                       {},
+                                       capture.path() / "closer"},
+                                      310s);
     ASSERT_EQ(closer, 0) << test::readText(capture.path() / "closer") << output();
     const auto status = program.wait(180s);
     ASSERT_TRUE(status.has_value()) << "the program did not end when its window closed";
@@ -101,13 +109,15 @@ TEST_F(Memcheck, ProgramStartsLoadsAndCloses)
 TEST_F(Memcheck, DictionaryCommandLookups)
 {
     const auto environment = test::environmentWith({});
-    const std::vector<std::pair<std::vector<std::string>, int>> calls = {
-        {{"lookup", "en", "a"}, 0}, {{"lookup", "de", "H"}, 0}, {{"dump", "de"}, 0},
-        {{"check"}, 0}};
+    const std::vector<std::pair<std::vector<std::string>, int>> calls = {{{"lookup", "en", "a"}, 0},
+                                                                         {{"lookup", "de", "H"}, 0},
+                                                                         {{"dump", "de"}, 0},
+                                                                         {{"check"}, 0}};
     for (const auto& [args, expected] : calls) {
         EXPECT_EQ(test::runToEnd(underMemcheck("woerterbuch-dict", args, environment), 300s),
                   expected)
-            << args[0] << "\n" << output();
+            << args[0] << "\n"
+            << output();
         expectClean(args[0]);
     }
 
@@ -118,7 +128,8 @@ TEST_F(Memcheck, DictionaryCommandLookups)
              {{"lookup", "en", "a"}, 2}, {{"check"}, 1}}) {
         EXPECT_EQ(test::runToEnd(underMemcheck("woerterbuch-dict", args, environment), 300s),
                   expected)
-            << args[0] << "\n" << output();
+            << args[0] << "\n"
+            << output();
         expectClean(args[0] + " without deueng.dat");
     }
 }

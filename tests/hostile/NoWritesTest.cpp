@@ -2,8 +2,8 @@
 // directory of their own with a home directory of their own; every file under them is
 // the same afterwards (type, size, modification time and content), save the font
 // cache that the font library keeps on the desktop's behalf.
-#include "ProgramRun.h"
-#include "TestSupport.h"
+#include "tests/hostile/ProgramRun.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -100,8 +100,8 @@ protected:
     }
 
     TempDir root;
-    TempDir capture;                    // the programs' output, outside the watched tree
-    std::filesystem::path launchFrom;   // where the programs are started from; data() if empty
+    TempDir capture;                  // the programs' output, outside the watched tree
+    std::filesystem::path launchFrom; // where the programs are started from; data() if empty
 };
 
 TEST_F(NothingWritten, ByStartingAndClosingTheProgram)
@@ -112,10 +112,12 @@ TEST_F(NothingWritten, ByStartingAndClosingTheProgram)
     const Snapshot before = snapshot(root.path());
 
     test::ChildProcess program(launch("woerterbuch", {}, display.name()));
-    const auto closer = test::runToEnd(
-        {WB_CLOSE_WINDOW, {std::to_string(program.pid()), "120"},
-         test::environmentWith({"DISPLAY=" + display.name()}), {}, capture.path() / "closer.out"},
-        130s);
+    const auto closer = test::runToEnd({WB_CLOSE_WINDOW,
+                                        {std::to_string(program.pid()), "120"},
+                                        test::environmentWith({"DISPLAY=" + display.name()}),
+                                        {},
+                                        capture.path() / "closer.out"},
+                                       130s);
     ASSERT_EQ(closer, 0) << test::readText(capture.path() / "closer.out");
     const auto status = program.wait(60s);
     ASSERT_TRUE(status.has_value()) << "the program did not end when its window closed";

@@ -1,4 +1,4 @@
-#include "ProgramRun.h"
+#include "tests/hostile/ProgramRun.h"
 
 #include <csignal>
 #include <cstring>

@@ -19,7 +19,7 @@ public:
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
 
-    static bool available(); // whether Xvfb is installed
+    static bool available();                           // whether Xvfb is installed
     const std::string& name() const { return m_name; } // for DISPLAY, such as ":3"
 
 private:

@@ -1,9 +1,9 @@
-#include "Canvas.h"
-#include "Colors.h"
-#include "ImageList.h"
-#include "PixelMask.h"
-#include "VisualStyles.h"
-#include "WidgetTestSupport.h"
+#include "platform/Canvas.h"
+#include "platform/Colors.h"
+#include "platform/ImageList.h"
+#include "platform/PixelMask.h"
+#include "platform/VisualStyles.h"
+#include "tests/support/WidgetTestSupport.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -82,9 +82,10 @@ TEST(FocusRect, InvertsEveryOtherPixelOfTheOutlineOnly)
     painter.end();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            const bool onOutline = rect.contains(x, y) && !rect.adjusted(1, 1, -1, -1).contains(x, y);
-            const QRgb expected = onOutline && (x + y) % 2 == 0 ? qRgb(55, 155, 205)
-                                                               : qRgb(200, 100, 50);
+            const bool onOutline =
+                rect.contains(x, y) && !rect.adjusted(1, 1, -1, -1).contains(x, y);
+            const QRgb expected =
+                onOutline && (x + y) % 2 == 0 ? qRgb(55, 155, 205) : qRgb(200, 100, 50);
             EXPECT_EQ(image.pixel(x, y), expected) << x << "," << y;
         }
 }

@@ -1,6 +1,6 @@
-#include "Forms.h"
-#include "PushButton.h"
-#include "WidgetTestSupport.h"
+#include "platform/PushButton.h"
+#include "platform/Forms.h"
+#include "tests/support/WidgetTestSupport.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -113,12 +113,12 @@ TEST_F(ButtonWindow, EscapeClicksTheCancelButtonAndTheMnemonicItsButton)
 
 TEST_F(ButtonWindow, AnErrorInOnClickGoesToTheGeneralErrorHandler)
 {
-    auto& errors = wb::test::testApplication().errors;
-    errors.clear();
+    wb::test::Recording recording;
     ok.button->OnClick = [] { throw std::runtime_error("Fehler im Handler"); };
     press(Qt::Key_Return);
     press(Qt::Key_Return);
-    EXPECT_EQ(errors, (std::vector<std::string>{"Fehler im Handler", "Fehler im Handler"}));
+    EXPECT_EQ(recording.errors,
+              (std::vector<std::string>{"Fehler im Handler", "Fehler im Handler"}));
 }
 
 TEST(TButtonKeys, APanelBuiltBeforeItJoinedItsWindowPassesEnterOnToTheWindow)
@@ -138,8 +138,7 @@ TEST(TButtonKeys, APanelBuiltBeforeItJoinedItsWindowPassesEnterOnToTheWindow)
 }
 
 // Runs `dialog` modally while `whileShown` acts on it; returns exec()'s result.
-template <typename Action>
-int runModal(QDialog& dialog, Action whileShown)
+template <typename Action> int runModal(QDialog& dialog, Action whileShown)
 {
     QTimer::singleShot(0, &dialog, [&] {
         if (QTest::qWaitForWindowActive(&dialog))

@@ -1,4 +1,4 @@
-#include "TextBox.h"
+#include "platform/TextBox.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -79,7 +79,8 @@ TEST(TextBoxMeasure, WordBreakKeepsLinesInsideExceptForAWordWiderThanTheBox)
 TEST(TextBoxMeasure, PrefixesAreNotMeasuredUnlessSwitchedOff)
 {
     EXPECT_EQ(measure(QStringLiteral("&Hilfe"), {}), measure(QStringLiteral("Hilfe"), {}));
-    EXPECT_EQ(measure(QStringLiteral("A&&B"), {}), measure(QStringLiteral("A&B"), {}, {.noPrefix = true}));
+    EXPECT_EQ(measure(QStringLiteral("A&&B"), {}),
+              measure(QStringLiteral("A&B"), {}, {.noPrefix = true}));
     EXPECT_EQ(measure(QStringLiteral("&"), {}).width(), 0);
     EXPECT_EQ(measure(QStringLiteral("&Hilfe"), {}, {.noPrefix = true}).width(),
               QFontMetrics(crispFont()).horizontalAdvance(QStringLiteral("&Hilfe")));

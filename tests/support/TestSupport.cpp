@@ -1,6 +1,6 @@
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
-#include "RecordEncoder.h"
+#include "dictionary/RecordEncoder.h"
 
 #include <algorithm>
 #include <fstream>
@@ -40,8 +40,8 @@ void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 
 void GeneratedDictionary::writeTo(const std::filesystem::path& directory) const
 {
-    writeFile(directory / "engdeu.dat", engdeu);
-    writeFile(directory / "deueng.dat", deueng);
+    writeFile(directory / fileName(DictionaryFile::English), engdeu);
+    writeFile(directory / fileName(DictionaryFile::German), deueng);
 }
 
 namespace {
@@ -63,7 +63,8 @@ std::vector<std::string> randomWords(std::size_t count, std::size_t maxLength, s
     std::normal_distribution<double> length(8.0, 3.0);
     std::vector<std::string> words(count);
     for (auto& word : words) {
-        const auto n = std::clamp<std::size_t>(std::size_t(std::max(0.0, length(rng))), 1, maxLength);
+        const auto n =
+            std::clamp<std::size_t>(std::size_t(std::max(0.0, length(rng))), 1, maxLength);
         for (std::size_t i = 0; i < n; ++i)
             word += alphabet[letter(rng)];
     }

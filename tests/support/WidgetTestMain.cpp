@@ -1,4 +1,4 @@
-#include "WidgetTestSupport.h"
+#include "tests/support/WidgetTestSupport.h"
 
 #include <QStyle>
 #include <QStyleFactory>
@@ -6,23 +6,49 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-
 namespace wb::test {
 
-TestApplication::TestApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TestApplication::TestApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+}
 
 void TestApplication::handleException(std::exception_ptr error)
 {
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& exception) {
-        errors.emplace_back(exception.what());
+        if (m_recording)
+            m_recording->errors.emplace_back(exception.what());
+        else
+            ADD_FAILURE() << "unexpected error in a handler: " << exception.what();
     }
 }
+
+void TestApplication::showHelpContext(int context)
+{
+    if (m_recording)
+        m_recording->helpContexts.push_back(context);
+}
+
+namespace {
 
 TestApplication& testApplication()
 {
     return *static_cast<TestApplication*>(QCoreApplication::instance());
+}
+
+} // namespace
+
+Recording::Recording()
+    : m_previous(testApplication().m_recording)
+{
+    testApplication().m_recording = this;
+}
+
+Recording::~Recording()
+{
+    testApplication().m_recording = m_previous;
 }
 
 namespace {

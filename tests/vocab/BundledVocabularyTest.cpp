@@ -3,11 +3,11 @@
 // word lists below are written from general knowledge of the two languages; they
 // leave out the few common words the source list has no headword for ("could",
 // "them", "us"; "ist", "hat", "oder", "einer" and other inflected forms).
-#include "DataFile.h"
-#include "DictionaryCheck.h"
-#include "Search.h"
-#include "VocabularyTestSupport.h"
-#include "Windows1252.h"
+#include "dictionary/DataFile.h"
+#include "dictionary/DictionaryCheck.h"
+#include "dictionary/Search.h"
+#include "dictionary/Windows1252.h"
+#include "tests/vocab/VocabularyTestSupport.h"
 
 #include <gtest/gtest.h>
 

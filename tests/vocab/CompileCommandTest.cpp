@@ -1,7 +1,7 @@
 // The compile verb as a user runs it: arguments, exit status, summary and files.
-#include "DictionaryCheck.h"
-#include "TestSupport.h"
-#include "VocabularyTestSupport.h"
+#include "dictionary/DictionaryCheck.h"
+#include "tests/support/TestSupport.h"
+#include "tests/vocab/VocabularyTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // How alternatives of the word list become headwords. Inputs are UTF-8 as in the
 // list; headwords come out in Windows-1252 (so "\xFC" is ü).
-#include "HeadwordCleaner.h"
+#include "vocabulary/HeadwordCleaner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Splitting lines of the two source formats into sub-entries and alternatives.
-#include "SourceLine.h"
+#include "vocabulary/SourceLine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Compiling word lists end to end: what is written must decode to a consistent,
 // ordered vocabulary whose choices follow the list.
-#include "DictionaryCheck.h"
-#include "Search.h"
-#include "VocabularyTestSupport.h"
+#include "dictionary/DictionaryCheck.h"
+#include "dictionary/Search.h"
+#include "tests/vocab/VocabularyTestSupport.h"
 
 #include <gtest/gtest.h>
 

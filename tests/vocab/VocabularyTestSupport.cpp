@@ -1,6 +1,6 @@
-#include "VocabularyTestSupport.h"
+#include "tests/vocab/VocabularyTestSupport.h"
 
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <algorithm>
 #include <fstream>

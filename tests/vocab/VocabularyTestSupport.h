@@ -1,8 +1,8 @@
 #pragma once
 // Compiling small word lists inside a test, and reading the result back through the
 // program's own reader, so that tests compare what a user would see.
-#include "DictionaryStore.h"
-#include "VocabularyCompiler.h"
+#include "dictionary/DictionaryStore.h"
+#include "vocabulary/VocabularyCompiler.h"
 
 #include <cstdint>
 #include <filesystem>

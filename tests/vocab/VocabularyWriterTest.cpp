@@ -1,7 +1,7 @@
 // The order of the files and the record limits, checked against the headword that
 // was actually written before.
-#include "VocabularyWriter.h"
-#include "Search.h"
+#include "vocabulary/VocabularyWriter.h"
+#include "dictionary/Search.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ButtonLayout.h"
-#include "ButtonsXP.h"
-#include "KindGlyphs.h"
-#include "WidgetTestSupport.h"
+#include "tests/support/WidgetTestSupport.h"
+#include "widgets/ButtonLayout.h"
+#include "widgets/ButtonsXP.h"
+#include "widgets/KindGlyphs.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -12,6 +12,10 @@
 
 namespace {
 
+using wb::kindGlyph;
+using wb::kindPreset;
+using wb::KindPreset;
+using wb::placeGlyphAndCaption;
 using wb::test::classicStyle;
 using wb::test::render;
 using wb::test::themedStyle;
@@ -123,11 +127,10 @@ TEST(TBitBtnXPPainting, GlyphAndCaptionLieWhereTheLayoutPutsThemAndMoveOnePixelW
         const QImage up = render(*search.button);
 
         // The caption box is the one the layout gives for the caption's measured size.
-        const QSize caption = wb::measureTextBox(search.button->font(), search.button->Caption(),
-                                                 {}, {})
-                                  .size();
-        const auto place = placeGlyphAndCaption(QRect(0, 0, 97, 25), {18, 18}, caption,
-                                                blGlyphLeft, -1, 4);
+        const QSize caption =
+            wb::measureTextBox(search.button->font(), search.button->Caption(), {}, {}).size();
+        const auto place =
+            placeGlyphAndCaption(QRect(0, 0, 97, 25), {18, 18}, caption, blGlyphLeft, -1, 4);
         const QRect lime = boundsOf(kindGlyph(bkOK), kLime);
         EXPECT_EQ(boundsOf(up, kLime), lime.translated(place.glyph));
         const QRect ink = boundsOf(up, search.button->palette().color(QPalette::ButtonText).rgb());
@@ -193,7 +196,9 @@ TEST(TBitBtnXPPainting, DisabledOneCellGlyphShowsOnlyItsBlackPixelsEmbossed)
         for (int x = 0; x < 16; ++x) {
             const bool dark = picture.pixel(x, y) == qRgb(0, 0, 0);
             const bool lit = x > 0 && y > 0 && picture.pixel(x - 1, y - 1) == qRgb(0, 0, 0);
-            const QRgb expected = dark ? clBtnShadow.rgb() : lit ? clBtnHighlight.rgb() : clBtnFace.rgb();
+            const QRgb expected = dark  ? clBtnShadow.rgb()
+                                  : lit ? clBtnHighlight.rgb()
+                                        : clBtnFace.rgb();
             EXPECT_EQ(image.pixel(at + QPoint(x, y)), expected) << x << "," << y;
         }
 }
@@ -316,15 +321,14 @@ TEST_F(ClickWindow, CloseKindClosesTheFormWithoutOnClick)
 
 TEST_F(ClickWindow, HelpKindShowsTheNearestHelpContextInsteadOfOnClick)
 {
-    auto& shown = wb::test::testApplication().helpContexts;
-    shown.clear();
+    wb::test::Recording recording;
     button->setKind(bkHelp);
     button->click();
     EXPECT_EQ(clicks, 1); // no help context anywhere: an ordinary click
     wb::setHelpContext(&window, 42);
     button->click();
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(shown, std::vector<int>{42});
+    EXPECT_EQ(recording.helpContexts, std::vector<int>{42});
 }
 
 TEST(TBitBtnXPModal, OkKindOnAModalDialogClosesItWithResultOneAfterOnClick)

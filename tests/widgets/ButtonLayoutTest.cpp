@@ -1,8 +1,10 @@
-#include "ButtonLayout.h"
+#include "widgets/ButtonLayout.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using wb::placeGlyphAndCaption;
 
 const QSize kCheckGlyph(18, 18);
 const QSize kSearchCaption(46, 13); // "Suchen..." in the dialog font
@@ -12,21 +14,21 @@ TEST(PlaceGlyphAndCaption, SearchButtonGroupIsCentredWhetherOrNotActiveAndMovesW
     // Themed and inactive: the whole button; active: one pixel in; pressed: one
     // pixel in and moved by one.
     for (const QRect content : {QRect(0, 0, 97, 25), QRect(1, 1, 95, 23)}) {
-        const auto place = placeGlyphAndCaption(content, kCheckGlyph, kSearchCaption,
-                                                blGlyphLeft, -1, 4);
+        const auto place =
+            placeGlyphAndCaption(content, kCheckGlyph, kSearchCaption, blGlyphLeft, -1, 4);
         EXPECT_EQ(place.glyph, QPoint(15, 4));
         EXPECT_EQ(place.caption, QRect(QPoint(37, 6), QPoint(82, 18))); // (37,6)-(83,19)
     }
-    const auto pressed = placeGlyphAndCaption(QRect(2, 2, 95, 23), kCheckGlyph, kSearchCaption,
-                                              blGlyphLeft, -1, 4);
+    const auto pressed =
+        placeGlyphAndCaption(QRect(2, 2, 95, 23), kCheckGlyph, kSearchCaption, blGlyphLeft, -1, 4);
     EXPECT_EQ(pressed.glyph, QPoint(16, 5));
     EXPECT_EQ(pressed.caption, QRect(QPoint(38, 7), QPoint(83, 19)));
 }
 
 TEST(PlaceGlyphAndCaption, AutomaticMarginAndSpacingGiveEqualThirds)
 {
-    const auto place = placeGlyphAndCaption(QRect(0, 0, 97, 25), kCheckGlyph, kSearchCaption,
-                                            blGlyphLeft, -1, -1);
+    const auto place =
+        placeGlyphAndCaption(QRect(0, 0, 97, 25), kCheckGlyph, kSearchCaption, blGlyphLeft, -1, -1);
     EXPECT_EQ(place.glyph.x(), 11); // (97 - 64) div 3
     EXPECT_EQ(place.caption.left(), 40);
     EXPECT_EQ(97 - place.caption.right() - 1, 11);
@@ -44,8 +46,8 @@ TEST(PlaceGlyphAndCaption, FixedMarginPutsTheGlyphAtThatDistanceFromItsSide)
         placeGlyphAndCaption(QRect(0, 0, 60, 60), kCheckGlyph, kSearchCaption, blGlyphBottom, 2, 4);
     EXPECT_EQ(bottom.glyph.y() + 18, 58);
     // Automatic spacing centres the caption in the room after the glyph.
-    const auto spread = placeGlyphAndCaption(QRect(0, 0, 100, 25), kCheckGlyph, kSearchCaption,
-                                             blGlyphLeft, 2, -1);
+    const auto spread =
+        placeGlyphAndCaption(QRect(0, 0, 100, 25), kCheckGlyph, kSearchCaption, blGlyphLeft, 2, -1);
     EXPECT_EQ(spread.caption.left() - 20, 100 - spread.caption.right() - 1);
 }
 

@@ -1,14 +1,17 @@
-#include "ButtonGlyph.h"
-#include "ButtonsXP.h"
-#include "Colors.h"
-#include "GlyphCache.h"
-#include "KindGlyphs.h"
+#include "platform/Colors.h"
+#include "widgets/ButtonGlyph.h"
+#include "widgets/ButtonsXP.h"
+#include "widgets/GlyphCache.h"
+#include "widgets/KindGlyphs.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
 namespace {
+
+using wb::kindGlyph;
+using wb::kindPreset;
 
 std::set<QRgb> colours(const QImage& image, const QRect& area)
 {
@@ -94,7 +97,18 @@ TEST(TButtonGlyph, TransparentColourIsTheBottomLeftPixelOrWhiteForTwoColours)
     EXPECT_EQ(glyph.transparentColor(), qRgb(255, 255, 255));
 }
 
-TEST(TGlyphCache, OneListPerCellSizeWhoseReleasedSlotsAreReusedLowestFirst)
+// The cache belongs to the process and lives exactly as long as some glyph does. The
+// slot numbers below are this test's own only when no glyph of another test is alive
+// before it, and the glyphs it makes are gone, with the cache, by its end.
+struct ProcessGlyphCache : ::testing::Test {
+    void SetUp() override
+    {
+        ASSERT_EQ(TGlyphCache::instance(), nullptr) << "a glyph outlived an earlier test";
+    }
+    void TearDown() override { EXPECT_EQ(TGlyphCache::instance(), nullptr); }
+};
+
+TEST_F(ProcessGlyphCache, OneListPerCellSizeWhoseReleasedSlotsAreReusedLowestFirst)
 {
     {
         TButtonGlyph a, b, c;
@@ -122,7 +136,6 @@ TEST(TGlyphCache, OneListPerCellSizeWhoseReleasedSlotsAreReusedLowestFirst)
         EXPECT_EQ(TGlyphCache::instance()->listCount(), 1);
         EXPECT_EQ(c.prepareStateImage(gsUp), -1);
     }
-    EXPECT_EQ(TGlyphCache::instance(), nullptr);
 }
 
 // A two-cell strip 4 x 4 per cell on olive; the second cell holds white, grey and an

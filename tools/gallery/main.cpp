@@ -1,6 +1,6 @@
 // A window that shows the bitmap buttons of the program the way the windows use them,
 // in every state and in both drawing modes, for looking at them as a user would.
-#include "ButtonsXP.h"
+#include "widgets/ButtonsXP.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -99,12 +99,16 @@ int main(int argc, char** argv)
 
     const QImage globe(QStringLiteral(":/glyphs/GLOBE.bmp"));
     const std::vector<Sample> samples = {
-        {"FindBtn", {97, 25}, {},
+        {"FindBtn",
+         {97, 25},
+         {},
          [](TBitBtnXP& b) {
              b.setCaption(QStringLiteral("Suchen..."));
              b.setKind(bkOK);
          }},
-        {"BitBtnXP1", {169, 25}, QColor(240, 202, 166),
+        {"BitBtnXP1",
+         {169, 25},
+         QColor(240, 202, 166),
          [&globe](TBitBtnXP& b) {
              b.setCaption(QStringLiteral("www.example.org"));
              b.setGlyph(globe);

@@ -16,6 +16,7 @@ struct KindArt {
     std::string_view silverWhenDisabled;
 };
 
+// clang-format off
 inline const std::vector<std::string_view> kCheckMark = {
     "..................", "..................", "..................", "..................",
     ".............ll...", "............lggn..", "...........lggn...", "..........lggn....",
@@ -23,7 +24,9 @@ inline const std::vector<std::string_view> kCheckMark = {
     ".....nggn.........", "......nn..........", "..................", "..................",
     "..................", "..................",
 };
+// clang-format on
 
+// clang-format off
 inline const std::vector<std::string_view> kCross = {
     "..................", "..................", "..................", "...rrm.......rrm..",
     "....rrm.....rrm...", ".....rrm...rrm....", "......rrm.rrm.....", ".......rrrrm......",
@@ -31,7 +34,9 @@ inline const std::vector<std::string_view> kCross = {
     "....rrm.....rrm...", "...rrm.......rrm..", "..................", "..................",
     "..................", "..................",
 };
+// clang-format on
 
+// clang-format off
 inline const std::vector<KindArt> kKindArt = {
     {"BBOKX", kCheckMark, ""},
     {"BBCANCELX", kCross, ""},
@@ -171,14 +176,17 @@ inline const std::vector<KindArt> kKindArt = {
      },
      ""},
 };
+// clang-format on
 
 // The About dialog's web button: a globe, 16 x 16, on purple. Its disabled cell shows
 // the navy outline in dark grey with a white edge.
+// clang-format off
 inline const std::vector<std::string_view> kGlobe = {
     "................", ".....nnnnnn.....", "...nnbbbbbbnn...", "..nbbooobbbbbn..",
     "..nbooooobbobn..", ".nbbbooobboobbn.", ".nbbbboobbbbbbn.", ".nbbbbobbbbbbbn.",
     ".nbbbbbbbooobbn.", ".nbbbbbbooooobn.", ".nbbbbbbboooobn.", "..nbbbbbbbbobn..",
     "..nbbbbbbbbbbn..", "...nnbbbbbbnn...", ".....nnnnnn.....", "................",
 };
+// clang-format on
 
 } // namespace glyphs

@@ -3,7 +3,7 @@
 //   wb-glyphs --check DIR   exit 1 if a file in DIR differs from what would be written
 // The files in assets/glyphs are this program's output; change the maps, run it, and
 // commit both.
-#include "GlyphArt.h"
+#include "tools/glyphs/GlyphArt.h"
 
 #include <array>
 #include <cstdint>
@@ -48,7 +48,9 @@ struct Bitmap {
     std::vector<std::uint8_t> pixels; // palette indices, top row first
 
     Bitmap(int w, int h, std::uint8_t background)
-        : width(w), height(h), pixels(std::size_t(w * h), background)
+        : width(w)
+        , height(h)
+        , pixels(std::size_t(w * h), background)
     {
     }
     void set(int x, int y, std::uint8_t index) { pixels[std::size_t(y * width + x)] = index; }
@@ -114,7 +116,8 @@ Bitmap globeGlyph()
             bitmap.set(x, y, colourIndex(c, kPurple));
             if (c == 'n')
                 bitmap.set(kCell + x, y, kGrey);
-            else if (c == '.' && y > 0 && x > 0 && picture[std::size_t(y - 1)][std::size_t(x - 1)] == 'n')
+            else if (c == '.' && y > 0 && x > 0 &&
+                     picture[std::size_t(y - 1)][std::size_t(x - 1)] == 'n')
                 bitmap.set(kCell + x, y, kWhite);
         }
     return bitmap;
@@ -147,9 +150,9 @@ std::string encodeBmp(const Bitmap& bitmap)
     put32(out, 40);
     put32(out, unsigned(bitmap.width));
     put32(out, unsigned(bitmap.height));
-    put16(out, 1);  // planes
-    put16(out, 4);  // bits per pixel
-    put32(out, 0);  // no compression
+    put16(out, 1); // planes
+    put16(out, 4); // bits per pixel
+    put32(out, 0); // no compression
     put32(out, imageSize);
     put32(out, 0);  // horizontal resolution: unspecified
     put32(out, 0);  // vertical resolution: unspecified

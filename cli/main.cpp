@@ -1,7 +1,8 @@
 // woerterbuch-dict: the dictionary's lookups from a terminal, and tools to inspect and
 // check its data files.
-#include "Commands.h"
-#include "CompileCommand.h"
+#include "cli/Commands.h"
+#include "cli/CompileCommand.h"
+#include "dictionary/RecordDecoder.h"
 
 #include <cstring>
 #include <iostream>
@@ -33,7 +34,8 @@ void printUsage(std::ostream& out)
         lead = "       ";
     }
     out << lead << "woerterbuch-dict --help\n"
-        << "\nDIR is where engdeu.dat and deueng.dat lie; by default the directory of this\n"
+        << "\nDIR is where " << wb::fileName(wb::DictionaryFile::English) << " and "
+        << wb::fileName(wb::DictionaryFile::German) << " lie; by default the directory of this\n"
         << "program. en searches English headwords, de German ones. Output is UTF-8.\n";
 }
 

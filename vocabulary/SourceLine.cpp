@@ -1,4 +1,4 @@
-#include "SourceLine.h"
+#include "vocabulary/SourceLine.h"
 
 #include <algorithm>
 #include <array>

@@ -1,12 +1,12 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "DataFile.h"
-#include "DictionaryCheck.h"
-#include "DictionaryStore.h"
-#include "ErrorReporter.h"
-#include "ExecutablePath.h"
-#include "Search.h"
-#include "Windows1252.h"
+#include "dictionary/DataFile.h"
+#include "dictionary/DictionaryCheck.h"
+#include "dictionary/DictionaryStore.h"
+#include "dictionary/Search.h"
+#include "dictionary/Windows1252.h"
+#include "platform/ErrorReporter.h"
+#include "platform/ExecutablePath.h"
 
 #include <optional>
 
@@ -15,7 +15,10 @@ namespace {
 
 class StreamReporter : public ErrorReporter {
 public:
-    explicit StreamReporter(std::ostream& err) : m_err(err) {}
+    explicit StreamReporter(std::ostream& err)
+        : m_err(err)
+    {
+    }
     void reportError(std::string_view message) override { m_err << message << '\n'; }
 
 private:
@@ -26,7 +29,10 @@ private:
 // (the search failed on it) is printed with an empty one.
 class PrintingRows : public RowSink {
 public:
-    explicit PrintingRows(std::ostream& out) : m_out(out) {}
+    explicit PrintingRows(std::ostream& out)
+        : m_out(out)
+    {
+    }
     ~PrintingRows() override { flush(); }
 
     void addRow(std::string_view headword) override
@@ -67,12 +73,26 @@ Direction parseDirection(const std::string& word)
     throw UsageError("the direction is en or de, not '" + word + "'");
 }
 
-DictionaryStore loadStore(const std::filesystem::path& directory, std::ostream& err)
-{
-    StreamReporter reporter(err);
+// What lookup and dump begin with: the direction, the store loaded from the data
+// directory (with the files that cannot be opened reported on `err`), and the
+// positional arguments after the direction, of which there must be `wanted`.
+struct OpenedStore {
+    Direction direction;
     DictionaryStore store;
-    store.OpenDistNow(directory, reporter);
-    return store;
+    std::vector<std::string> rest;
+};
+
+OpenedStore openStore(Arguments args, std::size_t wanted, const char* usage, std::ostream& err)
+{
+    auto parsed = parseDataArguments(args);
+    if (parsed.positional.size() != wanted + 1)
+        throw UsageError(usage);
+    OpenedStore opened{parseDirection(parsed.positional[0]),
+                       {},
+                       {parsed.positional.begin() + 1, parsed.positional.end()}};
+    StreamReporter reporter(err);
+    opened.store.OpenDistNow(parsed.directory, reporter);
+    return opened;
 }
 
 std::string referencesText(const DictionaryStore& store, Direction direction, std::size_t i)
@@ -87,9 +107,8 @@ std::string referencesText(const DictionaryStore& store, Direction direction, st
 std::optional<std::vector<std::uint8_t>> readForCheck(const std::filesystem::path& directory,
                                                       DictionaryFile file)
 {
-    // Nothing past this many bytes can belong to an addressable record.
-    const std::size_t limit = kMaxRecords * maxRecordBytes(file) + 1;
-    return readDataFile(locateFile(directory, fileName(file)), limit);
+    // One byte past what the reader would keep shows that the file goes on.
+    return readDictionaryFile(directory, file, readLimit(file) + 1);
 }
 
 void printFileLine(std::ostream& out, DictionaryFile file, const FileCheck& check)
@@ -128,16 +147,11 @@ DataArguments parseDataArguments(Arguments args)
 
 int lookupCommand(Arguments args, std::ostream& out, std::ostream& err)
 {
-    const auto parsed = parseDataArguments(args);
-    if (parsed.positional.size() != 2)
-        throw UsageError("lookup takes a direction and a text");
-    const Direction direction = parseDirection(parsed.positional[0]);
-    const DictionaryStore store = loadStore(parsed.directory, err);
-
+    const auto opened = openStore(args, 1, "lookup takes a direction and a text", err);
     PrintingRows rows(out);
     NoProgress progress;
     try {
-        searchWindows1252(store, direction, utf8ToWindows1252(parsed.positional[1]), rows,
+        searchWindows1252(opened.store, opened.direction, utf8ToWindows1252(opened.rest[0]), rows,
                           progress);
     } catch (const ListIndexError& error) {
         rows.flush();
@@ -150,16 +164,13 @@ int lookupCommand(Arguments args, std::ostream& out, std::ostream& err)
 
 int dumpCommand(Arguments args, std::ostream& out, std::ostream& err)
 {
-    const auto parsed = parseDataArguments(args);
-    if (parsed.positional.size() != 1)
-        throw UsageError("dump takes a direction");
-    const Direction direction = parseDirection(parsed.positional[0]);
-    const DictionaryStore store = loadStore(parsed.directory, err);
-    const WordList& words =
-        direction == Direction::EnglishToGerman ? store.englishWords() : store.germanWords();
+    const auto opened = openStore(args, 0, "dump takes a direction", err);
+    const WordList& words = opened.direction == Direction::EnglishToGerman
+                                ? opened.store.englishWords()
+                                : opened.store.germanWords();
     for (std::size_t i = 0; i < words.size(); ++i)
         out << i << '\t' << windows1252ToUtf8(words[i]) << '\t'
-            << referencesText(store, direction, i) << '\n';
+            << referencesText(opened.store, opened.direction, i) << '\n';
     return kExitOk;
 }
 

@@ -2,7 +2,7 @@
 // How common a headword is: how many lines of the list mention it, lowered for long
 // headwords, for phrases, and for words met only in specialist lines. The number only
 // orders headwords; it means nothing on its own.
-#include "MentionCounter.h"
+#include "vocabulary/MentionCounter.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "MentionCounter.h"
+#include "vocabulary/MentionCounter.h"
 
-#include "Windows1252.h"
+#include "dictionary/Windows1252.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "CompileCommand.h"
+#include "cli/CompileCommand.h"
 
-#include "VocabularyCompiler.h"
+#include "vocabulary/VocabularyCompiler.h"
 
 #include <charconv>
 #include <optional>

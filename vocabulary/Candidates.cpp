@@ -1,4 +1,4 @@
-#include "Candidates.h"
+#include "vocabulary/Candidates.h"
 
 #include <algorithm>
 #include <cmath>

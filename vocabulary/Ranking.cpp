@@ -1,4 +1,4 @@
-#include "Ranking.h"
+#include "vocabulary/Ranking.h"
 
 #include <algorithm>
 #include <numeric>

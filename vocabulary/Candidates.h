@@ -3,11 +3,11 @@
 // how often the list uses them, and which headwords translate which, each with how
 // well it fits. It collects line by line and keeps no line text. Choosing among the
 // candidates is Ranking's and Selection's work.
-#include "Commonness.h"
-#include "HeadwordCleaner.h"
-#include "MentionCounter.h"
-#include "SourceLine.h"
-#include "StringHash.h"
+#include "vocabulary/Commonness.h"
+#include "vocabulary/HeadwordCleaner.h"
+#include "vocabulary/MentionCounter.h"
+#include "vocabulary/SourceLine.h"
+#include "vocabulary/StringHash.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "Selection.h"
+#include "vocabulary/Selection.h"
 
-#include "VocabularyWriter.h"
+#include "vocabulary/VocabularyWriter.h"
 
 #include <algorithm>
 

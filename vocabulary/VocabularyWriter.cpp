@@ -1,17 +1,13 @@
-#include "VocabularyWriter.h"
+#include "vocabulary/VocabularyWriter.h"
 
-#include "RecordEncoder.h"
+#include "dictionary/AsciiCase.h"
+#include "dictionary/RecordEncoder.h"
 
 #include <fstream>
 #include <stdexcept>
 
 namespace wb::vocab {
 namespace {
-
-unsigned char folded(char c)
-{
-    return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-}
 
 // Index of every chosen headword in its file.
 std::vector<std::uint16_t> indexOf(const std::vector<HeadwordId>& chosen, std::size_t candidates)
@@ -66,9 +62,12 @@ void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_
 bool inDictionaryOrder(std::string_view a, std::string_view b)
 {
     const auto length = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < length; ++i)
-        if (folded(a[i]) != folded(b[i]))
-            return folded(a[i]) < folded(b[i]);
+    for (std::size_t i = 0; i < length; ++i) {
+        const unsigned char x = asciiUpper(static_cast<unsigned char>(a[i]));
+        const unsigned char y = asciiUpper(static_cast<unsigned char>(b[i]));
+        if (x != y)
+            return x < y;
+    }
     if (a.size() != b.size())
         return a.size() < b.size();
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -102,8 +101,8 @@ VocabularyFiles encodeVocabulary(const Candidates& candidates, const Selection& 
 void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& directory)
 {
     std::filesystem::create_directories(directory);
-    writeBytes(directory / "engdeu.dat", files.engdeu);
-    writeBytes(directory / "deueng.dat", files.deueng);
+    writeBytes(directory / fileName(DictionaryFile::English), files.engdeu);
+    writeBytes(directory / fileName(DictionaryFile::German), files.deueng);
 }
 
 } // namespace wb::vocab

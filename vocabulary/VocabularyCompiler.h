@@ -1,9 +1,9 @@
 #pragma once
 // The whole compile: read a word list, collect its candidates, rank and select, encode
 // and write the two data files, and account for every headword left out.
-#include "Candidates.h"
-#include "RecordDecoder.h"
-#include "Selection.h"
+#include "dictionary/RecordDecoder.h"
+#include "vocabulary/Candidates.h"
+#include "vocabulary/Selection.h"
 
 #include <array>
 #include <cstddef>

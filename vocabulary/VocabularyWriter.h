@@ -2,9 +2,9 @@
 // Turns a selection into the bytes of engdeu.dat and deueng.dat and writes them. It
 // picks each headword's translations among the chosen ones; which headwords are
 // chosen is Selection's decision.
-#include "Candidates.h"
-#include "RecordDecoder.h"
-#include "Selection.h"
+#include "dictionary/RecordDecoder.h"
+#include "vocabulary/Candidates.h"
+#include "vocabulary/Selection.h"
 
 #include <cstdint>
 #include <filesystem>

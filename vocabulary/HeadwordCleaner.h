@@ -2,7 +2,7 @@
 // Turns one alternative of the word list into a headword as the dictionary shows it,
 // or says why it cannot be one. It knows the conventions of the list's notation; it
 // does not decide which headwords are worth keeping (see Ranking).
-#include "SourceLine.h"
+#include "vocabulary/SourceLine.h"
 
 #include <optional>
 #include <string>

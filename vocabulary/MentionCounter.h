@@ -3,7 +3,7 @@
 // as a headword, inside a phrase or in an example. The count is how common the word
 // is. Words are compared exactly: "Essen" and "essen" are different words. Brackets
 // hold labels and remarks ("{m}", "[coll.]", "(Bahn)"), not the text itself.
-#include "StringHash.h"
+#include "vocabulary/StringHash.h"
 
 #include <cstdint>
 #include <string>

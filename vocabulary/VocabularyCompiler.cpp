@@ -1,7 +1,7 @@
-#include "VocabularyCompiler.h"
+#include "vocabulary/VocabularyCompiler.h"
 
-#include "Ranking.h"
-#include "VocabularyWriter.h"
+#include "vocabulary/Ranking.h"
+#include "vocabulary/VocabularyWriter.h"
 
 #include <fstream>
 #include <stdexcept>
@@ -91,8 +91,8 @@ void printSummary(std::ostream& out, const CompileSummary& summary)
     out << "source: " << summary.entryLines << " entry lines, " << summary.ignoredLines
         << " comments or blank, " << summary.malformedLines << " malformed, "
         << summary.unpairedLines << " with unpaired sub-entries\n";
-    printLanguage(out, "English", "engdeu.dat", summary.english);
-    printLanguage(out, "German", "deueng.dat", summary.german);
+    printLanguage(out, "English", fileName(DictionaryFile::English), summary.english);
+    printLanguage(out, "German", fileName(DictionaryFile::German), summary.german);
     out << "selection settled after " << summary.rounds << " round(s)\n";
 }
 

@@ -1,7 +1,7 @@
-#include "HeadwordCleaner.h"
+#include "vocabulary/HeadwordCleaner.h"
 
-#include "RecordDecoder.h"
-#include "Windows1252.h"
+#include "dictionary/RecordDecoder.h"
+#include "dictionary/Windows1252.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "Commonness.h"
+#include "vocabulary/Commonness.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The compile verb: builds engdeu.dat and deueng.dat from a word list.
-#include "Commands.h"
+#include "cli/Commands.h"
 
 namespace wb::cli {
 

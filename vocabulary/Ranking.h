@@ -5,7 +5,7 @@
 // that word at least, so that the common word keeps its translation ("zum" needs "to
 // the"). Equal ranks are settled by how common the best translation is and then by a
 // hash of the headword, never by the alphabet, which would favour the letter a.
-#include "Candidates.h"
+#include "vocabulary/Candidates.h"
 
 #include <vector>
 

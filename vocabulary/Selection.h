@@ -3,7 +3,7 @@
 // chosen headword has a translation among the chosen headwords of the other language
 // and every record can be encoded after the one written before it. It does not order
 // translations or write bytes (see VocabularyWriter).
-#include "Candidates.h"
+#include "vocabulary/Candidates.h"
 
 #include <cstddef>
 #include <vector>

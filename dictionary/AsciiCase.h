@@ -1,0 +1,20 @@
+#pragma once
+// The dictionary's one notion of case: a-z and A-Z pair up, every other byte (the
+// umlauts among them) stands for itself. The search, the order of the files and the
+// file names beside the program all compare this way.
+#include <string>
+#include <string_view>
+
+namespace wb {
+
+constexpr unsigned char asciiUpper(unsigned char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - ('a' - 'A')) : c;
+}
+
+// Only the bytes a-z change.
+std::string asciiUpperCase(std::string_view text);
+
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+} // namespace wb
