@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Developer entry point for a fresh Debian 12 machine.
-#   ./dev.sh run    install what is missing, build a release build, start the program
-#   ./dev.sh test   install what is missing, build with ASan+UBSan, run every test headless
-#   ./dev.sh format format every tracked C++ file with the pinned clang-format
+# Developer entry point for a fresh Debian 12 machine. Run it as your normal user: it asks
+# sudo itself, and only when a package is missing.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -21,8 +19,24 @@ TEST_PACKAGES=(clang libclang-rt-14-dev valgrind xvfb libx11-dev time "$CLANG_FO
 # Seconds each fuzz harness runs in a test run.
 FUZZ_SECONDS=60
 
+usage() {
+    cat >&2 <<EOF
+usage: $0 COMMAND
+  run    install what is missing, build the program in release mode, start it
+  test   install what is missing, build with ASan+UBSan, run every test headless
+  format format every tracked C++ file with the pinned clang-format
+EOF
+}
+
 as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "dev.sh: installing packages needs root, and sudo is not installed" >&2
+        exit 1
+    fi
 }
 
 ensure_packages() {
@@ -32,7 +46,11 @@ ensure_packages() {
             || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing the missing packages: ${missing[*]}"
+    else
+        echo "Installing the missing packages with sudo: ${missing[*]}"
+    fi
     local apt=(apt-get -o DPkg::Lock::Timeout=600 -o Acquire::Retries=3)
     as_root env DEBIAN_FRONTEND=noninteractive "${apt[@]}" update -qq
     as_root env DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y -qq \
@@ -43,9 +61,21 @@ jobs() { nproc 2>/dev/null || echo 2; }
 
 case "${1:-}" in
 run)
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        echo "dev.sh run: no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so the" \
+            "program cannot open its window; ./dev.sh test works without one." >&2
+        exit 1
+    fi
+    if [ -n "${SUDO_USER:-}" ]; then
+        echo "dev.sh run: started through sudo; run it as $SUDO_USER instead, it asks" \
+            "sudo itself for missing packages." >&2
+        exit 1
+    fi
     ensure_packages "${PACKAGES[@]}"
-    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
-    cmake --build build/release -j "$(jobs)"
+    # Only what is started: the program, the companion command and the data beside them.
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DWB_BUILD_TESTS=OFF -DWB_BUILD_BENCH=OFF
+    cmake --build build/release -j "$(jobs)" --target woerterbuch woerterbuch-dict
     exec build/release/bin/woerterbuch
     ;;
 test)
@@ -69,7 +99,7 @@ format)
     git ls-files -z -- '*.cpp' '*.h' | xargs -0 "$CLANG_FORMAT" -i
     ;;
 *)
-    echo "usage: $0 run|test|format" >&2
+    usage
     exit 64
     ;;
 esac
