@@ -19,11 +19,6 @@ QRect fromEdges(int left, int top, int right, int bottom)
     return QRect(left, top, right - left, bottom - top);
 }
 
-char16_t foldAsciiLetter(char16_t c)
-{
-    return (c >= u'a' && c <= u'z') ? char16_t(c - u'a' + u'A') : c;
-}
-
 } // namespace
 
 QPoint shadowOffset(TShadowPosition position, int size)
@@ -99,9 +94,4 @@ std::optional<QChar> mnemonicCharacter(const QString& text)
             mnemonic = next;
     }
     return mnemonic;
-}
-
-bool matchesMnemonic(QChar offered, QChar mnemonic)
-{
-    return foldAsciiLetter(offered.unicode()) == foldAsciiLetter(mnemonic.unicode());
 }

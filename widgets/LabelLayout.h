@@ -39,6 +39,3 @@ QRect fittedBounds(const QRect& bounds, const QRect& measured, TAlignment alignm
 
 // The character after the last "&" that is not part of an "&&", if any.
 std::optional<QChar> mnemonicCharacter(const QString& text);
-
-// The offered character is the mnemonic; only the letters a to z match either case.
-bool matchesMnemonic(QChar offered, QChar mnemonic);
