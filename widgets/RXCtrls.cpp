@@ -260,9 +260,13 @@ void TRxCustomLabel::RecheckPointer()
 
 CaptionStyle TRxCustomLabel::captionStyle() const
 {
-    return {
-        DisplayText(), font(),          CaptionColor(), {m_shadowPos, m_shadowSize, m_shadowColor},
-        isEnabled(),   m_showAccelChar, isRightToLeft()};
+    return {.text = DisplayText(),
+            .font = font(),
+            .textColor = CaptionColor(),
+            .shadow = {m_shadowPos, m_shadowSize, m_shadowColor},
+            .enabled = isEnabled(),
+            .showAccelChar = m_showAccelChar,
+            .rightToLeft = isRightToLeft()};
 }
 
 wb::TextFormat TRxCustomLabel::paintFormat() const
