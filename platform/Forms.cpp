@@ -18,6 +18,11 @@ QWidget* parentForm(QWidget* control)
     return form == control ? nullptr : form;
 }
 
+bool canFocus(const QWidget* control)
+{
+    return control && !control->isWindow() && control->isVisible() && control->isEnabled();
+}
+
 int modalResult(const QWidget* form)
 {
     return form->property(kModalResult).toInt();

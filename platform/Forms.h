@@ -22,6 +22,10 @@ namespace wb {
 // The window that `control` lies on, or none when the control is a window itself.
 QWidget* parentForm(QWidget* control);
 
+// The control lies in a window and it and every parent up to that window are
+// visible and enabled, so it can take the keyboard focus.
+bool canFocus(const QWidget* control);
+
 int modalResult(const QWidget* form);
 // Stores the result; a modal dialog closes with it, once the current event has been
 // handled, when it is not zero by then.

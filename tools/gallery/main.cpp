@@ -1,5 +1,7 @@
 // A window that shows the bitmap buttons of the program the way the windows use them,
-// in every state and in both drawing modes, for looking at them as a user would.
+// in every state and in both drawing modes, and the shadowed label in its variants,
+// for looking at them as a user would.
+#include "tools/gallery/LabelSamples.h"
 #include "widgets/ButtonsXP.h"
 
 #include <QApplication>
@@ -128,6 +130,9 @@ int main(int argc, char** argv)
                &window);
     addSection(grid, row, QStringLiteral("Mit Stil (%1)").arg(QApplication::style()->name()),
                nullptr, samples, &window);
+    grid->addWidget(new QLabel(QStringLiteral("<b>Beschriftungen mit Schatten</b>"), &window),
+                    row++, 0, 1, 4);
+    grid->addWidget(labelSamples(&window, edit), row++, 0, 1, 4);
     window.show();
     window.activateWindow();
     edit->setFocus();
