@@ -8,8 +8,8 @@ cd "$(dirname "$0")"
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev
-    fonts-dejavu-core
+    libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev libgif-dev
+    fonts-dejavu-core fonts-liberation fonts-open-sans
 )
 # The test run also needs the fuzzing toolchain, the leak checker, and an X server
 # with Xlib to start the programs on a display of their own; `time` is for
