@@ -7,8 +7,8 @@ cd "$(dirname "$0")"
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev
-    fonts-dejavu-core
+    libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev libgif-dev
+    fonts-dejavu-core fonts-liberation fonts-open-sans
 )
 # The formatter the tree is formatted with; a test fails when a file is not.
 CLANG_FORMAT=clang-format-14
