@@ -192,7 +192,7 @@ void TRxCustomLabel::setFocusControl(QWidget* control)
         watchFocusControl(control);
     // The rectangle shows whether the new control holds the focus now, not whether
     // the old one did when the focus last moved.
-    focusMovedTo(QApplication::focusWidget());
+    setFocusActive(control && window()->focusWidget() == control);
     updateMnemonic();
     if (m_showFocus)
         update();
@@ -322,7 +322,11 @@ void TRxCustomLabel::focusMovedTo(const QWidget* now)
 {
     if (!now || now->window() != window())
         return;
-    const bool active = m_focusControl && now == m_focusControl;
+    setFocusActive(m_focusControl && now == m_focusControl);
+}
+
+void TRxCustomLabel::setFocusActive(bool active)
+{
     if (active == m_focusActive)
         return;
     m_focusActive = active;

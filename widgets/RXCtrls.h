@@ -108,6 +108,7 @@ private:
     bool isRightToLeft() const { return layoutDirection() == Qt::RightToLeft; }
 
     void focusMovedTo(const QWidget* now);
+    void setFocusActive(bool active);
     void watchFocusControl(QWidget* control);
     void focusControlDestroyed();
     void updateMnemonic();

@@ -437,6 +437,7 @@ TEST_F(LabelWindow, TheFocusRectangleFollowsTheFocusControlAndGoesWithIt)
     second = nullptr;
     EXPECT_EQ(label->FocusControl(), nullptr);
     EXPECT_EQ(render(*label), plain);
+    EXPECT_FALSE(label->FocusActive());
 }
 
 TEST_F(LabelWindow, NoFocusRectangleWithoutAFocusControlAndNoneFromAnEarlierOne)
