@@ -1,6 +1,5 @@
 #include "platform/Picture.h"
 #include "WidgetTestSupport.h"
-#include "platform/FlatButton.h"
 
 #include <QMouseEvent>
 #include <QTest>
@@ -33,17 +32,6 @@ TEST(TImage, TakesThePictureSizeAndDrawsItUnscaledAndOpaque)
     EXPECT_EQ(larger.pixel(0, 0), qRgb(200, 0, 0));
     EXPECT_NE(larger.pixel(110, 35), qRgb(255, 0, 255));
     EXPECT_TRUE(image.testAttribute(Qt::WA_OpaquePaintEvent));
-}
-
-TEST(TImage, ShowsTheHandPointerOnlyWhenAskedTo)
-{
-    TImage image;
-    EXPECT_EQ(image.cursor().shape(), Qt::ArrowCursor);
-    image.setHandPointer(true);
-    EXPECT_TRUE(image.HandPointer());
-    EXPECT_EQ(image.cursor().shape(), Qt::PointingHandCursor);
-    image.setHandPointer(false);
-    EXPECT_FALSE(image.HandPointer());
 }
 
 // A picture in a window, recording the order of what it reports.
@@ -101,35 +89,6 @@ TEST_F(TImageEvents, OnlyTheLeftButtonClicks)
     QTest::mouseClick(handle(), Qt::RightButton, {}, QPoint(20, 20));
     QTest::mouseClick(handle(), Qt::MiddleButton, {}, QPoint(20, 20));
     EXPECT_EQ(withoutMoves(), (QStringList{"down 10,10", "up 10,10", "down 10,10", "up 10,10"}));
-}
-
-TEST(TFlatButton, ShowsItsGlyphUnscaledLeftOfTheCaptionAndTakesNoFocus)
-{
-    QWidget window;
-    auto* button = new TFlatButton(&window);
-    QImage glyph(24, 25, QImage::Format_RGB32);
-    glyph.fill(qRgb(0, 0, 160));
-    button->setGlyph(glyph);
-    button->setCaption("www.example.de");
-    button->setGeometry(5, 5, 137, 33);
-    int clicks = 0;
-    button->OnClick = [&clicks] { ++clicks; };
-    ASSERT_TRUE(test::showActive(window));
-
-    const QImage shown = test::render(*button);
-    QRect glyphPixels;
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            if (shown.pixel(x, y) == glyph.pixel(0, 0))
-                glyphPixels |= QRect(x, y, 1, 1);
-    EXPECT_EQ(glyphPixels.size(), QSize(24, 25));
-    EXPECT_GT(button->width() - glyphPixels.right(),
-              button->fontMetrics().horizontalAdvance(button->Caption()));
-    EXPECT_TRUE(button->autoRaise());
-    EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
-
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(50, 20));
-    EXPECT_EQ(clicks, 1);
 }
 
 } // namespace
