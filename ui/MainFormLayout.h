@@ -45,22 +45,22 @@ struct Column {
 };
 
 struct Control {
-    QString name;
+    QString name = {};
     Kind kind;
-    QString parent; // empty for the window itself
+    QString parent = {}; // empty for the window itself
     TAlign align = TAlign::None;
-    QRect geometry; // a strip keeps only its height (top, bottom) or width (left, right)
-    std::optional<TColor> color;
+    QRect geometry = {}; // a strip keeps only its height (top, bottom) or width (left, right)
+    std::optional<TColor> color = {};
     Face font = Face::Inherited;
     TColor fontColor = clWindowText;
-    QString caption;
+    QString caption = {};
     Bevel bevel = Bevel::Flat;
-    QStringList pictures;
+    QStringList pictures = {};
     int imageIndex = -1;
     bool wordWrap = false; // a label that wraps keeps its size instead of fitting its text
     bool handPointer = false;
     bool visible = true;
-    std::vector<Column> columns;
+    std::vector<Column> columns = {};
     Notify onClick = nullptr;
     Notify onChange = nullptr;
     MouseNotify onMouseDown = nullptr;

@@ -42,6 +42,7 @@ protected:
     }
     void resizeTo(QSize size)
     {
+        form.show(); // Qt lays out only what is shown
         form.resize(size);
         QApplication::processEvents();
     }
