@@ -1,5 +1,7 @@
 #include "platform/Panel.h"
 
+#include <QPalette>
+
 #include <QPainter>
 
 namespace wb {
@@ -50,6 +52,12 @@ void TPanel::setColor(TColor color)
     if (m_color == color)
         return;
     m_color = color;
+    // Children that take their parent's colour read it from the palette; a system
+    // colour stays with the inherited palette, which follows the desktop.
+    QPalette colours = palette();
+    colours.setColor(backgroundRole(),
+                     color.isSystem() ? QPalette().color(backgroundRole()) : color.toQColor());
+    setPalette(colours);
     update();
 }
 

@@ -1,19 +1,118 @@
 #include "ui/MainUnit1.h"
 
+#include "platform/FlatButton.h"
+#include "platform/Fonts.h"
+#include "platform/ImageList.h"
+#include "platform/ListView.h"
+#include "platform/PageControl.h"
+#include "platform/Panel.h"
+#include "platform/Picture.h"
+#include "platform/StatusBar.h"
+#include "widgets/ButtonsXP.h"
+#include "widgets/RXCtrls.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
+#include <stdexcept>
+
+using namespace wb;
+using namespace wb::layout;
 
 namespace {
-constexpr QSize kClientSize(680, 444); // the size the layout is made for
+
+QImage loadPicture(const QString& path)
+{
+    QImage image(path);
+    if (image.isNull())
+        throw std::runtime_error("missing picture " + path.toStdString());
+    return image;
 }
+
+QFont fontOf(Face face)
+{
+    switch (face) {
+    case Face::Bold:
+        return defaultBoldFont();
+    case Face::Heavy:
+        return designFont(kHeavyFace, 19);
+    case Face::Inherited:
+        break;
+    }
+    return defaultFont();
+}
+
+void setBevel(TPanel& panel, Bevel bevel)
+{
+    switch (bevel) {
+    case Bevel::Flat:
+        panel.setFlat();
+        break;
+    case Bevel::Bevelled:
+        panel.setBevelled();
+        break;
+    case Bevel::OuterLowered:
+        panel.setOuterLowered();
+        break;
+    }
+}
+
+// A window or page has no bevels, only the alignment of its children.
+QWidget* alignedContainer(QWidget* parent)
+{
+    auto* container = new QWidget(parent);
+    auto* alignment = new AlignLayout(container);
+    alignment->setContentsMargins(0, 0, 0, 0);
+    return container;
+}
+
+void setUpRxLabel(TRxLabel& label, const Control& c)
+{
+    label.setFont(fontOf(c.font));
+    label.setTransparent(false);
+    // A wrapped title keeps its box; a heading fits its text.
+    std::vector<StoredProperty> values{{"AutoSize", !c.wordWrap},
+                                       {"WordWrap", c.wordWrap},
+                                       {"Font.Color", c.fontColor},
+                                       {"Left", c.geometry.x()},
+                                       {"Top", c.geometry.y()}};
+    if (c.wordWrap) {
+        values.push_back({"Width", c.geometry.width()});
+        values.push_back({"Height", c.geometry.height()});
+    }
+    values.push_back({"Caption", c.caption});
+    label.applyStoredValues(values);
+}
+
+TImageList imageList(const QStringList& pictures, QSize cell)
+{
+    TImageList images(cell.width(), cell.height());
+    for (const QString& path : pictures) {
+        const QImage image = loadPicture(path);
+        images.add(image, TImageList::defaultMaskColor(image));
+    }
+    return images;
+}
+
+} // namespace
 
 TMainForm::TMainForm(const std::filesystem::path& dataDirectory, wb::ErrorReporter& fileErrors,
                      QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("QUORVEL Wörterbuch Englisch"));
+    setWindowTitle(windowCaption());
+    setWindowIcon(QIcon(windowIcon()));
+    setFont(defaultFont());
+    (new AlignLayout(this))->setContentsMargins(0, 0, 0, 0);
     resize(kClientSize);
+    // The status bar comes first: of the two bottom strips it lies nearer the edge.
+    createStatusBar();
+    createBottomBar();
+    createPages();
+    setFocusOrder();
     FormCreate(dataDirectory, fileErrors);
 }
 
@@ -40,4 +139,201 @@ void TMainForm::showCentred()
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                         screen->availableGeometry()));
     show();
+}
+
+void TMainForm::createPages()
+{
+    createControls(pageControl());
+    for (const Controls& page : pages())
+        createControls(page);
+    m_pages->setCurrentIndex(0);
+}
+
+void TMainForm::createBottomBar()
+{
+    createControls(bottomBar());
+}
+
+void TMainForm::createStatusBar()
+{
+    createControls(statusBar());
+}
+
+void TMainForm::setFocusOrder()
+{
+    QWidget* previous = m_pages->tabBar();
+    for (int page = 0; page < m_pages->count(); ++page)
+        for (const QString& name : focusOrder(page)) {
+            QWidget* next = control(name);
+            setTabOrder(previous, next);
+            previous = next;
+        }
+    // Taken when the window is first activated.
+    m_pages->tabBar()->setFocus();
+}
+
+void TMainForm::createControls(const Controls& controls)
+{
+    for (const Control& c : controls) {
+        QWidget* widget = createControl(c);
+        widget->setObjectName(c.name);
+        m_controls.insert(c.name, widget);
+        placeControl(widget, c);
+    }
+}
+
+QWidget* TMainForm::createControl(const Control& c)
+{
+    switch (c.kind) {
+    case Kind::Page: {
+        QWidget* page = alignedContainer(nullptr);
+        m_pages->addPage(page, c.caption, c.imageIndex);
+        return page;
+    }
+    case Kind::Panel: {
+        auto* panel = new TPanel;
+        setBevel(*panel, c.bevel);
+        if (c.color)
+            panel->setColor(*c.color);
+        return panel;
+    }
+    case Kind::StatusBar: {
+        auto* bar = new TStatusBar;
+        bar->OnDrawPanel = [this, draw = c.onDrawPanel](QPainter& p, const QRect& r) {
+            (this->*draw)(p, r);
+        };
+        return bar;
+    }
+    case Kind::PageControl: {
+        m_pages = new TPageControl;
+        m_pages->setHotTrack(true);
+        m_pages->setImages(imageList(c.pictures, {16, 16}));
+        return m_pages;
+    }
+    case Kind::Label: {
+        auto* label = new QLabel(c.caption);
+        label->adjustSize();
+        return label;
+    }
+    case Kind::RxLabel:
+        return new TRxLabel; // set up once it lies on its panel, whose colour it takes
+    case Kind::Edit:
+        return new QLineEdit;
+    case Kind::OkButton: {
+        auto* button = new TBitBtnXP;
+        button->setLoading(true);
+        button->setCaption(c.caption);
+        button->setKind(bkOK);
+        button->setLoading(false);
+        button->OnClick = [this, click = c.onClick] { (this->*click)(); };
+        return button;
+    }
+    case Kind::ListView: {
+        auto* list = new TListView;
+        for (const Column& column : c.columns)
+            list->addColumn(column.caption, column.width);
+        list->OnChange = [this, change = c.onChange] { (this->*change)(); };
+        return list;
+    }
+    case Kind::Image:
+        return createPicture(c);
+    case Kind::FlatButton: {
+        auto* button = new TFlatButton;
+        button->setCaption(c.caption);
+        const QImage glyph = loadPicture(c.pictures.at(0));
+        button->setGlyph(imageList({c.pictures.at(0)}, glyph.size()).image(0));
+        return button;
+    }
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+QWidget* TMainForm::createPicture(const Control& c)
+{
+    auto* picture = new TImage;
+    picture->setPicture(loadPicture(c.pictures.at(0)));
+    picture->setHandPointer(c.handPointer);
+    auto bind = [this](MouseNotify handler) -> std::function<void(QMouseEvent&)> {
+        if (!handler)
+            return {};
+        return [this, handler](QMouseEvent& event) { (this->*handler)(event); };
+    };
+    picture->OnMouseDown = bind(c.onMouseDown);
+    picture->OnMouseMove = bind(c.onMouseMove);
+    picture->OnMouseUp = bind(c.onMouseUp);
+    if (c.onClick)
+        picture->OnClick = [this, click = c.onClick] { (this->*click)(); };
+    return picture;
+}
+
+void TMainForm::placeControl(QWidget* widget, const Control& c)
+{
+    if (c.kind == Kind::Page)
+        return; // the page control placed it
+    QWidget* parent = c.parent.isEmpty() ? this : control(c.parent);
+    widget->setParent(parent);
+    if (auto* panel = qobject_cast<TPanel*>(parent))
+        panel->addControl(widget, c.align);
+    else
+        static_cast<AlignLayout*>(parent->layout())->addWidget(widget, c.align);
+    if (c.kind == Kind::RxLabel)
+        setUpRxLabel(static_cast<TRxLabel&>(*widget), c);
+    else if (c.geometry.size().isNull())
+        widget->move(c.geometry.topLeft()); // a label sized by its text, or a filler
+    else
+        widget->setGeometry(c.geometry);
+    if (c.font != Face::Inherited && c.kind != Kind::RxLabel)
+        widget->setFont(fontOf(c.font));
+    widget->setVisible(c.visible);
+}
+
+QWidget* TMainForm::control(const QString& name) const
+{
+    QWidget* widget = m_controls.value(name);
+    if (!widget)
+        throw std::logic_error("no control " + name.toStdString());
+    return widget;
+}
+
+// Searching the pages and painting the gauge come with the search pages.
+void TMainForm::FindBtnClick()
+{
+}
+void TMainForm::FindBtn2Click()
+{
+}
+void TMainForm::ListView1Change()
+{
+}
+void TMainForm::ListView2Change()
+{
+}
+void TMainForm::StatusBar1DrawPanel(QPainter&, const QRect&)
+{
+}
+
+// The press feedback and the actions of the picture buttons come with those buttons.
+void TMainForm::ueberbtnMouseDown(QMouseEvent&)
+{
+}
+void TMainForm::ueberbtnMouseMove(QMouseEvent&)
+{
+}
+void TMainForm::ueberbtnMouseUp(QMouseEvent&)
+{
+}
+void TMainForm::ueberbtnClick()
+{
+}
+void TMainForm::EndeBtnMouseDown(QMouseEvent&)
+{
+}
+void TMainForm::EndeBtnMouseMove(QMouseEvent&)
+{
+}
+void TMainForm::EndeBtnMouseUp(QMouseEvent&)
+{
+}
+void TMainForm::EndeBtnClick()
+{
 }

@@ -1,16 +1,23 @@
 #pragma once
 // The main window. It owns the dictionary store for its whole life: the store is
 // created and filled while the window is built (before it is first shown) and
-// released when the window is destroyed.
+// released when the window is destroyed. Its controls come from MainFormLayout; the
+// handlers below are what the layout binds their events to.
 #include "dictionary/DictionaryStore.h"
+#include "ui/MainFormLayout.h"
 
+#include <QHash>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
 
+class QMouseEvent;
+class QPainter;
+
 namespace wb {
 class ErrorReporter;
-}
+class TPageControl;
+} // namespace wb
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -27,9 +34,37 @@ public:
 
     const wb::DictionaryStore* store() const { return m_store.get(); }
 
+    // The event handlers the layout binds.
+    void FindBtnClick();
+    void FindBtn2Click();
+    void ListView1Change();
+    void ListView2Change();
+    void StatusBar1DrawPanel(QPainter& painter, const QRect& panel);
+    void ueberbtnMouseDown(QMouseEvent& event);
+    void ueberbtnMouseMove(QMouseEvent& event);
+    void ueberbtnMouseUp(QMouseEvent& event);
+    void ueberbtnClick();
+    void EndeBtnMouseDown(QMouseEvent& event);
+    void EndeBtnMouseMove(QMouseEvent& event);
+    void EndeBtnMouseUp(QMouseEvent& event);
+    void EndeBtnClick();
+
 private:
     void FormCreate(const std::filesystem::path& dataDirectory, wb::ErrorReporter& fileErrors);
     void FormDestroy();
 
+    void createPages();
+    void createBottomBar();
+    void createStatusBar();
+    void setFocusOrder();
+
+    void createControls(const wb::layout::Controls& controls);
+    QWidget* createControl(const wb::layout::Control& control);
+    QWidget* createPicture(const wb::layout::Control& control);
+    void placeControl(QWidget* widget, const wb::layout::Control& control);
+    QWidget* control(const QString& name) const;
+
     std::unique_ptr<wb::DictionaryStore> m_store;
+    QHash<QString, QWidget*> m_controls;
+    wb::TPageControl* m_pages = nullptr;
 };
