@@ -21,11 +21,12 @@ list(FILTER WB_CLI_SOURCES EXCLUDE REGEX "/main\\.cpp$")
 add_library(wb_fuzz_code STATIC
     ${WB_DICTIONARY_SOURCES}
     ${WB_ROOT}/platform/ExecutablePath.cpp
+    ${WB_ROOT}/platform/FileReplacement.cpp
     ${WB_VOCAB_SOURCES}
     ${WB_CLI_SOURCES}
     FuzzSupport.cpp ReferenceDecoder.cpp)
 target_include_directories(wb_fuzz_code PUBLIC
-    ${WB_ROOT}/dictionary ${WB_ROOT}/platform ${WB_ROOT}/tools/woerterbuch-dict
+    ${WB_ROOT} ${WB_ROOT}/dictionary ${WB_ROOT}/platform ${WB_ROOT}/tools/woerterbuch-dict
     ${WB_ROOT}/tools/vocab
     ${CMAKE_CURRENT_SOURCE_DIR})
 

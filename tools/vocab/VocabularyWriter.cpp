@@ -1,8 +1,8 @@
 #include "VocabularyWriter.h"
 
 #include "RecordEncoder.h"
+#include "platform/FileReplacement.h"
 
-#include <fstream>
 #include <stdexcept>
 
 namespace wb::vocab {
@@ -52,15 +52,6 @@ std::vector<std::uint8_t> encodeFile(const Candidates& candidates, Language lang
     return encoder.bytes();
 }
 
-void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    out.close();
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
-}
-
 } // namespace
 
 bool inDictionaryOrder(std::string_view a, std::string_view b)
@@ -101,9 +92,18 @@ VocabularyFiles encodeVocabulary(const Candidates& candidates, const Selection& 
 
 void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& directory)
 {
-    std::filesystem::create_directories(directory);
-    writeBytes(directory / "engdeu.dat", files.engdeu);
-    writeBytes(directory / "deueng.dat", files.deueng);
+    // A directory made here and left empty by a failure goes again, so that a failed
+    // compile leaves nothing behind.
+    const bool created = std::filesystem::create_directories(directory);
+    const FileContent contents[] = {{"engdeu.dat", files.engdeu}, {"deueng.dat", files.deueng}};
+    try {
+        replaceFiles(directory, contents);
+    } catch (const FileReplaceError&) {
+        std::error_code ignored;
+        if (created)
+            std::filesystem::remove(directory, ignored);
+        throw;
+    }
 }
 
 } // namespace wb::vocab
