@@ -189,7 +189,7 @@ int checkCommand(Arguments args, std::ostream& out, std::ostream&)
         out << fileName(problem.file) << ": record " << problem.record << " at byte "
             << problem.offset << ": " << problem.what << '\n';
     const bool good = report.wellFormed();
-    out << (good ? "well formed" : std::to_string(report.problems.size()) + " problem(s)") << '\n';
+    out << (good ? "well formed" : std::to_string(report.problemCount()) + " problem(s)") << '\n';
     return good ? kExitOk : kExitProblems;
 }
 

@@ -13,6 +13,7 @@ namespace wb::cli {
 
 constexpr int kExitOk = 0;
 constexpr int kExitProblems = 1;     // check found problems
+constexpr int kExitOutputFailed = 1; // standard output could not be written
 constexpr int kExitSearchFailed = 2; // a translation index was out of range
 constexpr int kExitUsage = 64;
 

@@ -2,11 +2,14 @@
 // check its data files.
 #include "cli/Commands.h"
 #include "cli/CompileCommand.h"
+#include "cli/OutputBuffer.h"
 #include "dictionary/RecordDecoder.h"
 
+#include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -39,24 +42,35 @@ void printUsage(std::ostream& out)
         << "program. en searches English headwords, de German ones. Output is UTF-8.\n";
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Ends the output. A write that failed is reported with the system's reason, except
+// on a closed pipe: its reader (`head`, say) has seen enough, so the command ends
+// quietly, as it does when SIGPIPE ends it.
+int finishOutput(OutputBuffer& output, int status)
 {
-    const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+    const int error = output.finish();
+    if (error == 0)
+        return status;
+    if (error != EPIPE)
+        std::cerr << "woerterbuch-dict: cannot write to standard output: " << std::strerror(error)
+                  << '\n';
+    return kExitOutputFailed;
+}
+
+int run(const std::vector<std::string>& args, std::ostream& out)
+{
     if (args.empty()) {
         printUsage(std::cerr);
         return kExitUsage;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        printUsage(std::cout);
+        printUsage(out);
         return kExitOk;
     }
     for (const Verb& verb : kVerbs) {
         if (args[0] != verb.name)
             continue;
         try {
-            return verb.run(Arguments(args).subspan(1), std::cout, std::cerr);
+            return verb.run(Arguments(args).subspan(1), out, std::cerr);
         } catch (const UsageError& error) {
             std::cerr << "woerterbuch-dict: " << error.what() << "\n\n";
             printUsage(std::cerr);
@@ -66,4 +80,14 @@ int main(int argc, char** argv)
     std::cerr << "woerterbuch-dict: unknown command '" << args[0] << "'\n\n";
     printUsage(std::cerr);
     return kExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    OutputBuffer output(STDOUT_FILENO);
+    std::ostream out(&output);
+    const int status = run(std::vector<std::string>(argv + std::min(argc, 1), argv + argc), out);
+    return finishOutput(output, status);
 }

@@ -30,7 +30,12 @@ struct CheckReport {
     FileCheck german;
     FileCheck english;
     std::vector<CheckProblem> problems;
-    bool wellFormed() const { return german.opened && english.opened && problems.empty(); }
+    // A file that cannot be opened is a problem too, though it has no record to name.
+    std::size_t problemCount() const
+    {
+        return problems.size() + (german.opened ? 0 : 1) + (english.opened ? 0 : 1);
+    }
+    bool wellFormed() const { return problemCount() == 0; }
 };
 
 // Checks the pair; a file given as nullopt could not be opened.

@@ -72,6 +72,10 @@ CompileSummary compileVocabulary(const CompileOptions& options)
     const auto englishRank = rankHeadwords(candidates, Language::English);
     const Selection selection =
         selectVocabulary(candidates, germanRank, englishRank, options.maxRecords);
+    if (selection.english.empty() || selection.german.empty())
+        throw std::runtime_error(options.source.string() +
+                                 " yields no pair of an English and a German headword; "
+                                 "nothing was written");
     const VocabularyFiles files = encodeVocabulary(candidates, selection);
     writeVocabulary(files, options.outputDirectory);
 

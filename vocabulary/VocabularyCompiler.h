@@ -45,7 +45,8 @@ struct CompileSummary {
 // Reads every line of `in` into a finished candidate set.
 Candidates readCandidates(std::istream& in, SourceFormat format);
 
-// Throws std::runtime_error when the source cannot be read or the output not written.
+// Throws std::runtime_error when the source cannot be read, yields no record for one of
+// the files, or the output cannot be written; the output directory is then untouched.
 CompileSummary compileVocabulary(const CompileOptions& options);
 
 void printSummary(std::ostream& out, const CompileSummary& summary);

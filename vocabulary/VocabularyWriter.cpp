@@ -2,8 +2,8 @@
 
 #include "dictionary/AsciiCase.h"
 #include "dictionary/RecordEncoder.h"
+#include "platform/FileReplacement.h"
 
-#include <fstream>
 #include <stdexcept>
 
 namespace wb::vocab {
@@ -46,15 +46,6 @@ std::vector<std::uint8_t> encodeFile(const Candidates& candidates, Language lang
                                    headwords[id].text);
     }
     return encoder.bytes();
-}
-
-void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    out.close();
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
 }
 
 } // namespace
@@ -100,9 +91,19 @@ VocabularyFiles encodeVocabulary(const Candidates& candidates, const Selection& 
 
 void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& directory)
 {
-    std::filesystem::create_directories(directory);
-    writeBytes(directory / fileName(DictionaryFile::English), files.engdeu);
-    writeBytes(directory / fileName(DictionaryFile::German), files.deueng);
+    // A directory made here and left empty by a failure goes again, so that a failed
+    // compile leaves nothing behind.
+    const bool created = std::filesystem::create_directories(directory);
+    const FileContent contents[] = {{fileName(DictionaryFile::English), files.engdeu},
+                                    {fileName(DictionaryFile::German), files.deueng}};
+    try {
+        replaceFiles(directory, contents);
+    } catch (const FileReplaceError&) {
+        std::error_code ignored;
+        if (created)
+            std::filesystem::remove(directory, ignored);
+        throw;
+    }
 }
 
 } // namespace wb::vocab

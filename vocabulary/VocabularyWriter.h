@@ -36,8 +36,9 @@ struct VocabularyFiles {
 // selection holds a record the encoder refuses.
 VocabularyFiles encodeVocabulary(const Candidates& candidates, const Selection& selection);
 
-// Writes DIR/engdeu.dat and DIR/deueng.dat, creating DIR if needed. Throws
-// std::runtime_error when a file cannot be written.
+// Writes DIR/engdeu.dat and DIR/deueng.dat, creating DIR if needed: both files replace
+// their previous versions, or neither does. Throws std::runtime_error (FileReplaceError)
+// naming the file and the reason when they cannot be written.
 void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& directory);
 
 } // namespace wb::vocab

@@ -1,0 +1,341 @@
+// woerterbuch-dict when writing fails: compile keeps the previous pair of data files
+// exactly as it was, and no verb reports success for output that never arrived.
+#include "dictionary/RecordEncoder.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <functional>
+#include <grp.h>
+#include <map>
+#include <poll.h>
+#include <pwd.h>
+#include <random>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace wb {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+struct CommandRun {
+    int status = -1;  // exit status, or -1 when a signal ended the command
+    int killedBy = 0; // that signal
+    std::string out;
+    std::string err;
+};
+
+// Runs woerterbuch-dict with its output in pipes; `inChild` runs just before the exec
+// (to limit the process or to put something else on its standard output). `whileRunning`
+// gets the child's pid.
+CommandRun dict(const std::vector<std::string>& args, const std::function<void()>& inChild = {},
+                const std::function<void(pid_t)>& whileRunning = {})
+{
+    int out[2], err[2];
+    if (::pipe(out) != 0 || ::pipe(err) != 0)
+        throw std::runtime_error("pipe failed");
+    std::vector<std::string> copies{WB_DICT_COMMAND};
+    copies.insert(copies.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& arg : copies)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(out[1], 1);
+        ::dup2(err[1], 2);
+        for (int fd : {out[0], out[1], err[0], err[1]})
+            ::close(fd);
+        if (inChild)
+            inChild();
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(out[1]);
+    ::close(err[1]);
+    if (whileRunning)
+        whileRunning(pid);
+    CommandRun run;
+    pollfd fds[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    std::string* texts[] = {&run.out, &run.err};
+    for (int open = 2; open > 0;) {
+        ::poll(fds, 2, -1);
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0)
+                continue;
+            char buffer[4096];
+            const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+            if (n > 0) {
+                texts[i]->append(buffer, std::size_t(n));
+            } else {
+                ::close(fds[i].fd);
+                fds[i].fd = -1;
+                --open;
+            }
+        }
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (WIFEXITED(status))
+        run.status = WEXITSTATUS(status);
+    else
+        run.killedBy = WTERMSIG(status);
+    return run;
+}
+
+Bytes readAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+std::map<std::string, Bytes> snapshot(const fs::path& directory)
+{
+    std::map<std::string, Bytes> files;
+    for (const auto& entry : fs::directory_iterator(directory))
+        files[entry.path().filename().string()] = readAll(entry.path());
+    return files;
+}
+
+std::string letters(std::mt19937& random, std::size_t count)
+{
+    std::string word;
+    for (std::size_t i = 0; i < count; ++i)
+        word += char('a' + random() % 26);
+    return word;
+}
+
+// A list of distinct pairs of plain words; the German words are the longer, so that
+// deueng.dat, written second, is the larger file.
+std::string wordList(std::size_t pairs, std::uint32_t seed)
+{
+    std::mt19937 random(seed);
+    std::string text;
+    for (std::size_t i = 0; i < pairs; ++i)
+        text += letters(random, 6) + std::to_string(i) + '\t' + letters(random, 12) +
+                std::to_string(i) + '\n';
+    return text;
+}
+
+void ignoreSigxfsz(rlim_t bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, bytes};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+const std::string kNoSpace = "No space left on device";
+
+class Compile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fs::permissions(temp.path(), fs::perms(0755));
+        fs::create_directory(out);
+        test::writeFile(source, wordList(3000, 7));
+        test::writeFile(temp.path() / "old.tsv", std::string_view("house\tHaus\ntrain\tZug\n"));
+        const CommandRun good = compile(temp.path() / "old.tsv");
+        ASSERT_EQ(good.status, 0) << good.err;
+        test::writeFile(out / "README", std::string_view("kept beside the data"));
+        before = snapshot(out);
+    }
+    CommandRun compile(const fs::path& list, const std::function<void()>& inChild = {})
+    {
+        return dict({"compile", "--tsv", list.string(), "--out", out.string()}, inChild);
+    }
+    void expectPreviousPair() const
+    {
+        EXPECT_TRUE(snapshot(out) == before) << "the output directory changed";
+    }
+
+    test::TempDir temp;
+    const fs::path out = temp.path() / "out";
+    const fs::path source = temp.path() / "list.tsv";
+    std::map<std::string, Bytes> before;
+};
+
+TEST_F(Compile, FullDiskWhileWritingEitherFileKeepsThePreviousPair)
+{
+    // The sizes the new files have when nothing stops them.
+    const fs::path sizes = temp.path() / "sizes";
+    ASSERT_EQ(dict({"compile", "--tsv", source.string(), "--out", sizes.string()}).status, 0);
+    const auto english = rlim_t(fs::file_size(sizes / "engdeu.dat"));
+    const auto german = rlim_t(fs::file_size(sizes / "deueng.dat"));
+    ASSERT_LT(english, german);
+
+    struct Point {
+        rlim_t limit;
+        const char* failing;
+    };
+    for (const Point& point : {Point{0, "engdeu.dat"}, Point{english / 2, "engdeu.dat"},
+                               Point{english - 1, "engdeu.dat"}, Point{english, "deueng.dat"},
+                               Point{german - 1, "deueng.dat"}}) {
+        SCOPED_TRACE("limit " + std::to_string(point.limit));
+        const CommandRun run = compile(source, [&] { ignoreSigxfsz(point.limit); });
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "woerterbuch-dict: cannot write " + (out / point.failing).string() +
+                               ": File too large\n");
+        expectPreviousPair();
+    }
+}
+
+TEST_F(Compile, ReadOnlyOutputDirectoryKeepsThePreviousPair)
+{
+    fs::permissions(out, fs::perms(0555));
+    const CommandRun run = compile(source, [] {
+        // Permission bits do not stop root.
+        const passwd* nobody = ::getpwnam("nobody");
+        if (::geteuid() == 0 && nobody &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 ||
+             ::setuid(nobody->pw_uid) != 0))
+            ::_exit(126);
+    });
+    fs::permissions(out, fs::perms(0755));
+    if (run.status == 126 || (::geteuid() == 0 && !::getpwnam("nobody")))
+        GTEST_SKIP() << "cannot drop privileges to nobody";
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "woerterbuch-dict: cannot write " + (out / "engdeu.dat").string() +
+                           ": Permission denied\n");
+    expectPreviousPair();
+}
+
+TEST_F(Compile, InputWithoutAPairFailsAndWritesNothing)
+{
+    const fs::path comments = temp.path() / "comments.txt";
+    test::writeFile(comments, std::string_view("# only a comment\n\n"));
+    for (const fs::path& list : {fs::path("/dev/null"), comments}) {
+        const CommandRun run = compile(list);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "woerterbuch-dict: " + list.string() +
+                               " yields no pair of an English and a German headword; nothing "
+                               "was written\n");
+        expectPreviousPair();
+    }
+    const fs::path fresh = temp.path() / "fresh";
+    EXPECT_EQ(dict({"compile", "--tsv", "/dev/null", "--out", fresh.string()}).status, 1);
+    EXPECT_FALSE(fs::exists(fresh));
+}
+
+// A termination request at any moment of a compile leaves the previous pair or a
+// complete new one, and never a temporary file.
+TEST_F(Compile, InterruptAtAnyMomentLeavesAWholePair)
+{
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_EQ(compile(source).status, 0);
+    const auto duration = std::chrono::steady_clock::now() - started;
+    const auto after = snapshot(out);
+    ASSERT_EQ(dict({"compile", "--tsv", (temp.path() / "old.tsv").string(), "--out", out.string()})
+                  .status,
+              0);
+
+    for (int step = 0; step <= 10; ++step) {
+        const auto delay = duration * step / 10;
+        const CommandRun run =
+            dict({"compile", "--tsv", source.string(), "--out", out.string()}, {}, [&](pid_t pid) {
+                std::this_thread::sleep_for(delay);
+                ::kill(pid, SIGINT);
+            });
+        const auto now = snapshot(out);
+        EXPECT_TRUE(now == before || now == after) << "after " << step << "/10 of a compile";
+        if (now == after) // back to the previous pair for the next step
+            ASSERT_EQ(compile(temp.path() / "old.tsv").status, 0);
+        EXPECT_TRUE(run.killedBy == SIGINT || run.status == 0);
+    }
+}
+
+void toDevFull()
+{
+    const int full = ::open("/dev/full", O_WRONLY);
+    if (full < 0 || ::dup2(full, 1) < 0)
+        ::_exit(125);
+}
+
+class Output : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RecordEncoder en(DictionaryFile::English), de(DictionaryFile::German);
+        // Enough records that a dump fills any pipe buffer.
+        std::vector<std::string> words;
+        for (int i = 0; i < 5000; ++i)
+            words.push_back("w" + std::to_string(100000 + i));
+        for (const auto& word : words) {
+            const std::uint16_t refs[] = {0};
+            ASSERT_TRUE(en.append(word, refs));
+            ASSERT_TRUE(de.append(word, refs));
+        }
+        test::writeFile(temp.path() / "engdeu.dat", en.bytes());
+        test::writeFile(temp.path() / "deueng.dat", de.bytes());
+        test::writeFile(temp.path() / "list.tsv", std::string_view("house\tHaus\n"));
+    }
+    std::vector<std::vector<std::string>> verbs() const
+    {
+        const std::string data = temp.path().string();
+        return {{"lookup", "--data", data, "en", "w"},
+                {"dump", "--data", data, "de"},
+                {"check", "--data", data},
+                {"compile", "--tsv", (temp.path() / "list.tsv").string(), "--out",
+                 (temp.path() / "compiled").string()},
+                {"--help"}};
+    }
+    test::TempDir temp;
+};
+
+TEST_F(Output, FullStandardOutputIsReportedForEveryVerb)
+{
+    for (const auto& args : verbs()) {
+        SCOPED_TRACE(args[0]);
+        const CommandRun run = dict(args, toDevFull);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "woerterbuch-dict: cannot write to standard output: " + kNoSpace + "\n");
+    }
+}
+
+TEST_F(Output, ClosedPipeEndsTheCommandQuietly)
+{
+    for (const bool ignored : {false, true}) {
+        SCOPED_TRACE(ignored ? "SIGPIPE ignored" : "SIGPIPE by default");
+        const CommandRun run = dict({"dump", "--data", temp.path().string(), "en"}, [ignored] {
+            // A reader that has gone away before the first line, as `head -0` does.
+            int reader[2];
+            if (::pipe(reader) != 0 || ::dup2(reader[1], 1) < 0)
+                ::_exit(125);
+            ::close(reader[0]);
+            std::signal(SIGPIPE, ignored ? SIG_IGN : SIG_DFL);
+        });
+        EXPECT_EQ(run.err, "");
+        if (ignored)
+            EXPECT_EQ(run.status, 1);
+        else
+            EXPECT_EQ(run.killedBy, SIGPIPE);
+    }
+}
+
+TEST_F(Output, CheckCountsFilesThatCannotBeOpened)
+{
+    // Each English record then points past the end of an empty German file: 5000
+    // problems, and the missing file one more.
+    fs::remove(temp.path() / "deueng.dat");
+    CommandRun run = dict({"check", "--data", temp.path().string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.starts_with("deueng.dat: cannot be opened\n")) << run.out;
+    EXPECT_TRUE(run.out.ends_with("\n5001 problem(s)\n")) << run.out.substr(run.out.size() - 100);
+
+    run = dict({"check", "--data", (temp.path() / "nowhere").string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out,
+              "deueng.dat: cannot be opened\nengdeu.dat: cannot be opened\n2 problem(s)\n");
+}
+
+} // namespace
+} // namespace wb
