@@ -39,6 +39,17 @@ std::uint64_t listingPosition(std::uint32_t line, std::size_t entry, std::size_t
            std::min<std::uint64_t>(position, 4095);
 }
 
+bool isConjugation(const SourceEntry& entry)
+{
+    auto hasPronoun = [](Language language) {
+        return [language](std::string_view alternative) {
+            return withoutPronoun(alternative, language).has_value();
+        };
+    };
+    return std::any_of(entry.german.begin(), entry.german.end(), hasPronoun(Language::German)) ||
+           std::any_of(entry.english.begin(), entry.english.end(), hasPronoun(Language::English));
+}
+
 } // namespace
 
 void Candidates::addLine(const SourceLine& line)
@@ -50,24 +61,59 @@ void Candidates::addLine(const SourceLine& line)
     const LineWords englishWords(line.englishText);
     m_german.mentions.addLine(germanWords);
     m_english.mentions.addLine(englishWords);
-    for (std::size_t k = 0; k < line.entries.size(); ++k) {
-        // The German side tells whether a leading "to " on the English side is the
-        // infinitive marker, so it is cleaned first.
-        const auto german = addAlternatives(Language::German, line.entries[k].german, k, false,
-                                            germanWords, line.specialist);
-        const auto english = addAlternatives(Language::English, line.entries[k].english, k,
-                                             german.verb, englishWords, line.specialist);
-        addPairs(german, english, k);
+    for (std::size_t k = 0; k < line.entries.size(); ++k)
+        addEntry(line.entries[k], k, germanWords, englishWords, line.specialist);
+}
+
+void Candidates::addEntry(const SourceEntry& entry, std::size_t k, const LineWords& germanWords,
+                          const LineWords& englishWords, bool specialist)
+{
+    if (isConjugation(entry)) {
+        addConjugation(entry, k, germanWords, englishWords, specialist);
+        return;
     }
+    // The German side tells whether a leading "to " on the English side is the
+    // infinitive marker, so it is cleaned first.
+    const auto german =
+        addAlternatives(Language::German, entry.german, k, false, germanWords, specialist);
+    const auto english =
+        addAlternatives(Language::English, entry.english, k, german.verb, englishWords, specialist);
+    addPairs(german, english, k, Origin::Listed);
+    addEnglishDerivations(entry.english, german, english, k, englishWords, specialist);
+}
+
+// "he/she goes" beside "er/sie geht": the forms pair up like any alternatives, but
+// they are no entry's headwords.
+void Candidates::addConjugation(const SourceEntry& entry, std::size_t k,
+                                const LineWords& germanWords, const LineWords& englishWords,
+                                bool specialist)
+{
+    const bool conditional =
+        std::any_of(entry.english.begin(), entry.english.end(), [](std::string_view english) {
+            return isConditional(withoutPronoun(english, Language::English).value_or(english));
+        });
+    if (conditional) {
+        m_german.skipped[std::size_t(SkipReason::Conditional)] += entry.german.size();
+        m_english.skipped[std::size_t(SkipReason::Conditional)] += entry.english.size();
+        return;
+    }
+    const auto german =
+        addAlternatives(Language::German, entry.german, k, false, germanWords, specialist, true);
+    const auto english =
+        addAlternatives(Language::English, entry.english, k, false, englishWords, specialist, true);
+    addPairs(german, english, k, Origin::VerbForm);
 }
 
 Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
                                                           std::span<const std::string_view> raw,
                                                           std::size_t entry, bool verb,
-                                                          const LineWords& words, bool specialist)
+                                                          const LineWords& words, bool specialist,
+                                                          bool conjugation)
 {
     AddedAlternatives added;
     for (auto alternative : raw) {
+        if (conjugation)
+            alternative = withoutPronoun(alternative, language).value_or(alternative);
         auto cleaned = cleanHeadword(alternative, language, verb);
         if (language == Language::German && isGermanVerb(alternative, cleaned))
             added.verb = true;
@@ -76,13 +122,65 @@ Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
             continue;
         }
         const auto occurrences = words.occurrences(cleaned.headword);
-        const HeadwordId id = intern(language, std::move(cleaned.headword), entry == 0, specialist);
+        const HeadwordId id =
+            intern(language, std::move(cleaned.headword), entry == 0 && !conjugation, specialist);
         if (std::find(added.ids.begin(), added.ids.end(), id) == added.ids.end()) {
+            added.places.push_back(added.ids.size());
             added.ids.push_back(id);
             added.emphasis.push_back(emphasis(occurrences));
         }
     }
     return added;
+}
+
+// The irregular forms in braces and the adjective of "to be X", each paired with the
+// German side of the sub-entry from the place of the alternative it came from.
+void Candidates::addEnglishDerivations(std::span<const std::string_view> raw,
+                                       const AddedAlternatives& german,
+                                       const AddedAlternatives& english, std::size_t entry,
+                                       const LineWords& words, bool specialist)
+{
+    if (german.ids.empty())
+        return;
+    for (auto alternative : raw) {
+        const bool braces = alternative.find('{') != std::string_view::npos;
+        const bool toBe = alternative.starts_with("to be ");
+        if (!braces && !toBe)
+            continue;
+        const auto cleaned = cleanHeadword(alternative, Language::English, german.verb);
+        if (cleaned.skipped)
+            continue;
+        const auto found = m_english.ids.find(std::string_view(cleaned.headword));
+        if (found == m_english.ids.end())
+            continue;
+        const auto place = std::size_t(
+            std::find(english.ids.begin(), english.ids.end(), found->second) - english.ids.begin());
+        // "broke" is a form of "break", not of "break off".
+        if (braces && cleaned.headword.find(' ') == std::string::npos) {
+            for (auto form : irregularForms(alternative)) {
+                auto formCleaned = cleanHeadword(form, Language::English, false);
+                if (!formCleaned.skipped)
+                    addDerived(std::move(formCleaned.headword), Origin::IrregularForm, place,
+                               german, entry, words, specialist);
+            }
+        }
+        if (const auto complement = beComplement(alternative, cleaned.headword))
+            addDerived(std::string(*complement), Origin::BeAdjective, place, german, entry, words,
+                       specialist);
+    }
+}
+
+void Candidates::addDerived(std::string&& headword, Origin origin, std::size_t place,
+                            const AddedAlternatives& german, std::size_t entry,
+                            const LineWords& words, bool specialist)
+{
+    if (!MentionCounter::isSingleWord(headword))
+        return;
+    // "to be afraid | being afraid | been afraid" repeats the adjective because the
+    // phrase is conjugated, which says nothing about its sense.
+    const auto occurrences = origin == Origin::BeAdjective ? 1 : words.occurrences(headword);
+    const HeadwordId id = intern(Language::English, std::move(headword), false, specialist);
+    addPairs(german, {{id}, {emphasis(occurrences)}, false, {place}}, entry, origin);
 }
 
 HeadwordId Candidates::intern(Language language, std::string&& text, bool main, bool specialist)
@@ -105,16 +203,16 @@ HeadwordId Candidates::intern(Language language, std::string&& text, bool main, 
 }
 
 void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
-                          std::size_t entry)
+                          std::size_t entry, Origin origin)
 {
-    if (german.ids.empty() || english.ids.empty())
-        return;
     for (std::size_t g = 0; g < german.ids.size(); ++g) {
         for (std::size_t e = 0; e < english.ids.size(); ++e) {
-            const std::uint64_t places = placeWeight(g) * placeWeight(e);
+            const std::size_t gPlace = german.places[g], ePlace = english.places[e];
+            const std::uint64_t places = placeWeight(gPlace) * placeWeight(ePlace);
             m_occurrences.push_back({german.ids[g], english.ids[e], places * english.emphasis[e],
-                                     places * german.emphasis[g], listingPosition(m_line, entry, g),
-                                     listingPosition(m_line, entry, e)});
+                                     places * german.emphasis[g],
+                                     listingPosition(m_line, entry, gPlace),
+                                     listingPosition(m_line, entry, ePlace), origin});
         }
     }
 }
@@ -144,29 +242,51 @@ void Candidates::buildLists(Side& side, const Side& otherSide, std::vector<Occur
                   return std::pair(self(a), other(a)) < std::pair(self(b), other(b));
               });
 
+    // "to be afraid" translates "afraid" only where nothing else does.
+    std::vector<bool> ownTranslations(side.headwords.size(), false);
+    for (const Occurrence& o : occurrences)
+        if (o.origin == Origin::Listed || o.origin == Origin::VerbForm)
+            ownTranslations[self(o)] = true;
+    auto counts = [&](const Occurrence& o) {
+        if (german)
+            return translatesGerman(o.origin);
+        return o.origin != Origin::BeAdjective || !ownTranslations[self(o)];
+    };
+
     side.offsets.assign(side.headwords.size() + 1, 0);
     side.translations.clear();
-    for (std::size_t i = 0; i < occurrences.size(); ++i) {
-        const Occurrence& o = occurrences[i];
+    HeadwordId lastSelf = 0;
+    for (const Occurrence& o : occurrences) {
+        if (!counts(o))
+            continue;
         const std::uint64_t share = german ? o.englishAsTranslation : o.germanAsTranslation;
         const std::uint64_t first = german ? o.englishFirst : o.germanFirst;
-        if (i > 0 && self(occurrences[i - 1]) == self(o) && other(occurrences[i - 1]) == other(o)) {
+        if (!side.translations.empty() && lastSelf == self(o) &&
+            side.translations.back().other == other(o)) {
             Translation& last = side.translations.back();
             last.pairing += share;
             last.first = std::min(last.first, first);
+            last.origin = std::min(last.origin, o.origin);
         } else {
-            side.translations.push_back({other(o), share, 0, first});
+            side.translations.push_back({other(o), share, 0, first, o.origin});
             ++side.offsets[self(o) + 1];
+            lastSelf = self(o);
         }
     }
     for (std::size_t i = 1; i < side.offsets.size(); ++i)
         side.offsets[i] += side.offsets[i - 1];
+    // Commonness tells the senses of a word apart ("Zug": train before pull); the
+    // German sides of "to be afraid" all translate one phrase, so the list's own
+    // pairing orders them.
     for (Translation& t : side.translations)
-        t.fit = fit(t.pairing, otherSide.commonness[t.other]);
+        t.fit = t.origin == Origin::BeAdjective ? double(t.pairing)
+                                                : fit(t.pairing, otherSide.commonness[t.other]);
     for (std::size_t i = 0; i + 1 < side.offsets.size(); ++i)
         std::sort(side.translations.begin() + side.offsets[i],
                   side.translations.begin() + side.offsets[i + 1],
                   [](const Translation& a, const Translation& b) {
+                      if (precedence(a.origin) != precedence(b.origin))
+                          return precedence(a.origin) < precedence(b.origin);
                       return a.fit != b.fit ? a.fit > b.fit : a.first < b.first;
                   });
 }
@@ -176,6 +296,17 @@ std::span<const Translation> Candidates::translations(Language language, Headwor
     const Side& words = side(language);
     return std::span(words.translations)
         .subspan(words.offsets[id], words.offsets[id + 1] - words.offsets[id]);
+}
+
+Origin Candidates::origin(Language language, HeadwordId id) const
+{
+    const auto list = translations(language, id);
+    if (list.empty())
+        return Origin::Listed;
+    return std::min_element(
+               list.begin(), list.end(),
+               [](const Translation& a, const Translation& b) { return a.origin < b.origin; })
+        ->origin;
 }
 
 } // namespace wb::vocab

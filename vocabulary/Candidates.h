@@ -1,9 +1,11 @@
 #pragma once
-// Everything the word list offers: the distinct clean headwords of each language,
-// how often the list uses them, and which headwords translate which, each with how
-// well it fits. It collects line by line and keeps no line text. Choosing among the
-// candidates is Ranking's and Selection's work.
+// Everything the word list offers: the distinct clean headwords of each language
+// (with those it gives only inside other entries, see DerivedHeadwords), how often the
+// list uses them, and which headwords translate which, each with how well it fits. It
+// collects line by line and keeps no line text. Choosing among the candidates is
+// Ranking's and Selection's work.
 #include "vocabulary/Commonness.h"
+#include "vocabulary/DerivedHeadwords.h"
 #include "vocabulary/HeadwordCleaner.h"
 #include "vocabulary/MentionCounter.h"
 #include "vocabulary/SourceLine.h"
@@ -22,9 +24,10 @@ using HeadwordId = std::uint32_t;
 // A translation of a headword, from its point of view.
 struct Translation {
     HeadwordId other = 0;
-    std::uint64_t pairing = 0; // how strongly the list pairs the two (see Candidates.cpp)
-    double fit = 0;            // the pairing, weighted by how common the translation is
-    std::uint64_t first = 0;   // where it was first listed: line, sub-entry, position
+    std::uint64_t pairing = 0;      // how strongly the list pairs the two (see Candidates.cpp)
+    double fit = 0;                 // the pairing, weighted by how common the translation is
+    std::uint64_t first = 0;        // where it was first listed: line, sub-entry, position
+    Origin origin = Origin::Listed; // the most direct of the ways the list pairs the two
 };
 
 class Candidates {
@@ -44,8 +47,11 @@ public:
         return side(language).commonness;
     }
     // The headword's translations, the most fitting first; of equally fitting ones the
-    // one listed first.
+    // one listed first. A verb's irregular form lists its verb after any paired form.
     std::span<const Translation> translations(Language language, HeadwordId id) const;
+    // What the headword's place rests on: Listed when the list pairs it directly (or
+    // not at all), otherwise the most direct way it was derived.
+    Origin origin(Language language, HeadwordId id) const;
     const MentionCounter& mentions(Language language) const { return side(language).mentions; }
 
     std::uint32_t skipped(Language language, SkipReason reason) const
@@ -74,11 +80,13 @@ private:
         HeadwordId german, english;
         std::uint64_t germanAsTranslation, englishAsTranslation;
         std::uint64_t germanFirst, englishFirst;
+        Origin origin;
     };
     struct AddedAlternatives {
         std::vector<HeadwordId> ids;         // distinct, in listed order
         std::vector<std::uint64_t> emphasis; // per id, see emphasis() in Candidates.cpp
         bool verb = false;
+        std::vector<std::size_t> places; // per id, its place among the sub-entry's
     };
 
     Side& side(Language language) { return language == Language::German ? m_german : m_english; }
@@ -86,12 +94,22 @@ private:
     {
         return language == Language::German ? m_german : m_english;
     }
+    void addEntry(const SourceEntry& entry, std::size_t k, const LineWords& germanWords,
+                  const LineWords& englishWords, bool specialist);
+    void addConjugation(const SourceEntry& entry, std::size_t k, const LineWords& germanWords,
+                        const LineWords& englishWords, bool specialist);
     AddedAlternatives addAlternatives(Language language, std::span<const std::string_view> raw,
                                       std::size_t entry, bool verb, const LineWords& words,
-                                      bool specialist);
+                                      bool specialist, bool conjugation = false);
+    void addEnglishDerivations(std::span<const std::string_view> raw,
+                               const AddedAlternatives& german, const AddedAlternatives& english,
+                               std::size_t entry, const LineWords& words, bool specialist);
+    void addDerived(std::string&& headword, Origin origin, std::size_t place,
+                    const AddedAlternatives& german, std::size_t entry, const LineWords& words,
+                    bool specialist);
     HeadwordId intern(Language language, std::string&& text, bool main, bool specialist);
     void addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
-                  std::size_t entry);
+                  std::size_t entry, Origin origin);
     static void buildLists(Side& side, const Side& other, std::vector<Occurrence>& occurrences,
                            Language language);
 

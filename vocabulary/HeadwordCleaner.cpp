@@ -62,19 +62,49 @@ bool isClosing(char c)
     return c == ')' || c == ']' || c == '}' || c == '>';
 }
 
+// "jdn./etw." is as much a placeholder as "jdn." alone, and "(jdm.)" an optional one.
+bool isPlaceholder(std::string_view word)
+{
+    if (word.size() > 2 && word.front() == '(' && word.back() == ')')
+        word = word.substr(1, word.size() - 2);
+    while (!word.empty()) {
+        const auto slash = std::min(word.find('/'), word.size());
+        const auto part = word.substr(0, slash);
+        if (std::find(kPlaceholders.begin(), kPlaceholders.end(), part) == kPlaceholders.end())
+            return false;
+        word.remove_prefix(std::min(slash + 1, word.size()));
+    }
+    return true;
+}
+
+// A bracket that holds nothing but a placeholder ("an (etw.) teilnehmen") is part of
+// the phrase, not a remark on it.
+bool isBracketedPlaceholder(std::string_view group)
+{
+    return group.size() > 2 && group.front() == '(' && group.back() == ')' &&
+           group.find(' ') == std::string_view::npos && isPlaceholder(group);
+}
+
 // Drops everything in brackets, nested or not; a space stands in for it so that the
 // words around it stay apart. Returns false for unbalanced brackets.
 bool removeAnnotations(std::string& text)
 {
     std::string out;
     int depth = 0;
-    for (char c : text) {
+    std::size_t groupStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         if (isOpening(c)) {
-            if (depth++ == 0)
+            if (depth++ == 0) {
                 out += ' ';
+                groupStart = i;
+            }
         } else if (isClosing(c)) {
             if (--depth < 0)
                 return false;
+            const auto group = std::string_view(text).substr(groupStart, i + 1 - groupStart);
+            if (depth == 0 && isBracketedPlaceholder(group))
+                out.append(group).append(1, ' ');
         } else if (depth == 0) {
             out += c;
         }
@@ -98,19 +128,6 @@ std::vector<std::string_view> words(std::string_view text)
     return result;
 }
 
-// "jdn./etw." is as much a placeholder as "jdn." alone.
-bool isPlaceholder(std::string_view word)
-{
-    while (!word.empty()) {
-        const auto slash = std::min(word.find('/'), word.size());
-        const auto part = word.substr(0, slash);
-        if (std::find(kPlaceholders.begin(), kPlaceholders.end(), part) == kPlaceholders.end())
-            return false;
-        word.remove_prefix(std::min(slash + 1, word.size()));
-    }
-    return true;
-}
-
 // An abbreviation of the headword stands between slashes: "Bahnhof /Bhf./".
 bool isAbbreviation(std::string_view word)
 {
@@ -121,7 +138,24 @@ bool isSentence(std::string_view text)
 {
     if (text.find_first_of("!?,") != std::string_view::npos)
         return true;
-    return text.back() == '.' && text.find(' ') != std::string_view::npos;
+    const auto space = text.rfind(' ');
+    return text.back() == '.' && space != std::string_view::npos &&
+           !isPlaceholder(text.substr(space + 1));
+}
+
+// Placeholders at either end of a phrase stand for the object and go ("etw. abändern",
+// "to give sb. sth."). Removing one from between two words would leave nonsense that
+// reads as a misspelt word ("auf setzen" from "auf etw. setzen"), so a phrase with a
+// placeholder inside keeps it, and the ones after it, as the list writes them.
+std::vector<std::string_view> withoutEdgePlaceholders(std::vector<std::string_view> tokens)
+{
+    const auto isWord = [](std::string_view token) { return !isPlaceholder(token); };
+    const auto first = std::find_if(tokens.begin(), tokens.end(), isWord);
+    const auto last = std::find_if(tokens.rbegin(), tokens.rend(), isWord).base();
+    if (first >= last)
+        return {};
+    const bool inside = std::any_of(first, last, isPlaceholder);
+    return {first, inside ? tokens.end() : last};
 }
 
 std::size_t maxLength(Language language)
@@ -162,6 +196,8 @@ const char* describe(SkipReason reason)
         return "not representable in Windows-1252";
     case SkipReason::TooLong:
         return "too long for a record";
+    case SkipReason::Conditional:
+        return "conditional form";
     }
     return "?";
 }
@@ -174,11 +210,13 @@ CleanResult cleanHeadword(std::string_view alternative, Language language, bool 
     if (text.find("...") != std::string::npos || text.find("\u2026") != std::string::npos)
         return skip(SkipReason::Ellipsis);
 
+    std::vector<std::string_view> tokens;
+    for (auto word : words(text))
+        if (!isAbbreviation(word))
+            tokens.push_back(word);
     std::string joined;
-    for (auto word : words(text)) {
-        if (isPlaceholder(word) || isAbbreviation(word))
-            continue;
-        if (word.find('/') != std::string_view::npos)
+    for (auto word : withoutEdgePlaceholders(std::move(tokens))) {
+        if (word.find('/') != std::string_view::npos && !isPlaceholder(word))
             return skip(SkipReason::Slash);
         if (!joined.empty())
             joined += ' ';

@@ -19,8 +19,9 @@ enum class SkipReason {
     Ellipsis,       // an incomplete phrase
     NotWindows1252, // a character the data files cannot store
     TooLong,        // longer than any record of its file can hold
+    Conditional,    // "I/he/she would go" and its German side: not a form a reader looks up
 };
-constexpr int kSkipReasonCount = 7;
+constexpr int kSkipReasonCount = 8;
 const char* describe(SkipReason reason);
 
 struct CleanResult {

@@ -23,6 +23,14 @@ LanguageSummary summarize(const Candidates& candidates, const Selection& selecti
     summary.noTranslation = selection.count(language, Fate::NoTranslation);
     summary.cannotBeEncoded = selection.count(language, Fate::CannotBeEncoded);
     summary.fileBytes = fileBytes;
+    const auto& fates = language == Language::German ? selection.germanFate : selection.englishFate;
+    for (HeadwordId id = 0; id < fates.size(); ++id) {
+        const auto origin = std::size_t(candidates.origin(language, id));
+        if (origin == std::size_t(Origin::Listed))
+            continue;
+        ++summary.derivedCandidates[origin];
+        summary.derivedChosen[origin] += fates[id] == Fate::Chosen;
+    }
     return summary;
 }
 
@@ -35,6 +43,11 @@ void printLanguage(std::ostream& out, const char* name, const char* file, const 
     for (int reason = 0; reason < kSkipReasonCount; ++reason)
         out << (reason == 0 ? " " : ", ") << s.skippedAlternatives[std::size_t(reason)] << ' '
             << describe(SkipReason(reason));
+    out << "\n  derived:";
+    for (int origin = 1; origin < kOriginCount; ++origin)
+        out << (origin == 1 ? " " : ", ") << s.derivedCandidates[std::size_t(origin)] << ' '
+            << describe(Origin(origin)) << " (" << s.derivedChosen[std::size_t(origin)]
+            << " chosen)";
     out << '\n' << "  " << file << ": " << s.chosen << " records, " << s.fileBytes << " bytes\n";
 }
 

@@ -30,6 +30,9 @@ struct LanguageSummary {
     std::size_t noTranslation = 0;
     std::size_t cannotBeEncoded = 0;
     std::size_t fileBytes = 0;
+    // Headwords the list gives only inside other entries, by Origin.
+    std::array<std::size_t, kOriginCount> derivedCandidates{};
+    std::array<std::size_t, kOriginCount> derivedChosen{};
 };
 
 struct CompileSummary {

@@ -130,6 +130,22 @@ const char* const kEverydayGerman =
     "Musik=music Farbe=colour|color|paint Zahl=number|figure Wort=word Name=name "
     "Stunde=hour|lesson ";
 
+// Forms and adjectives the list gives only inside other entries.
+const char* const kDerivedEnglish =
+    "went=ging knew=wusste|kannte ran=lief|rannte wrote=schrieb began=beginnen|anfangen "
+    "ate=a\xC3\x9F gone=gegangen goes=geht says=sagt aware=wissen|bewusst|sich_\xC3\xBC"
+    "ber_eine_Sache_im_Klaren_sein glad=froh|froh_sein|sich_freuen|erfreut "
+    "asleep=schlafen|schlafend sorry=leidtun|betr\xC3\xBC"
+    "bt|traurig|bek\xC3\xBCmmert ";
+
+const char* const kDerivedGerman = "ging=went kam=came wusste=knew gegangen=gone ";
+
+// Left behind by removing a placeholder from between two words.
+const char* const kRunTogether = "auf_setzen an_erinnern an_teilnehmen auf_verzichten "
+                                 "zu_\xC3\xBC"
+                                 "berreden mit_ausstatten \xC3\xBC"
+                                 "ber_herfallen als_gelten ";
+
 std::vector<std::string> words(const char* text)
 {
     std::istringstream in(utf8ToWindows1252(text));
@@ -244,6 +260,35 @@ TEST_F(BundledVocabulary, EverydayWordsTranslateAsExpected)
     for (const auto& expectation : german)
         good += accepted(expectation, s_german[expectation.headword]);
     EXPECT_GE(good * 10, german.size() * 9) << good << " of " << german.size();
+}
+
+TEST_F(BundledVocabulary, HasTheFormsAndAdjectivesPeopleType)
+{
+    for (const auto& expectation : expectations(kDerivedEnglish)) {
+        const auto& translations = s_english[expectation.headword];
+        ASSERT_FALSE(translations.empty()) << expectation.headword;
+        EXPECT_TRUE(accepted(expectation, translations.front()))
+            << expectation.headword << " gives " << windows1252ToUtf8(translations.front());
+    }
+    for (const auto& expectation : expectations(kDerivedGerman))
+        EXPECT_TRUE(accepted(expectation, s_german[expectation.headword]))
+            << windows1252ToUtf8(expectation.headword) << " gives "
+            << s_german[expectation.headword];
+    // What a reader who is afraid looks for.
+    const auto& afraid = s_english["afraid"];
+    EXPECT_TRUE(std::any_of(afraid.begin(), afraid.end(), [](const std::string& german) {
+        return german.find("Angst") != std::string::npos;
+    }));
+}
+
+TEST_F(BundledVocabulary, PhrasesKeepThePlaceholdersBetweenTheirWords)
+{
+    for (std::string phrase : words(kRunTogether)) {
+        std::replace(phrase.begin(), phrase.end(), '_', ' ');
+        EXPECT_FALSE(s_german.count(phrase)) << windows1252ToUtf8(phrase);
+    }
+    for (const char* verb : {"setzen", "erinnern", "teilnehmen"})
+        EXPECT_TRUE(s_german.count(verb)) << verb;
 }
 
 } // namespace

@@ -34,7 +34,7 @@ const char* const kDing =
     "\xC3\xBC"
     "ber {prp} :: over; above; across\n"
     "Aal {m} | Aal (auf der Speisekarte) :: eel | Eel\n"
-    "er/sie geht :: he/she goes\n"
+    "er/sie geht | er/sie ist/war gegangen :: he/she goes | he/she has/had gone\n"
     "Ich gehe nach Hause. :: I go home.\n";
 
 bool wellFormed(const CompiledVocabulary& compiled)
@@ -208,6 +208,116 @@ TEST(Selection, RandomListsGiveConsistentFiles)
         for (std::size_t i = 0; i < v.german.size(); ++i)
             EXPECT_TRUE(pairs.count({v.englishOf[i], v.german[i]})) << v.german[i];
     }
+}
+
+// A verb with its conjugation, one with braces only, "to be" adjectives, and a phrase
+// with a placeholder inside.
+const char* const kDerived =
+    "gehen {vi} | gehend | gegangen | er/sie geht | ich/er/sie ging | wir/sie gingen | "
+    "er/sie ist/war gegangen | ich/er/sie ginge :: to go {went; gone} | going | gone | "
+    "he/she goes | I/he/she went | we/they went | he/she has/had gone | I/he/she would go\n"
+    "beginnen; anfangen {vi} | beginnend; anfangend | begonnen; angefangen :: "
+    "to begin {began; begun}; to start | beginning; starting | begun; started\n"
+    "vor jdm./etw. Angst haben; Furcht haben {v} :: to be afraid; to be frightened\n"
+    "sich \xC3\xA4ngstigen {vr} | sich \xC3\xA4ngstigend | sich ge\xC3\xA4ngstigt :: "
+    "to be afraid; to be alarmed | being afraid; being alarmed | been afraid; been alarmed\n"
+    "betr\xC3\xBC"
+    "bt {adj} :: sorry\n"
+    "jdm. leidtun {vi} :: to be sorry\n"
+    "auf etw. setzen {vt} :: to bet on sth.\n"
+    "setzen {vt} :: to set\n";
+
+TEST(DerivedHeadwords, VerbFormsTranslateThePairedForm)
+{
+    const auto compiled = compileText(kDerived, SourceFormat::Ding);
+    ASSERT_TRUE(wellFormed(compiled));
+    const auto& v = compiled.decoded;
+    // The paired forms first, the verb itself only for want of more.
+    EXPECT_EQ(v.translationsOf("went"), (Words{"ging", "gingen", "gehen"}));
+    EXPECT_EQ(v.translationsOf("goes"), Words{"geht"});
+    EXPECT_EQ(v.translationOf("ging"), "went");
+    EXPECT_EQ(v.translationOf("geht"), "goes");
+    EXPECT_EQ(v.translationOf("gegangen"), "gone");
+    for (const char* absent :
+         {"has/had gone", "had gone", "would go", "ginge", "ist/war gegangen"}) {
+        EXPECT_EQ(v.translationsOf(absent), Words{}) << absent;
+        EXPECT_EQ(v.translationOf(absent), "") << absent;
+    }
+    using vocab::SkipReason;
+    EXPECT_EQ(compiled.summary.english.skippedAlternatives[std::size_t(SkipReason::Conditional)],
+              1u);
+    EXPECT_EQ(compiled.summary.german.skippedAlternatives[std::size_t(SkipReason::Conditional)],
+              1u);
+}
+
+TEST(DerivedHeadwords, FormsInBracesFallBackOnTheirVerb)
+{
+    const auto v = compileText(kDerived, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationsOf("began"), (Words{"beginnen", "anfangen"}));
+    // The verb keeps its own translation: "beginnen" is not "began".
+    EXPECT_EQ(v.translationOf("beginnen"), "begin");
+    EXPECT_EQ(v.translationsOf("begun").front(), "begonnen");
+}
+
+TEST(DerivedHeadwords, ToBeGivesTheAdjectiveTheGermanSide)
+{
+    const auto v = compileText(kDerived, SourceFormat::Ding).decoded;
+    // Both lines give "to be afraid" first; the one that conjugates it says no more.
+    EXPECT_EQ(v.translationsOf("afraid"),
+              (Words{"vor jdm./etw. Angst haben", "sich \xE4ngstigen", "Furcht haben"}));
+    EXPECT_EQ(v.translationOf("vor jdm./etw. Angst haben"), "be afraid");
+    // "sorry" is a headword of its own; "to be sorry" adds nothing to it.
+    EXPECT_EQ(v.translationsOf("sorry"), Words{"betr\xFC"
+                                               "bt"});
+}
+
+TEST(DerivedHeadwords, PlaceholdersInsideStayAndTheVerbKeepsItsOwnPlace)
+{
+    const auto v = compileText(kDerived, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationOf("auf etw. setzen"), "bet on");
+    EXPECT_EQ(v.translationOf("setzen"), "set");
+    EXPECT_EQ(std::count(v.german.begin(), v.german.end(), "auf setzen"), 0);
+}
+
+TEST(DerivedHeadwords, TheSummaryCountsThemByKind)
+{
+    const auto summary = compileText(kDerived, SourceFormat::Ding).summary;
+    using vocab::Origin;
+    using Counts = std::pair<std::size_t, std::size_t>; // candidates, chosen
+    const auto count = [](const vocab::LanguageSummary& s, Origin origin) {
+        return Counts(s.derivedCandidates[std::size_t(origin)],
+                      s.derivedChosen[std::size_t(origin)]);
+    };
+    // "went" is paired in a sub-entry as well as in braces; it counts once, as a form.
+    EXPECT_EQ(count(summary.english, Origin::VerbForm), Counts(2, 2));
+    EXPECT_EQ(count(summary.english, Origin::IrregularForm), Counts(1, 1));
+    // afraid, frightened, alarmed
+    EXPECT_EQ(count(summary.english, Origin::BeAdjective), Counts(3, 3));
+    EXPECT_EQ(count(summary.german, Origin::VerbForm), Counts(3, 3));
+    EXPECT_EQ(count(summary.german, Origin::BeAdjective), Counts(0, 0));
+}
+
+// "goes" and "geht" occur only as forms; every mention makes them more common.
+std::string formsMentionedIn(int sentences)
+{
+    std::string text = "gehen {vi} | er/sie geht :: to go | he/she goes\n";
+    for (int i = 0; i < 3; ++i)
+        text += "Haus {n} :: house\n";
+    for (int i = 0; i < sentences; ++i)
+        text += "Sie geht. :: She goes.\n";
+    return text;
+}
+
+TEST(DerivedHeadwords, CompeteForThePlacesByHowCommonTheyAre)
+{
+    // Mentioned once, the forms are less common than the verb and stay out.
+    const auto rare = compileText(formsMentionedIn(0), SourceFormat::Ding, 2).decoded;
+    EXPECT_EQ(rare.english, (Words{"go", "house"}));
+    EXPECT_EQ(rare.german, (Words{"gehen", "Haus"}));
+    // In five lines, they are more common than the verb listed once, and take its place.
+    const auto common = compileText(formsMentionedIn(4), SourceFormat::Ding, 2).decoded;
+    EXPECT_EQ(common.english, (Words{"goes", "house"}));
+    EXPECT_EQ(common.german, (Words{"geht", "Haus"}));
 }
 
 TEST(Determinism, SameInputSameBytes)

@@ -1,0 +1,86 @@
+// Reading the notation that hides headwords inside other entries: pronouns before the
+// forms of a verb, irregular forms in braces, "to be" before an adjective.
+#include "vocabulary/DerivedHeadwords.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace wb::vocab {
+namespace {
+
+constexpr auto DE = Language::German;
+constexpr auto EN = Language::English;
+using Forms = std::vector<std::string_view>;
+
+TEST(Pronouns, AreRemovedBeforeTheForm)
+{
+    EXPECT_EQ(withoutPronoun("I/he/she went", EN), "went");
+    EXPECT_EQ(withoutPronoun("I/he/she/it ate", EN), "ate");
+    EXPECT_EQ(withoutPronoun("he/she goes out", EN), "goes out");
+    EXPECT_EQ(withoutPronoun("we/they went", EN), "went");
+    EXPECT_EQ(withoutPronoun("ich/er/sie ging", DE), "ging");
+    EXPECT_EQ(withoutPronoun("er/sie/es kommt", DE), "kommt");
+    EXPECT_EQ(withoutPronoun("wir/sie gingen", DE), "gingen");
+    // The slash of "has/had" is left for the cleaner to refuse.
+    EXPECT_EQ(withoutPronoun("he/she has/had gone", EN), "has/had gone");
+}
+
+TEST(Pronouns, OnlyTheGroupsOfTheSidesOwnLanguage)
+{
+    EXPECT_FALSE(withoutPronoun("ich/er/sie ging", EN));
+    EXPECT_FALSE(withoutPronoun("he/she goes", DE));
+    EXPECT_FALSE(withoutPronoun("I go home.", EN)); // a lone pronoun begins a sentence
+    EXPECT_FALSE(withoutPronoun("he/she", EN));     // nothing after it
+    EXPECT_FALSE(withoutPronoun("welche/r/s", DE));
+    EXPECT_FALSE(withoutPronoun("ersie geht", DE));
+}
+
+TEST(Pronouns, ConditionalIsNoFormOfItsOwn)
+{
+    EXPECT_TRUE(isConditional("would go"));
+    EXPECT_FALSE(isConditional("went"));
+    EXPECT_FALSE(isConditional("wouldn't"));
+}
+
+TEST(IrregularForms, PastAndParticipleFromTheBraces)
+{
+    EXPECT_EQ(irregularForms("to go {went; gone}"), (Forms{"went", "gone"}));
+    EXPECT_EQ(irregularForms("to know sth. {knew; known}"), (Forms{"knew", "known"}));
+    EXPECT_EQ(irregularForms("to leave {left; left}"), (Forms{"left"}));
+    EXPECT_EQ(irregularForms("to sink {sank, sunk; sunk}"), (Forms{"sank", "sunk"}));
+    EXPECT_EQ(irregularForms("to get {got; got/gotten [Am.]}"), (Forms{"got", "gotten"}));
+    EXPECT_EQ(irregularForms("to smell {smelled / smelt [Br.]; smelled / smelt [Br.]}"),
+              (Forms{"smelled", "smelt"}));
+}
+
+TEST(IrregularForms, OutdatedFormsAndRemarksStayOut)
+{
+    EXPECT_EQ(irregularForms("to dare {dared, durst [obs.]; dared}"), (Forms{"dared"}));
+    EXPECT_EQ(irregularForms("to swing {swung (swang [obs.]); swung}"), (Forms{"swung"}));
+    EXPECT_EQ(irregularForms("to bore {bored; bored} (annoy)"), (Forms{"bored"}));
+}
+
+TEST(IrregularForms, OtherBracesHoldNone)
+{
+    EXPECT_TRUE(irregularForms("to walk").empty());
+    EXPECT_TRUE(irregularForms("train {n}").empty());
+    EXPECT_TRUE(irregularForms("to go (of a machine; of a clock)").empty());
+    EXPECT_TRUE(irregularForms("to go {went; gone").empty());
+}
+
+TEST(BeAdjective, TheSingleWordAfterToBe)
+{
+    EXPECT_EQ(beComplement("to be afraid", "be afraid"), "afraid");
+    EXPECT_EQ(beComplement("to be glad (of sth.)", "be glad"), "glad");
+    EXPECT_EQ(beComplement("to be asleep", "to be asleep"), "asleep"); // no verb marker
+    EXPECT_FALSE(beComplement("to be half asleep", "be half asleep"));
+    EXPECT_FALSE(beComplement("to be afraid of sth.", "be afraid of"));
+    EXPECT_FALSE(beComplement("to believe", "believe"));
+    EXPECT_FALSE(beComplement("being afraid", "being afraid"));
+    EXPECT_FALSE(beComplement("to be", "be"));
+}
+
+} // namespace
+} // namespace wb::vocab

@@ -1,0 +1,133 @@
+#include "vocabulary/DerivedHeadwords.h"
+
+#include <algorithm>
+#include <array>
+
+namespace wb::vocab {
+namespace {
+
+// The pronoun groups of the list's conjugation sub-entries, longest first so that
+// "I/he/she/it" is not taken for "I/he/she".
+constexpr std::array<std::string_view, 5> kEnglishPronouns = {
+    "I/he/she/it ", "I/he/she ", "he/she/it ", "he/she ", "we/they ",
+};
+constexpr std::array<std::string_view, 5> kGermanPronouns = {
+    "ich/er/sie/es ", "ich/er/sie ", "er/sie/es ", "er/sie ", "wir/sie ",
+};
+
+constexpr std::array<std::string_view, 6> kOutdatedLabels = {
+    "obs.", "archaic", "rare", "old", "poet.", "dated",
+};
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The braces after the verb that hold "past; participle".
+std::string_view formBraces(std::string_view alternative)
+{
+    for (auto open = alternative.find('{'); open != std::string_view::npos;
+         open = alternative.find('{', open + 1)) {
+        const auto close = alternative.find('}', open);
+        if (close == std::string_view::npos)
+            return {};
+        const auto inside = alternative.substr(open + 1, close - open - 1);
+        if (std::count(inside.begin(), inside.end(), ';') == 1 &&
+            inside.find('{') == std::string_view::npos)
+            return inside;
+    }
+    return {};
+}
+
+bool isOutdated(std::string_view piece)
+{
+    piece = piece.substr(0, piece.find('(')); // a remark's label is the remark's
+    for (auto open = piece.find('['); open != std::string_view::npos;
+         open = piece.find('[', open + 1)) {
+        const auto label = piece.substr(open + 1, piece.find(']', open) - open - 1);
+        if (std::find(kOutdatedLabels.begin(), kOutdatedLabels.end(), label) !=
+            kOutdatedLabels.end())
+            return true;
+    }
+    return false;
+}
+
+// "swung (swang [obs.])": a remark in parentheses is not a form of its own.
+bool insideParentheses(std::string_view text, std::size_t at)
+{
+    const auto open = text.rfind('(', at);
+    return open != std::string_view::npos && text.find(')', open) > at;
+}
+
+} // namespace
+
+const char* describe(Origin origin)
+{
+    switch (origin) {
+    case Origin::Listed:
+        return "listed";
+    case Origin::VerbForm:
+        return "verb forms";
+    case Origin::BeAdjective:
+        return "adjectives of \"to be\"";
+    case Origin::IrregularForm:
+        return "irregular forms in braces";
+    }
+    return "?";
+}
+
+std::optional<std::string_view> withoutPronoun(std::string_view alternative, Language language)
+{
+    const auto& pronouns = language == Language::English ? kEnglishPronouns : kGermanPronouns;
+    for (std::string_view pronoun : pronouns)
+        if (alternative.starts_with(pronoun))
+            return trimmed(alternative.substr(pronoun.size()));
+    return std::nullopt;
+}
+
+bool isConditional(std::string_view form)
+{
+    return form.starts_with("would ");
+}
+
+std::vector<std::string_view> irregularForms(std::string_view alternative)
+{
+    const std::string_view braces = formBraces(alternative);
+    std::vector<std::string_view> forms;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= braces.size(); ++i) {
+        const bool separator =
+            i == braces.size() || ((braces[i] == ';' || braces[i] == ',' || braces[i] == '/') &&
+                                   !insideParentheses(braces, i));
+        if (!separator)
+            continue;
+        const auto piece = braces.substr(start, i - start);
+        start = i + 1;
+        const auto form = trimmed(piece.substr(0, piece.find_first_of("[(")));
+        if (!form.empty() && !isOutdated(piece) &&
+            std::find(forms.begin(), forms.end(), form) == forms.end())
+            forms.push_back(form);
+    }
+    return forms;
+}
+
+std::optional<std::string_view> beComplement(std::string_view alternative,
+                                             std::string_view headword)
+{
+    if (!alternative.starts_with("to be "))
+        return std::nullopt;
+    if (headword.starts_with("to "))
+        headword.remove_prefix(3);
+    if (!headword.starts_with("be "))
+        return std::nullopt;
+    const auto complement = headword.substr(3);
+    if (complement.empty() || complement.find(' ') != std::string_view::npos)
+        return std::nullopt;
+    return complement;
+}
+
+} // namespace wb::vocab

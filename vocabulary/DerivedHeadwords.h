@@ -1,0 +1,66 @@
+#pragma once
+// Headwords that the word list gives only inside other entries: the forms of a verb
+// in its conjugation sub-entries ("I/he/she went" beside "ich/er/sie ging") and in
+// braces ("to go {went; gone}"), and the adjectives English uses with "to be" ("to be
+// afraid"). It reads the list's notation; pairing and counting are Candidates' work.
+#include "vocabulary/SourceLine.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace wb::vocab {
+
+// Where a pairing of two headwords comes from, the most direct first: when one pair
+// arises several ways it keeps the first of these.
+enum class Origin : std::uint8_t {
+    Listed,        // alternatives of one sub-entry
+    VerbForm,      // paired forms of a conjugation sub-entry, pronouns removed
+    BeAdjective,   // "to be afraid" gives "afraid" the German side as translation
+    IrregularForm, // a form in braces, translated by its verb for want of a paired form
+};
+constexpr int kOriginCount = 4;
+const char* describe(Origin origin);
+
+// A verb does not translate its irregular forms: "gehen" is not "went".
+constexpr bool translatesGerman(Origin origin)
+{
+    return origin != Origin::IrregularForm;
+}
+
+// Translations derived from the wider context come after the direct ones: "Angst
+// haben" is first "be afraid", and only then "afraid".
+constexpr int precedence(Origin origin)
+{
+    switch (origin) {
+    case Origin::Listed:
+    case Origin::VerbForm:
+        return 0;
+    case Origin::BeAdjective:
+        return 1;
+    case Origin::IrregularForm:
+        break;
+    }
+    return 2;
+}
+
+// The form after the personal pronouns of a conjugation sub-entry ("went" of
+// "I/he/she went", "ging" of "ich/er/sie ging"); nothing when there are none.
+std::optional<std::string_view> withoutPronoun(std::string_view alternative, Language language);
+
+// "would go": the conditional, which the list pairs with the German subjunctive. It is
+// not one of the forms a reader looks up.
+bool isConditional(std::string_view form);
+
+// The past tense and participle forms in the braces after an English verb, as written
+// ("went", "gone" of "to go {went; gone}"), without labels; forms marked as obsolete,
+// archaic or rare are left out.
+std::vector<std::string_view> irregularForms(std::string_view alternative);
+
+// The X of an English alternative "to be X" whose cleaned headword is `headword`
+// ("be X" once the infinitive marker went); nothing unless X is a single word.
+std::optional<std::string_view> beComplement(std::string_view alternative,
+                                             std::string_view headword);
+
+} // namespace wb::vocab
