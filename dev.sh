@@ -2,6 +2,7 @@
 # Developer entry point for a fresh Debian 12 machine.
 #   ./dev.sh run    install what is missing, build a release build, start the program
 #   ./dev.sh test   install what is missing, build with ASan+UBSan, run every test headless
+#   ./dev.sh package  install what is missing, build a release build, make the Debian package
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -11,10 +12,15 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev
     fonts-dejavu-core
 )
+# CPack's Debian generator computes the package's library dependencies with
+# dpkg-shlibdeps (dpkg-dev) and finds the binaries with file.
+PACKAGING_PACKAGES=(dpkg-dev file)
 # The test run also needs the fuzzing toolchain, the leak checker, and an X server
 # with Xlib to start the programs on a display of their own; `time` is for
-# bench/huge-file.sh.
-TEST_PACKAGES=(clang libclang-rt-14-dev valgrind xvfb libx11-dev time)
+# bench/huge-file.sh; the install tests validate the menu entry and the metainfo,
+# render the manual pages and build the package.
+TEST_PACKAGES=(clang libclang-rt-14-dev valgrind xvfb libx11-dev time
+    desktop-file-utils appstream man-db groff-base "${PACKAGING_PACKAGES[@]}")
 # Seconds each fuzz harness runs in a test run.
 FUZZ_SECONDS=60
 
@@ -61,8 +67,15 @@ test)
     trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
     ctest --test-dir build/test --output-on-failure -j "$(jobs)"
     ;;
+package)
+    ensure_packages "${PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"
+    cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DWB_BUILD_TESTS=OFF \
+        -DWB_BUILD_BENCH=OFF
+    cmake --build build/package -j "$(jobs)"
+    (cd build/package && cpack -G DEB)
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 64
     ;;
 esac
