@@ -1,5 +1,7 @@
 # The Debian package: `cpack -G DEB` in a build directory (best a release build
-# without sanitizers, as `./dev.sh package` makes it).
+# without sanitizers, as `./dev.sh package` makes it). It is a native package, made
+# from this tree with no packaging of its own, so its version is the project's and
+# its changelog is desktop/changelog.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME woerterbuch)
 set(CPACK_PACKAGE_VENDOR "The Wörterbuch developers")
@@ -17,7 +19,6 @@ and builds a vocabulary of your own from a word list.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 

@@ -25,10 +25,10 @@ diff -u "$SCRATCH/tree.list" "$SCRATCH/package.list" >"$SCRATCH/lists.diff" \
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = woerterbuch ] || fail "the package is called $(field Package)"
-case $(field Version) in
-"$version"-*) ;;
-*) fail "the package version $(field Version) is not the project's $version" ;;
-esac
+[ "$(field Version)" = "$version" ] || fail "the package version $(field Version) is not the project's $version"
+changelog=$SCRATCH/unpacked/usr/share/doc/woerterbuch/changelog.gz
+newest=$(zcat "$changelog" | sed -n '1s/^woerterbuch (\([^)]*\)).*/\1/p')
+[ "$newest" = "$version" ] || fail "the changelog's newest entry is '$newest', the project is $version"
 depends=", $(field Depends),"
 for package in "$@" libqt6widgets6 libstdc++6; do
     case $depends in
