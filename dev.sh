@@ -16,6 +16,12 @@ CLANG_FORMAT=clang-format-14
 # Xlib to start the programs on a display of their own, the formatter and git to list
 # the files it checks; `time` is for bench/huge-file.sh.
 TEST_PACKAGES=(clang libclang-rt-14-dev valgrind xvfb libx11-dev time "$CLANG_FORMAT" git)
+# CPack's Debian generator computes the package's library dependencies with
+# dpkg-shlibdeps (dpkg-dev) and finds the binaries with file.
+PACKAGING_PACKAGES=(dpkg-dev file)
+# The install tests validate the menu entry and the metainfo, render the manual pages
+# and build the package.
+TEST_PACKAGES+=(desktop-file-utils appstream man-db groff-base "${PACKAGING_PACKAGES[@]}")
 # Seconds each fuzz harness runs in a test run.
 FUZZ_SECONDS=60
 
@@ -25,6 +31,7 @@ usage: $0 COMMAND
   run    install what is missing, build the program in release mode, start it
   test   install what is missing, build with ASan+UBSan, run every test headless
   format format every tracked C++ file with the pinned clang-format
+  package  install what is missing, build in release mode, make the Debian package
 EOF
 }
 
@@ -93,6 +100,13 @@ test)
     export XDG_RUNTIME_DIR
     trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
     ctest --test-dir build/test --output-on-failure -j "$(jobs)"
+    ;;
+package)
+    ensure_packages "${PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"
+    cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DWB_BUILD_TESTS=OFF \
+        -DWB_BUILD_BENCH=OFF
+    cmake --build build/package -j "$(jobs)"
+    (cd build/package && cpack -G DEB)
     ;;
 format)
     ensure_packages "$CLANG_FORMAT" git
