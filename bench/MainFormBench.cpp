@@ -48,8 +48,9 @@ const wb::WordList& wordsOf(Direction direction)
 std::string worstLetter(Direction direction)
 {
     std::map<char, int> counts;
-    for (const auto& word : wordsOf(direction))
-        if (!word.empty())
+    const wb::WordList& words = wordsOf(direction);
+    for (std::size_t i = 0; i < words.size(); ++i)
+        if (const auto word = words[i]; !word.empty())
             ++counts[wb::asciiUpperCase(word.substr(0, 1))[0]];
     return std::string(1, std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
                               return a.second < b.second;
