@@ -12,7 +12,12 @@ start=$(date +%s%N)
 QT_QPA_PLATFORM=xcb "$bin/woerterbuch" &
 pid=$!
 trap 'kill -TERM $pid 2>/dev/null || true' EXIT
-window=$(xdotool search --sync --onlyvisible --pid $pid --name Wörterbuch | head -n 1)
+# xdotool's own --sync waits half a second between its tries: poll more finely.
+window=
+until [[ -n "$window" ]]; do
+    window=$(xdotool search --onlyvisible --pid $pid --name Wörterbuch 2>/dev/null | head -n 1 || true)
+    [[ -n "$window" ]] || sleep 0.005
+done
 mapped=$(date +%s%N)
 echo "start to window mapped: $(((mapped - start) / 1000000)) ms"
 sleep 1
