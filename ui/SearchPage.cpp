@@ -10,9 +10,14 @@ namespace wb {
 
 namespace {
 
+// Windows-1252 is Latin-1 outside 0x80 to 0x9F, and Qt converts Latin-1 fast: a list
+// of thousands of rows is mostly made here.
 QString fromDictionary(std::string_view text)
 {
-    return QString::fromStdU16String(windows1252ToUtf16(text));
+    for (const char c : text)
+        if (const auto byte = static_cast<unsigned char>(c); byte >= 0x80 && byte < 0xA0)
+            return QString::fromStdU16String(windows1252ToUtf16(text));
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 // Gathers the rows of one walk so that the list model takes them in a single

@@ -53,7 +53,7 @@ protected:
 };
 
 // English: home, house, houseboat, mouse, mousetrap (no German entry at its first
-// slot: the search fails there), zebra. German: Haus, Hausboot, Heim, Maus.
+// slot: the search fails there), zebra. German: Haus, Hausboot, Heim, Maus, „Kühe“.
 test::GeneratedDictionary smallDictionary()
 {
     test::GeneratedDictionary d;
@@ -63,7 +63,7 @@ test::GeneratedDictionary smallDictionary()
                  {"mouse", {3}},
                  {"mousetrap", {kNoTranslation}},
                  {"zebra", {3}}};
-    d.german = {{"Haus", 1}, {"Hausboot", 2}, {"Heim", 0}, {"Maus", 3}};
+    d.german = {{"Haus", 1}, {"Hausboot", 2}, {"Heim", 0}, {"Maus", 3}, {"\x84K\xfche\x93", 5}};
     test::encode(d);
     return d;
 }
@@ -310,6 +310,15 @@ TEST_F(SearchPages, EachPageKeepsItsRowsWhenTheOtherIsShown)
     pages()->setCurrentIndex(0);
     EXPECT_EQ(captions("ListView1"), (QStringList{"house", "houseboat"}));
     EXPECT_EQ(named<QLineEdit>("FindEd")->text(), "hou");
+}
+
+TEST_F(SearchPages, RowsShowTheCharactersOfTheDictionarysCodePage)
+{
+    pages()->setCurrentIndex(1);
+    named<QLineEdit>("FindEd2")->setText(QString::fromUtf8("\u201e"));
+    clickButton("FindBtn2");
+    EXPECT_EQ(captions("ListView2"), QStringList{QString::fromUtf8("\u201eK\u00fche\u201c")});
+    EXPECT_EQ(named<TListView>("ListView2")->Items().text(0, 1), "zebra");
 }
 
 // Malformed files: the window starts, and every search lists rows or ends in the
