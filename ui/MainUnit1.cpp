@@ -8,6 +8,8 @@
 #include "platform/Panel.h"
 #include "platform/Picture.h"
 #include "platform/StatusBar.h"
+#include "ui/ProgressGauge.h"
+#include "ui/SearchPage.h"
 #include "widgets/ButtonsXP.h"
 #include "widgets/RXCtrls.h"
 
@@ -295,21 +297,102 @@ QWidget* TMainForm::control(const QString& name) const
     return widget;
 }
 
-// Searching the pages and painting the gauge come with the search pages.
+namespace {
+
+// Hands the search's percentages to the gauge.
+class GaugeProgress final : public ProgressSink {
+public:
+    explicit GaugeProgress(TMainForm& form)
+        : m_form(form)
+    {
+    }
+    void setProgress(int percent) override { m_form.SetProSatus(percent); }
+
+private:
+    TMainForm& m_form;
+};
+
+struct PageNames {
+    Direction direction;
+    const char *find, *list, *word, *translation;
+};
+
+constexpr PageNames kPageNames[] = {
+    {Direction::EnglishToGerman, "FindEd", "ListView1", "VonEd1", "NachEd1"},
+    {Direction::GermanToEnglish, "FindEd2", "ListView2", "VonEd2", "NachEd2"},
+};
+
+} // namespace
+
+SearchPage TMainForm::searchPage(int index) const
+{
+    const PageNames& names = kPageNames[index];
+    auto edit = [this](const char* name) {
+        return static_cast<QLineEdit*>(control(QLatin1String(name)));
+    };
+    return {names.direction, edit(names.find),
+            static_cast<TListView*>(control(QLatin1String(names.list))), edit(names.word),
+            edit(names.translation)};
+}
+
+void TMainForm::search(const SearchPage& page)
+{
+    GaugeProgress progress(*this);
+    wb::searchPage(*m_store, page, progress);
+}
+
 void TMainForm::FindBtnClick()
 {
+    search(searchPage(0));
 }
+
 void TMainForm::FindBtn2Click()
 {
+    search(searchPage(1));
 }
+
 void TMainForm::ListView1Change()
 {
+    showSelectedRow(searchPage(0));
 }
+
 void TMainForm::ListView2Change()
 {
+    showSelectedRow(searchPage(1));
 }
-void TMainForm::StatusBar1DrawPanel(QPainter&, const QRect&)
+
+TStatusBar* TMainForm::gaugeBar() const
 {
+    return static_cast<TStatusBar*>(control(QStringLiteral("StatusBar1")));
+}
+
+// Called once per entry of a walk, while the bar's width changes only a few hundred
+// times: a report that leaves the width alone paints nothing.
+void TMainForm::SetProSatus(int percent)
+{
+    const bool shrinks = percent < m_percent;
+    m_percent = percent;
+    if (gaugeBarRect(m_panelRect, percent).width() == m_barWidth)
+        return;
+    if (shrinks)
+        gaugeBar()->repaint(); // clears the panel, then draws the shorter bar
+    else
+        SBarPaintMore();
+}
+
+// The bar only grows here, so only the strip it newly covers is painted, at once: the
+// search keeps the event loop busy until it ends.
+void TMainForm::SBarPaintMore()
+{
+    const QRect bar = gaugeBarRect(m_panelRect, m_percent);
+    gaugeBar()->paintNow(bar.adjusted(m_barWidth, 0, 0, 0));
+}
+
+void TMainForm::StatusBar1DrawPanel(QPainter& painter, const QRect& panel)
+{
+    paintGaugeBar(painter, panel, m_percent);
+    m_panelRect = panel;
+    m_barWidth = gaugeBarRect(panel, m_percent).width();
 }
 
 // The press feedback and the actions of the picture buttons come with those buttons.

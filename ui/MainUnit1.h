@@ -7,6 +7,7 @@
 #include "ui/MainFormLayout.h"
 
 #include <QHash>
+#include <QRect>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -17,6 +18,8 @@ class QPainter;
 namespace wb {
 class ErrorReporter;
 class TPageControl;
+class TStatusBar;
+struct SearchPage;
 } // namespace wb
 
 class TMainForm : public QWidget {
@@ -49,6 +52,11 @@ public:
     void EndeBtnMouseUp(QMouseEvent& event);
     void EndeBtnClick();
 
+    // The progress gauge: the search reports a percentage for every entry it examines.
+    void SetProSatus(int percent);
+    void SBarPaintMore();
+    int gaugePercent() const { return m_percent; }
+
 private:
     void FormCreate(const std::filesystem::path& dataDirectory, wb::ErrorReporter& fileErrors);
     void FormDestroy();
@@ -63,8 +71,17 @@ private:
     QWidget* createPicture(const wb::layout::Control& control);
     void placeControl(QWidget* widget, const wb::layout::Control& control);
     QWidget* control(const QString& name) const;
+    wb::TStatusBar* gaugeBar() const;
+    wb::SearchPage searchPage(int index) const;
+    void search(const wb::SearchPage& page);
 
     std::unique_ptr<wb::DictionaryStore> m_store;
     QHash<QString, QWidget*> m_controls;
     wb::TPageControl* m_pages = nullptr;
+
+    // The gauge: its percentage, the panel rectangle of the status bar's last paint and
+    // the width of the bar that paint left on screen.
+    int m_percent = 0;
+    QRect m_panelRect;
+    int m_barWidth = 0;
 };
