@@ -16,6 +16,7 @@ class QPainter;
 
 namespace wb {
 class ErrorReporter;
+class PictureButton;
 class TPageControl;
 } // namespace wb
 
@@ -64,7 +65,13 @@ private:
     void placeControl(QWidget* widget, const wb::layout::Control& control);
     QWidget* control(const QString& name) const;
 
+    wb::PictureButton aboutButton();
+    wb::PictureButton exitButton();
+
     std::unique_ptr<wb::DictionaryStore> m_store;
     QHash<QString, QWidget*> m_controls;
     wb::TPageControl* m_pages = nullptr;
+    // Set from a press on the About or Exit picture until the button is released.
+    bool m_aboutPressed = false;
+    bool m_exitPressed = false;
 };
