@@ -78,7 +78,12 @@ TButton::TButton(QWidget* parent)
     installWindowKeys();
 }
 
-TButton::~TButton() = default;
+// A focused button loses the focus while QWidget's destructor runs, when it is no
+// longer a TButton; the focus handler must not see that.
+TButton::~TButton()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 void TButton::setCaption(const QString& caption)
 {

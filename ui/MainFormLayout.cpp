@@ -1,6 +1,7 @@
 #include "ui/MainFormLayout.h"
 
 #include "ui/MainUnit1.h"
+#include "ui/Maker.h"
 
 namespace wb::layout {
 namespace {
@@ -219,7 +220,7 @@ Controls bottomBar()
          .kind = Kind::FlatButton,
          .parent = "Panel7",
          .geometry = {5, 5, 137, 33},
-         .caption = QStringLiteral("www.quorvel.de"),
+         .caption = makerWebAddress(),
          .pictures = {QStringLiteral(":/art/www.bmp")}},
         {.name = "Panel8",
          .kind = Kind::Panel,

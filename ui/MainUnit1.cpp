@@ -8,6 +8,9 @@
 #include "platform/Panel.h"
 #include "platform/Picture.h"
 #include "platform/StatusBar.h"
+#include "ui/AboutBoxUnit.h"
+#include "ui/Maker.h"
+#include "ui/PictureButton.h"
 #include "ui/ProgressGauge.h"
 #include "ui/SearchPage.h"
 #include "widgets/ButtonsXP.h"
@@ -395,28 +398,59 @@ void TMainForm::StatusBar1DrawPanel(QPainter& painter, const QRect& panel)
     m_barWidth = gaugeBarRect(panel, m_percent).width();
 }
 
-// The press feedback and the actions of the picture buttons come with those buttons.
-void TMainForm::ueberbtnMouseDown(QMouseEvent&)
+PictureButton TMainForm::aboutButton()
 {
+    return {static_cast<TImage&>(*control(QStringLiteral("ueberbtn"))),
+            static_cast<TImage&>(*control(QStringLiteral("ueberBtn2"))), m_aboutPressed};
 }
-void TMainForm::ueberbtnMouseMove(QMouseEvent&)
+
+PictureButton TMainForm::exitButton()
 {
+    return {static_cast<TImage&>(*control(QStringLiteral("EndeBtn"))),
+            static_cast<TImage&>(*control(QStringLiteral("EndeBtnDown"))), m_exitPressed};
 }
-void TMainForm::ueberbtnMouseUp(QMouseEvent&)
+
+void TMainForm::ueberbtnMouseDown(QMouseEvent& event)
 {
+    aboutButton().press(event);
 }
+
+void TMainForm::ueberbtnMouseMove(QMouseEvent& event)
+{
+    aboutButton().move(event);
+}
+
+void TMainForm::ueberbtnMouseUp(QMouseEvent& event)
+{
+    aboutButton().release(event);
+}
+
+// The dialog is made for this opening only, so it shows the year of this moment.
 void TMainForm::ueberbtnClick()
 {
+    const auto box = std::make_unique<TAboutBox>(this);
+    aboutButton().restore();
+    box->exec();
 }
-void TMainForm::EndeBtnMouseDown(QMouseEvent&)
+
+void TMainForm::EndeBtnMouseDown(QMouseEvent& event)
 {
+    exitButton().press(event);
 }
-void TMainForm::EndeBtnMouseMove(QMouseEvent&)
+
+void TMainForm::EndeBtnMouseMove(QMouseEvent& event)
 {
+    exitButton().move(event);
 }
-void TMainForm::EndeBtnMouseUp(QMouseEvent&)
+
+void TMainForm::EndeBtnMouseUp(QMouseEvent& event)
 {
+    exitButton().release(event);
 }
+
+// Closing the window ends the program as the title bar's close button does.
 void TMainForm::EndeBtnClick()
 {
+    exitButton().restore();
+    close();
 }

@@ -17,6 +17,7 @@ class QPainter;
 
 namespace wb {
 class ErrorReporter;
+class PictureButton;
 class TPageControl;
 class TStatusBar;
 struct SearchPage;
@@ -75,6 +76,9 @@ private:
     wb::SearchPage searchPage(int index) const;
     void search(const wb::SearchPage& page);
 
+    wb::PictureButton aboutButton();
+    wb::PictureButton exitButton();
+
     std::unique_ptr<wb::DictionaryStore> m_store;
     QHash<QString, QWidget*> m_controls;
     wb::TPageControl* m_pages = nullptr;
@@ -84,4 +88,7 @@ private:
     int m_percent = 0;
     QRect m_panelRect;
     int m_barWidth = 0;
+    // Set from a press on the About or Exit picture until the button is released.
+    bool m_aboutPressed = false;
+    bool m_exitPressed = false;
 };
