@@ -48,6 +48,12 @@ CommandRun dict(const std::vector<std::string>& args, const std::function<void()
     for (auto& arg : copies)
         argv.push_back(arg.data());
     argv.push_back(nullptr);
+    // Opened before the child may give up root: the build tree can lie in a directory
+    // that the user the child becomes cannot search, and an exec by descriptor needs no
+    // search permission on the path.
+    const int program = ::open(argv[0], O_RDONLY | O_CLOEXEC);
+    if (program < 0)
+        throw std::runtime_error("cannot open the command");
 
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -57,9 +63,10 @@ CommandRun dict(const std::vector<std::string>& args, const std::function<void()
             ::close(fd);
         if (inChild)
             inChild();
-        ::execv(argv[0], argv.data());
+        ::fexecve(program, argv.data(), environ);
         ::_exit(127);
     }
+    ::close(program);
     ::close(out[1]);
     ::close(err[1]);
     if (whileRunning)
