@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace wb {
 namespace {
@@ -84,11 +85,20 @@ QSize TImage::sizeHint() const
     return m_picture.isNull() ? QSize(0, 0) : m_picture.size();
 }
 
-// Outside the picture, should the control be made larger, lies the button face.
+bool smoothPictureScaling(qreal devicePixelRatio)
+{
+    return devicePixelRatio != std::floor(devicePixelRatio);
+}
+
+// Outside the picture, should the control be made larger, lies the button face. The
+// scale is read from the painter, which also knows it when the control is rendered
+// into an image of another ratio than the screen's.
 void TImage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          smoothPictureScaling(std::abs(painter.deviceTransform().m11())));
     painter.drawImage(0, 0, m_picture);
     const QRegion rest = QRegion(rect()) - QRegion(m_picture.rect());
     for (const QRect& part : rest)
