@@ -11,6 +11,11 @@ class QMouseEvent;
 
 namespace wb {
 
+// On a screen of a whole scale factor each picture pixel becomes a sharp block of
+// device pixels; at 150 % blocks of one and two pixels would alternate and letters in
+// the pictures would wobble, so there the picture is smoothed instead.
+bool smoothPictureScaling(qreal devicePixelRatio);
+
 class TImage : public QWidget {
     Q_OBJECT
 

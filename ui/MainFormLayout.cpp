@@ -22,9 +22,17 @@ struct PageNames {
     QString wordEdit, translationEdit;
 };
 
+const QString& findText()
+{
+    static const QString text = QStringLiteral("Suchen...");
+    return text;
+}
+
 Controls page(const PageNames& n)
 {
     const QString side = QStringLiteral(":/art/side.gif");
+    const QString word = QStringLiteral("Wort");
+    const QString translations = QStringLiteral("Übersetzungen");
     return {
         {.name = n.sheet,
          .kind = Kind::Page,
@@ -89,12 +97,14 @@ Controls page(const PageNames& n)
         {.name = n.findEdit,
          .kind = Kind::Edit,
          .parent = n.searchRow,
-         .geometry = {72, 8, 281, 21}},
+         .geometry = {72, 8, 281, 21},
+         .accessibleName = QStringLiteral("Suchtext")},
         {.name = n.findButton,
          .kind = Kind::OkButton,
          .parent = n.searchRow,
          .geometry = {360, 8, 97, 25},
-         .caption = QStringLiteral("Suchen..."),
+         .caption = findText(),
+         .accessibleName = findText(),
          .onClick = n.findClick},
         {.name = n.selectionRow,
          .kind = Kind::Panel,
@@ -104,17 +114,20 @@ Controls page(const PageNames& n)
         {.name = n.wordEdit,
          .kind = Kind::Edit,
          .parent = n.selectionRow,
-         .geometry = {8, 8, 193, 21}},
+         .geometry = {8, 8, 193, 21},
+         .accessibleName = word},
         {.name = n.translationEdit,
          .kind = Kind::Edit,
          .parent = n.selectionRow,
-         .geometry = {208, 8, 249, 21}},
+         .geometry = {208, 8, 249, 21},
+         .accessibleName = translations},
         // Last, so that the rows above and below it are placed first.
         {.name = n.list,
          .kind = Kind::ListView,
          .parent = n.work,
          .align = TAlign::Client,
-         .columns = {{QStringLiteral("Wort"), 200}, {QStringLiteral("Übersetzungen"), 250}},
+         .accessibleName = QStringLiteral("Ergebnisse"),
+         .columns = {{word, 200}, {translations, 250}},
          .onChange = n.listChange},
     };
 }
@@ -201,6 +214,7 @@ Controls pageControl()
     return {{.name = "PageControl2",
              .kind = Kind::PageControl,
              .align = TAlign::Client,
+             .accessibleName = englishPage().tabCaption + " / " + germanPage().tabCaption,
              .pictures = {QStringLiteral(":/art/tab-english.bmp"),
                           QStringLiteral(":/art/tab-german.bmp")}}};
 }
@@ -239,6 +253,7 @@ Controls bottomBar()
          .kind = Kind::Image,
          .parent = "Panel8",
          .geometry = {1, 4, 101, 30},
+         .accessibleName = QStringLiteral("Über"),
          .pictures = {QStringLiteral(":/art/about.gif")},
          .handPointer = true,
          .onClick = &TMainForm::ueberbtnClick,
@@ -257,6 +272,7 @@ Controls bottomBar()
          .kind = Kind::Image,
          .parent = "Panel8",
          .geometry = {105, 4, 101, 30},
+         .accessibleName = QStringLiteral("Ende"),
          .pictures = {QStringLiteral(":/art/exit.gif")},
          .handPointer = true,
          .onClick = &TMainForm::EndeBtnClick,

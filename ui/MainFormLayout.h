@@ -54,6 +54,8 @@ struct Control {
     Face font = Face::Inherited;
     TColor fontColor = clWindowText;
     QString caption = {};
+    // What a screen reader calls a control that takes the focus or acts as a button.
+    QString accessibleName = {};
     Bevel bevel = Bevel::Flat;
     QStringList pictures = {};
     int imageIndex = -1;

@@ -182,6 +182,7 @@ void TMainForm::createControls(const Controls& controls)
     for (const Control& c : controls) {
         QWidget* widget = createControl(c);
         widget->setObjectName(c.name);
+        widget->setAccessibleName(c.accessibleName);
         m_controls.insert(c.name, widget);
         placeControl(widget, c);
     }

@@ -34,6 +34,45 @@ TEST(TImage, TakesThePictureSizeAndDrawsItUnscaledAndOpaque)
     EXPECT_TRUE(image.testAttribute(Qt::WA_OpaquePaintEvent));
 }
 
+// Renders the picture on a device of `ratio` device pixels to the logical pixel.
+QImage renderAt(TImage& image, qreal ratio)
+{
+    QImage shown((QSizeF(image.size()) * ratio).toSize(), QImage::Format_RGB32);
+    shown.setDevicePixelRatio(ratio);
+    shown.fill(Qt::magenta);
+    image.render(&shown);
+    return shown;
+}
+
+TEST(TImage, ScalesInSharpBlocksAtWholeRatiosAndSmoothlyBetweenThem)
+{
+    // Alternating black and white columns: any blending shows as grey.
+    QImage stripes(8, 4, QImage::Format_RGB32);
+    for (int x = 0; x < stripes.width(); ++x)
+        for (int y = 0; y < stripes.height(); ++y)
+            stripes.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    TImage image;
+    image.setPicture(stripes);
+
+    const QImage doubled = renderAt(image, 2);
+    for (int x = 0; x < doubled.width(); ++x)
+        for (int y = 0; y < doubled.height(); ++y)
+            ASSERT_EQ(doubled.pixel(x, y), stripes.pixel(x / 2, y / 2)) << x << "," << y;
+
+    const QImage oneAndAHalf = renderAt(image, 1.5);
+    int grey = 0;
+    for (int x = 0; x < oneAndAHalf.width(); ++x) {
+        const QRgb pixel = oneAndAHalf.pixel(x, 2);
+        EXPECT_NE(pixel, qRgb(255, 0, 255)) << x; // the picture still covers the control
+        grey += qRed(pixel) > 0 && qRed(pixel) < 255;
+    }
+    EXPECT_GT(grey, 0);
+
+    EXPECT_FALSE(smoothPictureScaling(1));
+    EXPECT_FALSE(smoothPictureScaling(3));
+    EXPECT_TRUE(smoothPictureScaling(1.25));
+}
+
 // A picture in a window, recording the order of what it reports.
 class TImageEvents : public ::testing::Test {
 protected:
