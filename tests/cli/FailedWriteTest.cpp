@@ -99,19 +99,8 @@ CommandRun dict(const std::vector<std::string>& args, const std::function<void()
     return run;
 }
 
-Bytes readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-std::map<std::string, Bytes> snapshot(const fs::path& directory)
-{
-    std::map<std::string, Bytes> files;
-    for (const auto& entry : fs::directory_iterator(directory))
-        files[entry.path().filename().string()] = readAll(entry.path());
-    return files;
-}
+using test::readAll;
+using test::snapshot;
 
 std::string letters(std::mt19937& random, std::size_t count)
 {

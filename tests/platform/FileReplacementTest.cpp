@@ -35,21 +35,8 @@ Bytes randomBytes(std::size_t size, std::uint32_t seed)
     return bytes;
 }
 
-Bytes readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-// Every name in the directory with its content.
-std::map<std::string, Bytes> snapshot(const fs::path& directory)
-{
-    std::map<std::string, Bytes> files;
-    for (const auto& entry : fs::directory_iterator(directory))
-        files[entry.path().filename().string()] =
-            entry.is_directory() ? Bytes{'/'} : readAll(entry.path());
-    return files;
-}
+using test::readAll;
+using test::snapshot;
 
 struct Outcome {
     bool replaced = false;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <stdexcept>
 
@@ -23,6 +24,21 @@ TempDir::~TempDir()
     std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, error);
     std::filesystem::remove_all(m_path, error);
+}
+
+std::vector<std::uint8_t> readAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+std::map<std::string, std::vector<std::uint8_t>> snapshot(const std::filesystem::path& directory)
+{
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        files[entry.path().filename().string()] =
+            entry.is_directory() ? std::vector<std::uint8_t>{'/'} : readAll(entry.path());
+    return files;
 }
 
 void writeFile(const std::filesystem::path& path, std::string_view bytes)

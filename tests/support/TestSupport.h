@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,11 @@ private:
 
 void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
+// The whole content of a file; empty when it cannot be read.
+std::vector<std::uint8_t> readAll(const std::filesystem::path& path);
+// Every name in the directory with its content ("/" for a directory), to tell whether
+// anything in it changed.
+std::map<std::string, std::vector<std::uint8_t>> snapshot(const std::filesystem::path& directory);
 
 // A pair of files with the entries they hold, in file order.
 struct GeneratedDictionary {
