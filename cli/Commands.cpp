@@ -1,13 +1,18 @@
 #include "cli/Commands.h"
 
+#include "cli/OutputFormat.h"
 #include "dictionary/DataFile.h"
 #include "dictionary/DictionaryCheck.h"
 #include "dictionary/DictionaryStore.h"
+#include "dictionary/ForgivingMatch.h"
+#include "dictionary/NearWords.h"
 #include "dictionary/Search.h"
 #include "dictionary/Windows1252.h"
 #include "platform/ErrorReporter.h"
 #include "platform/ExecutablePath.h"
 
+#include <algorithm>
+#include <iostream>
 #include <optional>
 
 namespace wb::cli {
@@ -19,49 +24,16 @@ public:
         : m_err(err)
     {
     }
-    void reportError(std::string_view message) override { m_err << message << '\n'; }
+    void reportError(std::string_view message) override
+    {
+        m_err << message << '\n';
+        ++m_reports;
+    }
+    int reports() const { return m_reports; }
 
 private:
     std::ostream& m_err;
-};
-
-// Prints rows as `headword<TAB>translation`; a row whose translation never arrives
-// (the search failed on it) is printed with an empty one.
-class PrintingRows : public RowSink {
-public:
-    explicit PrintingRows(std::ostream& out)
-        : m_out(out)
-    {
-    }
-    ~PrintingRows() override { flush(); }
-
-    void addRow(std::string_view headword) override
-    {
-        flush();
-        m_pending = windows1252ToUtf8(headword);
-        m_hasPending = true;
-    }
-    void setTranslation(std::string_view translation) override
-    {
-        m_out << m_pending << '\t' << windows1252ToUtf8(translation) << '\n';
-        m_hasPending = false;
-    }
-    void flush()
-    {
-        if (m_hasPending)
-            m_out << m_pending << "\t\n";
-        m_hasPending = false;
-    }
-
-private:
-    std::ostream& m_out;
-    std::string m_pending;
-    bool m_hasPending = false;
-};
-
-class NoProgress : public ProgressSink {
-public:
-    void setProgress(int) override {}
+    int m_reports = 0;
 };
 
 Direction parseDirection(const std::string& word)
@@ -75,25 +47,124 @@ Direction parseDirection(const std::string& word)
 
 // What lookup and dump begin with: the direction, the store loaded from the data
 // directory (with the files that cannot be opened reported on `err`), and the
-// positional arguments after the direction, of which there must be `wanted`.
+// positional arguments after the direction.
 struct OpenedStore {
     Direction direction;
     DictionaryStore store;
     std::vector<std::string> rest;
+    DataArguments arguments;
+    bool noData = false; // nothing could be read: a failure, not an empty vocabulary
 };
 
-OpenedStore openStore(Arguments args, std::size_t wanted, const char* usage, std::ostream& err)
+OpenedStore openStore(DataArguments parsed, const char* usage, std::ostream& err)
 {
-    auto parsed = parseDataArguments(args);
-    if (parsed.positional.size() != wanted + 1)
+    if (parsed.positional.empty())
         throw UsageError(usage);
     OpenedStore opened{parseDirection(parsed.positional[0]),
                        {},
-                       {parsed.positional.begin() + 1, parsed.positional.end()}};
+                       {parsed.positional.begin() + 1, parsed.positional.end()},
+                       std::move(parsed)};
     StreamReporter reporter(err);
-    opened.store.OpenDistNow(parsed.directory, reporter);
+    opened.store.OpenDistNow(opened.arguments.directory, reporter);
+    opened.noData = reporter.reports() > 0 && opened.store.englishWords().empty() &&
+                    opened.store.germanWords().empty();
     return opened;
 }
+
+const WordList& headwordsOf(const DictionaryStore& store, Direction direction)
+{
+    return direction == Direction::EnglishToGerman ? store.englishWords() : store.germanWords();
+}
+
+struct LookupOptions {
+    MatchScope scope = MatchScope::Prefix;
+    bool fold = false;
+    bool quiet = false;
+};
+
+// One lookup after another against one loaded store, written through one writer.
+class Lookups {
+public:
+    Lookups(const DictionaryStore& store, Direction direction, LookupOptions options,
+            RowWriter& rows, std::ostream& err)
+        : m_store(store)
+        , m_direction(direction)
+        , m_options(options)
+        , m_rows(rows)
+        , m_err(err)
+    {
+    }
+
+    // True when something matched. Throws ListIndexError after writing the failing
+    // row without translations and ending the lookup, so JSON stays well formed.
+    bool run(std::string_view text)
+    {
+        const std::string key = utf8ToWindows1252(text);
+        const std::vector<std::uint32_t> found = matches(key);
+        m_rows.beginLookup();
+        for (const std::uint32_t entry : found) {
+            const std::string_view headword = headwordsOf(m_store, m_direction)[entry];
+            try {
+                translationsOf(m_store, m_direction, entry, m_views);
+            } catch (const ListIndexError&) {
+                m_rows.row(windows1252ToUtf8(headword), {});
+                m_rows.endLookup();
+                throw;
+            }
+            m_translations.clear();
+            for (const std::string_view translation : m_views)
+                m_translations.push_back(windows1252ToUtf8(translation));
+            m_rows.row(windows1252ToUtf8(headword), m_translations);
+        }
+        m_rows.endLookup();
+        if (found.empty() && !m_options.quiet)
+            suggest(text, key);
+        return !found.empty();
+    }
+
+private:
+    std::vector<std::uint32_t> matches(std::string_view key) const
+    {
+        const WordList& words = headwordsOf(m_store, m_direction);
+        // The designed search finds nothing for an empty text; so does every mode here.
+        if (key.empty())
+            return {};
+        return m_options.fold ? forgivingMatches(words, key, m_options.scope)
+                              : asciiMatches(words, key, m_options.scope);
+    }
+
+    void suggest(std::string_view text, std::string_view key) const
+    {
+        const WordList& words = headwordsOf(m_store, m_direction);
+        const auto near = nearHeadwords(words, key, kSuggestionEdits, kSuggestions);
+        if (near.empty())
+            return;
+        m_err << "woerterbuch-dict: no match for \"" << escaped(text, Quoting::Line)
+              << "\"; did you mean: ";
+        const char* separator = "";
+        for (const std::uint32_t index : near) {
+            m_err << separator << escaped(windows1252ToUtf8(words[index]), Quoting::Line);
+            separator = ", ";
+        }
+        m_err << '\n';
+    }
+
+    static constexpr std::size_t kSuggestionEdits = 2;
+    static constexpr std::size_t kSuggestions = 3;
+
+    const DictionaryStore& m_store;
+    Direction m_direction;
+    LookupOptions m_options;
+    RowWriter& m_rows;
+    std::ostream& m_err;
+    std::vector<std::string_view> m_views;
+    std::vector<std::string> m_translations;
+};
+
+constexpr std::string_view kLookupSwitches[] = {"--exact", "--fold",  "--json",
+                                                "--stdin", "--status", "--quiet"};
+constexpr const char* kLookupUsage =
+    "lookup takes a direction and a text, several texts, or - or --stdin to read them";
 
 std::string referencesText(const DictionaryStore& store, Direction direction, std::size_t i)
 {
@@ -122,9 +193,14 @@ void printFileLine(std::ostream& out, DictionaryFile file, const FileCheck& chec
 
 } // namespace
 
-DataArguments parseDataArguments(Arguments args)
+bool DataArguments::has(std::string_view name) const
 {
-    DataArguments result{executableDirectory(), {}};
+    return std::find(switches.begin(), switches.end(), name) != switches.end();
+}
+
+DataArguments parseDataArguments(Arguments args, std::span<const std::string_view> switches)
+{
+    DataArguments result{executableDirectory(), {}, {}};
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -138,6 +214,8 @@ DataArguments parseDataArguments(Arguments args)
             result.directory = args[i];
         } else if (arg.compare(0, 7, "--data=") == 0) {
             result.directory = arg.substr(7);
+        } else if (std::find(switches.begin(), switches.end(), arg) != switches.end()) {
+            result.switches.push_back(arg);
         } else {
             throw UsageError("unknown option " + arg);
         }
@@ -145,31 +223,65 @@ DataArguments parseDataArguments(Arguments args)
     return result;
 }
 
-int lookupCommand(Arguments args, std::ostream& out, std::ostream& err)
+int lookupCommand(Arguments args, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    const auto opened = openStore(args, 1, "lookup takes a direction and a text", err);
-    PrintingRows rows(out);
-    NoProgress progress;
+    auto parsed = parseDataArguments(args, kLookupSwitches);
+    const bool fromStdin = parsed.has("--stdin");
+    if (parsed.positional.empty() || (parsed.positional.size() == 1) != fromStdin)
+        throw UsageError(kLookupUsage);
+    auto opened = openStore(std::move(parsed), kLookupUsage, err);
+    const DataArguments& options = opened.arguments;
+    if (opened.noData)
+        return kExitNoData;
+
+    const auto rows =
+        makeRowWriter(options.has("--json") ? OutputFormat::Json : OutputFormat::Plain, out);
+    Lookups lookups(opened.store, opened.direction,
+                    {options.has("--exact") ? MatchScope::Whole : MatchScope::Prefix,
+                     options.has("--fold"), options.has("--quiet")},
+                    *rows, err);
+    bool matched = false;
     try {
-        searchWindows1252(opened.store, opened.direction, utf8ToWindows1252(opened.rest[0]), rows,
-                          progress);
+        const auto readLines = [&] {
+            // A script feeding words one at a time waits for each answer.
+            for (std::string line; std::getline(in, line); out.flush()) {
+                if (!line.empty() && line.back() == '\r')
+                    line.pop_back();
+                matched = lookups.run(line) || matched;
+            }
+        };
+        if (fromStdin)
+            readLines();
+        for (const std::string& text : opened.rest) {
+            if (text == "-")
+                readLines();
+            else
+                matched = lookups.run(text) || matched;
+        }
     } catch (const ListIndexError& error) {
-        rows.flush();
         out.flush();
         err << error.what() << '\n';
         return kExitSearchFailed;
     }
-    return kExitOk;
+    return matched || !options.has("--status") ? kExitOk : kExitNoMatch;
+}
+
+int lookupCommand(Arguments args, std::ostream& out, std::ostream& err)
+{
+    return lookupCommand(args, std::cin, out, err);
 }
 
 int dumpCommand(Arguments args, std::ostream& out, std::ostream& err)
 {
-    const auto opened = openStore(args, 0, "dump takes a direction", err);
-    const WordList& words = opened.direction == Direction::EnglishToGerman
-                                ? opened.store.englishWords()
-                                : opened.store.germanWords();
+    auto parsed = parseDataArguments(args);
+    if (parsed.positional.size() != 1)
+        throw UsageError("dump takes a direction");
+    const auto opened = openStore(std::move(parsed), "dump takes a direction", err);
+    if (opened.noData)
+        return kExitNoData;
+    const WordList& words = headwordsOf(opened.store, opened.direction);
     for (std::size_t i = 0; i < words.size(); ++i)
-        out << i << '\t' << windows1252ToUtf8(words[i]) << '\t'
+        out << i << '\t' << escaped(windows1252ToUtf8(words[i]), Quoting::Line) << '\t'
             << referencesText(opened.store, opened.direction, i) << '\n';
     return kExitOk;
 }

@@ -23,7 +23,10 @@ struct Verb {
 };
 
 const Verb kVerbs[] = {
-    {"lookup", "lookup [--data DIR] en|de TEXT", lookupCommand},
+    {"lookup",
+     "lookup [--data DIR] [--exact] [--fold] [--json] [--status] [--quiet] en|de "
+     "(TEXT... | - | --stdin)",
+     lookupCommand},
     {"dump", "dump [--data DIR] en|de", dumpCommand},
     {"check", "check [--data DIR]", checkCommand},
     {"compile", "compile (--ding FILE | --tsv FILE) --out DIR [--max N]", compileCommand},

@@ -53,4 +53,40 @@ void searchWindows1252(const DictionaryStore& store, Direction direction, std::s
     searchWith(store, direction, text, rows, progress);
 }
 
+std::vector<std::uint32_t> asciiMatches(const WordList& words, std::string_view text,
+                                        MatchScope scope)
+{
+    std::vector<std::uint32_t> matches;
+    if (text.empty())
+        return matches;
+    const std::string key = asciiUpperCase(text);
+    const auto* keyBytes = reinterpret_cast<const unsigned char*>(key.data());
+    for (std::uint32_t i = 0; i < words.size(); ++i) {
+        const std::string_view word = words[i];
+        const bool fits = scope == MatchScope::Whole ? word.size() == key.size()
+                                                     : word.size() >= key.size();
+        if (fits && detail::startsWithFolded(reinterpret_cast<const unsigned char*>(word.data()),
+                                             keyBytes, key.size()))
+            matches.push_back(i);
+    }
+    return matches;
+}
+
+void translationsOf(const DictionaryStore& store, Direction direction, std::size_t entry,
+                    std::vector<std::string_view>& translations)
+{
+    translations.clear();
+    if (direction == Direction::GermanToEnglish) {
+        translations.push_back(detail::entryOf(store.englishWords(), store.reverseIndex()[entry]));
+        return;
+    }
+    // Slot 0 is taken without the sentinel test, as the walk does.
+    translations.push_back(detail::entryOf(store.germanWords(), store.translationSlot(0)[entry]));
+    for (int k = 1; k < 3; ++k) {
+        const std::uint16_t index = store.translationSlot(k)[entry];
+        if (index != kNoTranslation)
+            translations.push_back(detail::entryOf(store.germanWords(), index));
+    }
+}
+
 } // namespace wb

@@ -4,11 +4,13 @@
 // the other word list. It reports a percentage for every entry it examines.
 #include "dictionary/AsciiCase.h"
 #include "dictionary/DictionaryStore.h"
+#include "dictionary/ForgivingMatch.h"
 
 #include <array>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wb {
 
@@ -49,6 +51,17 @@ void Search(const DictionaryStore& store, Direction direction, std::u16string_vi
 // The same, with text that is already Windows-1252.
 void searchWindows1252(const DictionaryStore& store, Direction direction, std::string_view text,
                        RowSink& rows, ProgressSink& progress);
+
+// The indices the walk would emit rows for, or with MatchScope::Whole those whose
+// headword equals the text under the same a-z folding; in file order. An empty text
+// matches nothing, as in the walk.
+std::vector<std::uint32_t> asciiMatches(const WordList& words, std::string_view text,
+                                        MatchScope scope);
+
+// The translations of one entry as separate headwords of the other list, in slot
+// order (what the walk joins with "; "). Throws ListIndexError as the walk does.
+void translationsOf(const DictionaryStore& store, Direction direction, std::size_t entry,
+                    std::vector<std::string_view>& translations);
 
 // The walk itself, for callers whose sinks are final classes: the compiler can then
 // inline the per-entry progress call.
