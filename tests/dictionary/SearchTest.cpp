@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <random>
 
 namespace wb {
@@ -216,6 +218,65 @@ TEST(SearchAgainstBruteForce, SameRowsAsAScanForManyKeys)
         ASSERT_EQ(recorder.percents.size(),
                   (english ? dictionary.english.size() : dictionary.german.size()) + 1);
     }
+}
+
+// The command builds its rows from match indices and separate translations; joined,
+// they must be exactly the walk's rows, and the whole-word scope the subset of them
+// that is as long as the key.
+TEST(SearchAgainstBruteForce, IndexMatchesWithTheirTranslationsGiveTheWalksRows)
+{
+    const auto dictionary = test::generateDictionary(2000, 2500, 11);
+    DictionaryStore store;
+    store.loadEnglish(dictionary.engdeu);
+    store.loadGerman(dictionary.deueng);
+    std::mt19937 rng(3);
+    std::vector<std::string_view> translations;
+    for (int trial = 0; trial < 100; ++trial) {
+        const Direction direction =
+            trial % 2 == 0 ? Direction::EnglishToGerman : Direction::GermanToEnglish;
+        const WordList& words = direction == Direction::EnglishToGerman ? store.englishWords()
+                                                                        : store.germanWords();
+        const std::string source(words[rng() % words.size()]);
+        const std::string key = source.substr(0, 1 + rng() % source.size());
+
+        std::vector<Row> rows;
+        const auto prefix = asciiMatches(words, key, MatchScope::Prefix);
+        for (const std::uint32_t i : prefix) {
+            translationsOf(store, direction, i, translations);
+            std::string text;
+            for (const auto translation : translations)
+                text += (text.empty() ? "" : "; ") + std::string(translation);
+            rows.push_back(row(std::string(words[i]), text));
+        }
+        Recorder recorder;
+        searchWindows1252(store, direction, key, recorder, recorder);
+        ASSERT_EQ(rows, recorder.rows) << "key " << key;
+
+        std::vector<std::uint32_t> sameLength;
+        std::copy_if(prefix.begin(), prefix.end(), std::back_inserter(sameLength),
+                     [&](std::uint32_t i) { return words[i].size() == key.size(); });
+        ASSERT_EQ(asciiMatches(words, key, MatchScope::Whole), sameLength) << "key " << key;
+    }
+    EXPECT_TRUE(asciiMatches(store.englishWords(), "", MatchScope::Prefix).empty());
+}
+
+TEST(SearchFailure, TranslationsOfAnEntryFailLikeTheWalk)
+{
+    StoreBuilder builder;
+    builder.english = {{"ant", {0, 65535, 4}}, {"axe", {65535}}};
+    builder.german = {{"Ameise", 0}};
+    const DictionaryStore store = builder.build();
+    std::vector<std::string_view> translations;
+    try {
+        translationsOf(store, Direction::EnglishToGerman, 0, translations);
+        FAIL() << "index 4 names no German headword";
+    } catch (const ListIndexError& error) {
+        EXPECT_EQ(error.index(), 4);
+    }
+    EXPECT_THROW(translationsOf(store, Direction::EnglishToGerman, 1, translations),
+                 ListIndexError);
+    translationsOf(store, Direction::GermanToEnglish, 0, translations);
+    EXPECT_EQ(translations, std::vector<std::string_view>{"ant"});
 }
 
 } // namespace

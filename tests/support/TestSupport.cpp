@@ -154,7 +154,8 @@ std::string readWhole(const std::filesystem::path& path)
 } // namespace
 
 ProcessResult runProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
-                         const std::filesystem::path& workingDirectory)
+                         const std::filesystem::path& workingDirectory,
+                         const std::filesystem::path& inputFile)
 {
     // Output goes to files, so neither stream can fill a pipe and stall the child.
     TempDir capture;
@@ -173,7 +174,7 @@ ProcessResult runProcess(const std::filesystem::path& program, const std::vector
     if (pid == 0) {
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int in = ::open("/dev/null", O_RDONLY);
+        const int in = ::open(inputFile.empty() ? "/dev/null" : inputFile.c_str(), O_RDONLY);
         if (out < 0 || err < 0 || in < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
             ::dup2(in, 0) < 0)
             ::_exit(127);

@@ -75,8 +75,10 @@ struct ProcessResult {
     std::string err;
 };
 
-// Runs `program` with `args` (no shell), waits for it and collects its output.
+// Runs `program` with `args` (no shell), waits for it and collects its output. Its
+// standard input is `inputFile`, or /dev/null.
 ProcessResult runProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
-                         const std::filesystem::path& workingDirectory = {});
+                         const std::filesystem::path& workingDirectory = {},
+                         const std::filesystem::path& inputFile = {});
 
 } // namespace wb::test
