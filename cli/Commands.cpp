@@ -161,7 +161,7 @@ private:
     std::vector<std::string> m_translations;
 };
 
-constexpr std::string_view kLookupSwitches[] = {"--exact", "--fold",  "--json",
+constexpr std::string_view kLookupSwitches[] = {"--exact", "--fold",   "--json",
                                                 "--stdin", "--status", "--quiet"};
 constexpr const char* kLookupUsage =
     "lookup takes a direction and a text, several texts, or - or --stdin to read them";

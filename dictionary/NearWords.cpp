@@ -67,8 +67,9 @@ std::vector<std::uint32_t> nearHeadwords(const WordList& words, std::string_view
         if (distance <= maxEdits)
             candidates.push_back({distance, i});
     }
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const Candidate& a, const Candidate& b) { return a.distance < b.distance; });
+    std::stable_sort(
+        candidates.begin(), candidates.end(),
+        [](const Candidate& a, const Candidate& b) { return a.distance < b.distance; });
     std::vector<std::uint32_t> chosen;
     for (const Candidate& candidate : candidates) {
         if (chosen.size() == count)

@@ -63,8 +63,8 @@ std::vector<std::uint32_t> asciiMatches(const WordList& words, std::string_view 
     const auto* keyBytes = reinterpret_cast<const unsigned char*>(key.data());
     for (std::uint32_t i = 0; i < words.size(); ++i) {
         const std::string_view word = words[i];
-        const bool fits = scope == MatchScope::Whole ? word.size() == key.size()
-                                                     : word.size() >= key.size();
+        const bool fits =
+            scope == MatchScope::Whole ? word.size() == key.size() : word.size() >= key.size();
         if (fits && detail::startsWithFolded(reinterpret_cast<const unsigned char*>(word.data()),
                                              keyBytes, key.size()))
             matches.push_back(i);

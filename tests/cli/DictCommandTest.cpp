@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <sstream>
 
 namespace wb {
@@ -17,6 +21,44 @@ test::ProcessResult dict(const std::vector<std::string>& args,
                          const std::filesystem::path& cwd = {})
 {
     return runProcess(WB_DICT_COMMAND, args, cwd);
+}
+
+// The same with `input` on standard input.
+test::ProcessResult dictWithInput(const std::vector<std::string>& args, std::string_view input)
+{
+    TempDir inputDir;
+    test::writeFile(inputDir.path() / "input", input);
+    return runProcess(WB_DICT_COMMAND, args, {}, inputDir.path() / "input");
+}
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// One JSON array of a lookup as (headword, translations) pairs; fails the test when
+// the text is not exactly such an array.
+using JsonRow = std::pair<std::string, std::vector<std::string>>;
+std::vector<JsonRow> parseRows(const std::string& text)
+{
+    QJsonParseError error{};
+    const auto document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << text;
+    EXPECT_TRUE(document.isArray()) << text;
+    std::vector<JsonRow> rows;
+    for (const auto& value : document.array()) {
+        const QJsonObject object = value.toObject();
+        EXPECT_EQ(object.keys(), (QStringList{"headword", "translations"})) << text;
+        JsonRow row{object["headword"].toString().toStdString(), {}};
+        for (const auto& translation : object["translations"].toArray())
+            row.second.push_back(translation.toString().toStdString());
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 // A small pair of files written from entries in file order.
@@ -123,6 +165,180 @@ TEST_F(DictCommand, DataDefaultsToTheCommandsOwnDirectory)
     EXPECT_NE(defaultRun.out, "");
 }
 
+// A vocabulary for the options: umlauts and ß to fold, a misspelling to correct.
+class LookupOptions : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        writePair(dir.path(),
+                  {{"accommodation", {0}},
+                   {"accommodations", {0}},
+                   {"apples", {1}},
+                   {"hot", {5}},
+                   {"hotel", {4}},
+                   {"house", {3, 65535, 2}},
+                   {"street", {6}}},
+                  {{"Unterkunft", 0},
+                   {"Äpfel", 2},
+                   {"Gebäude", 5},
+                   {"Haus", 5},
+                   {"Hotel", 4},
+                   {"heiß", 3},
+                   {"Straße", 6},
+                   {"Straßenbahn", 6}});
+    }
+    test::ProcessResult lookup(std::vector<std::string> args) const
+    {
+        args.insert(args.begin(), {"lookup", "--data", dir.path().string()});
+        return dict(args);
+    }
+    TempDir dir;
+};
+
+TEST_F(LookupOptions, MatchingOptionsAndExitStatusesCombine)
+{
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+    };
+    const std::string house = "house\tHaus; Gebäude\n";
+    for (const Case& c : std::vector<Case>{
+             {{"en", "HO"}, 0, "hot\theiß\nhotel\tHotel\n" + house},
+             {{"--exact", "en", "HOT"}, 0, "hot\theiß\n"},
+             {{"--exact", "en", "hou"}, 0, ""},
+             {{"--exact", "--status", "en", "hou"}, 1, ""},
+             {{"--status", "en", "hou"}, 0, house},
+             {{"de", "STRASSE"}, 0, ""}, // the designed folding knows a-z only
+             {{"--status", "de", "strasse"}, 1, ""},
+             {{"--fold", "de", "STRASSE"}, 0, "Straße\tstreet\nStraßenbahn\tstreet\n"},
+             {{"--fold", "de", "Straße"}, 0, "Straße\tstreet\nStraßenbahn\tstreet\n"},
+             {{"--fold", "--exact", "de", "strasse"}, 0, "Straße\tstreet\n"},
+             {{"--fold", "de", "äpfel"}, 0, "Äpfel\tapples\n"},
+             {{"--fold", "de", "AEPFEL"}, 0, "Äpfel\tapples\n"},
+             {{"--fold", "--status", "de", ""}, 1, ""}, // an empty text matches nothing
+             {{"en", "hot", "zzz", "house"}, 0, "hot\theiß\nhotel\tHotel\n" + house},
+             {{"--status", "--exact", "en", "zzz", "house"}, 0, house}, // one matched
+             {{"--status", "en", "--", "--fold"}, 1, ""},
+         }) {
+        const auto r = lookup(c.args);
+        EXPECT_EQ(r.exitCode, c.status) << ::testing::PrintToString(c.args) << r.err;
+        EXPECT_EQ(r.out, c.out) << ::testing::PrintToString(c.args);
+    }
+}
+
+TEST_F(LookupOptions, MissingVocabularyExitsThreeWhateverTheOptions)
+{
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"lookup", "--data", "/nonexistent", "en", "house"},
+             {"lookup", "--data", "/nonexistent", "--status", "--json", "de", "Haus"},
+             {"dump", "--data", "/nonexistent", "en"}}) {
+        const auto r = dict(args);
+        EXPECT_EQ(r.exitCode, 3) << ::testing::PrintToString(args);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "Fehler: konnte Datei deueng.dat nicht öffnen!\n"
+                         "Fehler: konnte Datei engdeu.dat nicht öffnen!\n");
+    }
+    // One readable file is a vocabulary, if a poor one.
+    std::filesystem::remove(dir.path() / "deueng.dat");
+    EXPECT_EQ(lookup({"--exact", "en", "zzz"}).exitCode, 0);
+}
+
+TEST_F(LookupOptions, JsonParsesBackToHeadwordsWithSeparateTranslations)
+{
+    auto r = lookup({"--json", "en", "ho"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(linesOf(r.out).size(), 1u);
+    EXPECT_EQ(parseRows(r.out),
+              (std::vector<JsonRow>{
+                  {"hot", {"heiß"}}, {"hotel", {"Hotel"}}, {"house", {"Haus", "Gebäude"}}}));
+    r = lookup({"--json", "--status", "en", "nothing"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "[]\n");
+
+    // Several texts: one array a line, in the order of the texts.
+    r = lookup({"--json", "--fold", "--exact", "de", "strasse", "nothing", "AEPFEL"});
+    const auto lines = linesOf(r.out);
+    ASSERT_EQ(lines.size(), 3u) << r.out;
+    EXPECT_EQ(parseRows(lines[0]), (std::vector<JsonRow>{{"Straße", {"street"}}}));
+    EXPECT_EQ(parseRows(lines[1]), std::vector<JsonRow>{});
+    EXPECT_EQ(parseRows(lines[2]), (std::vector<JsonRow>{{"Äpfel", {"apples"}}}));
+}
+
+TEST_F(LookupOptions, FailingJsonLookupStaysParseableAndExitsTwo)
+{
+    writePair(dir.path(), {{"ant", {0}}, {"apple", {0, 9}}, {"axe", {0}}}, {{"Ameise", 0}});
+    const auto r = lookup({"--json", "en", "a"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(parseRows(r.out), (std::vector<JsonRow>{{"ant", {"Ameise"}}, {"apple", {}}}));
+    EXPECT_EQ(r.err, "Der Index der Liste überschreitet das Maximum (9)\n");
+}
+
+TEST_F(LookupOptions, NothingFoundSuggestsHeadwordsWithinTwoEdits)
+{
+    auto r = lookup({"en", "acommodation"}); // one edit, and two
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "woerterbuch-dict: no match for \"acommodation\"; did you mean: "
+                     "accommodation, accommodations\n");
+    r = lookup({"--exact", "en", "hotl"});
+    EXPECT_EQ(r.err, "woerterbuch-dict: no match for \"hotl\"; did you mean: hot, hotel\n");
+    r = lookup({"--quiet", "--status", "en", "acommodation"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "");
+    r = lookup({"en", "qqqqqqqqqqqq"}); // nothing near: silence, as before
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(lookup({"en", "hous"}).err, ""); // a match needs no hint
+}
+
+TEST_F(LookupOptions, StandardInputGivesOneLookupPerLineInOrder)
+{
+    const std::vector<std::string> cycle{"house", "nothing", "hot", "STRASSE", ""};
+    std::string input;
+    for (int i = 0; i < 10000; ++i)
+        input += cycle[std::size_t(i) % cycle.size()] + (i % 7 == 0 ? "\r\n" : "\n");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--stdin"}, std::vector<std::string>{"-"}}) {
+        std::vector<std::string> all{"lookup",  "--data", dir.path().string(), "--json",
+                                     "--exact", "--fold", "--quiet",           "en"};
+        if (args[0] == "--stdin")
+            all.insert(all.begin() + 3, "--stdin");
+        else
+            all.push_back("-");
+        const auto r = dictWithInput(all, input);
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(r.err, "");
+        const auto lines = linesOf(r.out);
+        ASSERT_EQ(lines.size(), 10000u);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const auto rows = parseRows(lines[i]);
+            const std::string& text = cycle[i % cycle.size()];
+            const bool found = text == "house" || text == "hot";
+            ASSERT_EQ(rows.size(), found ? 1u : 0u) << "line " << i << ": " << lines[i];
+            if (found)
+                ASSERT_EQ(rows[0].first, text);
+        }
+    }
+    // Texts given around "-" keep their places.
+    const auto r = dictWithInput(
+        {"lookup", "--data", dir.path().string(), "--exact", "en", "hotel", "-", "hot"}, "house\n");
+    EXPECT_EQ(r.out, "hotel\tHotel\nhouse\tHaus; Gebäude\nhot\theiß\n");
+}
+
+TEST_F(LookupOptions, ControlBytesInHeadwordsArePrintedEscaped)
+{
+    writePair(dir.path(), {{"a\tfake\nb", {0}}, {"esc\x1b[31m\\", {0}}}, {{"X\x7f", 0}});
+    auto r = lookup({"en", "a"});
+    EXPECT_EQ(r.out, "a\\tfake\\nb\tX\\x7f\n");
+    r = lookup({"en", "esc"});
+    EXPECT_EQ(r.out, "esc\\x1b[31m\\\\\tX\\x7f\n");
+    r = dict({"dump", "--data", dir.path().string(), "en"});
+    EXPECT_EQ(r.out, "0\ta\\tfake\\nb\t0 65535 65535\n1\tesc\\x1b[31m\\\\\t0 65535 65535\n");
+    // JSON carries the bytes themselves, escaped as JSON.
+    r = lookup({"--json", "en", "e"});
+    EXPECT_EQ(parseRows(r.out), (std::vector<JsonRow>{{"esc\x1b[31m\\", {"X\x7f"}}}));
+}
+
 TEST(DictCommandUsage, WrongUsageExitsSixtyFourWithUsageOnStderr)
 {
     for (const auto& args : std::vector<std::vector<std::string>>{{},
@@ -132,7 +348,11 @@ TEST(DictCommandUsage, WrongUsageExitsSixtyFourWithUsageOnStderr)
                                                                   {"dump"},
                                                                   {"check", "extra"},
                                                                   {"lookup", "--data"},
-                                                                  {"dump", "--colour", "en"}}) {
+                                                                  {"dump", "--colour", "en"},
+                                                                  {"lookup", "--stdin", "en", "x"},
+                                                                  {"lookup", "--stdin"},
+                                                                  {"lookup", "--exact", "en"},
+                                                                  {"dump", "--json", "en"}}) {
         const auto r = dict(args);
         EXPECT_EQ(r.exitCode, 64) << ::testing::PrintToString(args);
         EXPECT_NE(r.err.find("usage: woerterbuch-dict lookup"), std::string::npos);

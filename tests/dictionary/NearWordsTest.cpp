@@ -47,10 +47,10 @@ TEST(BoundedEditDistance, AgreesWithTheFullTableUpToTheLimit)
         const char* b;
         std::size_t distance;
     };
-    for (const Case& c : {Case{"", "", 0}, Case{"", "ab", 2}, Case{"house", "house", 0},
-                          Case{"house", "hose", 1}, Case{"house", "mouse", 1},
-                          Case{"house", "houses", 1}, Case{"ab", "ba", 2},
-                          Case{"kitten", "sitting", 3}, Case{"abc", "xyz", 3}}) {
+    for (const Case& c :
+         {Case{"", "", 0}, Case{"", "ab", 2}, Case{"house", "house", 0}, Case{"house", "hose", 1},
+          Case{"house", "mouse", 1}, Case{"house", "houses", 1}, Case{"ab", "ba", 2},
+          Case{"kitten", "sitting", 3}, Case{"abc", "xyz", 3}}) {
         EXPECT_EQ(boundedEditDistance(c.a, c.b, 5), c.distance) << c.a << " " << c.b;
         EXPECT_EQ(boundedEditDistance(c.b, c.a, 5), c.distance) << c.b << " " << c.a;
         EXPECT_EQ(boundedEditDistance(c.a, c.b, 1), std::min<std::size_t>(c.distance, 2));
@@ -81,8 +81,8 @@ TEST(NearHeadwords, FindsMisspellingsWithinTwoEditsClosestFirst)
              Case{"acomodation", {"accommodation"}},                    // two edits
              Case{"ACOMMODATION", {"accommodation", "accommodations"}}, // case is free
              Case{"haus", {"Haus", "Maus", "house"}}, // ties in file order, three at most
-             Case{"MÜL", {"Müll", "Mull"}},            // umlauts fold their case too
-             Case{"trxxxe", {}},                       // three edits is too far
+             Case{"MÜL", {"Müll", "Mull"}},           // umlauts fold their case too
+             Case{"trxxxe", {}},                      // three edits is too far
              Case{"", {}},
          })
         EXPECT_EQ(near(words, c.text), c.expected) << c.text;

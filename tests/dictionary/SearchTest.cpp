@@ -234,8 +234,8 @@ TEST(SearchAgainstBruteForce, IndexMatchesWithTheirTranslationsGiveTheWalksRows)
     for (int trial = 0; trial < 100; ++trial) {
         const Direction direction =
             trial % 2 == 0 ? Direction::EnglishToGerman : Direction::GermanToEnglish;
-        const WordList& words = direction == Direction::EnglishToGerman ? store.englishWords()
-                                                                        : store.germanWords();
+        const WordList& words =
+            direction == Direction::EnglishToGerman ? store.englishWords() : store.germanWords();
         const std::string source(words[rng() % words.size()]);
         const std::string key = source.substr(0, 1 + rng() % source.size());
 
