@@ -22,6 +22,8 @@ PACKAGING_PACKAGES=(dpkg-dev file)
 # The install tests validate the menu entry and the metainfo, render the manual pages
 # and build the package.
 TEST_PACKAGES+=(desktop-file-utils appstream man-db groff-base "${PACKAGING_PACKAGES[@]}")
+# The completion test runs fish on the installed fish completion.
+TEST_PACKAGES+=(fish)
 # Seconds each fuzz harness runs in a test run.
 FUZZ_SECONDS=60
 
