@@ -27,7 +27,7 @@ verbs=$("$SCRATCH/prefix/bin/woerterbuch-dict" --help | sed -n 's/^\(usage:\)\? 
 for verb in $verbs; do
     grep -q "^       $verb" "$text" || fail "woerterbuch-dict.1 does not describe the $verb verb"
 done
-for status in 0 1 2 64; do
+for status in 0 1 2 3 64; do
     sed -n '/^EXIT STATUS/,/^[A-Z]/p' "$text" | grep -q "^       $status  " \
         || fail "woerterbuch-dict.1 does not explain exit status $status"
 done
