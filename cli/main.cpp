@@ -23,10 +23,7 @@ struct Verb {
 };
 
 const Verb kVerbs[] = {
-    {"lookup",
-     "lookup [--data DIR] [--exact] [--fold] [--json] [--status] [--quiet] en|de "
-     "(TEXT... | - | --stdin)",
-     lookupCommand},
+    {"lookup", "lookup [--data DIR] [OPTIONS] en|de (TEXT... | - | --stdin)", lookupCommand},
     {"dump", "dump [--data DIR] en|de", dumpCommand},
     {"check", "check [--data DIR]", checkCommand},
     {"compile", "compile (--ding FILE | --tsv FILE) --out DIR [--max N]", compileCommand},
@@ -42,7 +39,10 @@ void printUsage(std::ostream& out)
     out << lead << "woerterbuch-dict --help\n"
         << "\nDIR is where " << wb::fileName(wb::DictionaryFile::English) << " and "
         << wb::fileName(wb::DictionaryFile::German) << " lie; by default the directory of this\n"
-        << "program. en searches English headwords, de German ones. Output is UTF-8.\n";
+        << "program. en searches English headwords, de German ones. Output is UTF-8.\n"
+        << "\nlookup's OPTIONS: --exact (whole headwords only), --fold (any case, ae for ä,\n"
+        << "ss for ß), --json, --status (exit 1 when nothing matched), --quiet (no hint).\n"
+        << "- or --stdin reads one text a line from standard input.\n";
 }
 
 // Ends the output. A write that failed is reported with the system's reason, except

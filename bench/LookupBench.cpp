@@ -1,0 +1,130 @@
+// The command's lookups for scripts over 65,535 headwords per direction: one forgiving
+// whole-word lookup across both lists, the did-you-mean search for a 12-letter
+// misspelling, and woerterbuch-dict itself answering 10,000 texts on standard input
+// (one load, many searches, process start included).
+#include "bench/BenchSupport.h"
+#include "dictionary/DictionaryStore.h"
+#include "dictionary/ForgivingMatch.h"
+#include "dictionary/NearWords.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const wb::DictionaryStore& fullStore()
+{
+    static const wb::DictionaryStore store = [] {
+        const auto& files = wb::bench::fullSizeFiles();
+        wb::DictionaryStore s;
+        s.loadEnglish(files.engdeu);
+        s.loadGerman(files.deueng);
+        return s;
+    }();
+    return store;
+}
+
+// The first headword of `length` bytes after the middle of the list.
+std::string headwordOfLength(const wb::WordList& words, std::size_t length)
+{
+    for (std::size_t i = words.size() / 2; i < words.size(); ++i)
+        if (words[i].size() == length)
+            return std::string(words[i]);
+    throw std::runtime_error("no headword of that length");
+}
+
+void BM_FoldExactBothLists(benchmark::State& state)
+{
+    const auto& store = fullStore();
+    std::string text = headwordOfLength(store.germanWords(), 8);
+    for (char& c : text)
+        c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
+    std::size_t found = 0;
+    for (auto _ : state) {
+        found = wb::forgivingMatches(store.englishWords(), text, wb::MatchScope::Whole).size() +
+                wb::forgivingMatches(store.germanWords(), text, wb::MatchScope::Whole).size();
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["found"] = double(found);
+}
+
+void BM_DidYouMeanTwelveLetters(benchmark::State& state)
+{
+    const auto& words = fullStore().englishWords();
+    // Three letters changed: more than the two edits a hint may be away.
+    std::string text = headwordOfLength(words, 12);
+    text[2] = text[6] = text[10] = '#';
+    std::size_t near = 0;
+    for (auto _ : state) {
+        near = wb::nearHeadwords(words, text, 2, 3).size();
+        benchmark::DoNotOptimize(near);
+    }
+    state.counters["suggestions"] = double(near);
+}
+
+// Runs the command with `input` on standard input and its output thrown away.
+int runCommand(const std::vector<std::string>& args, const std::filesystem::path& input)
+{
+    std::vector<std::string> copies{WB_DICT_COMMAND};
+    copies.insert(copies.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& arg : copies)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int in = ::open(input.c_str(), O_RDONLY);
+        const int out = ::open("/dev/null", O_WRONLY);
+        if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(out, 2) < 0)
+            ::_exit(127);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// range(0): 0 prefix lookups, 1 --fold --exact --json; one text in ten matches nothing
+// (with --quiet, so no hint is searched for).
+void BM_StdinTenThousandTexts(benchmark::State& state)
+{
+    const wb::bench::ScratchDirectory scratch;
+    scratch.write(wb::bench::fullSizeFiles());
+    const auto& words = fullStore().englishWords();
+    {
+        std::ofstream input(scratch.path() / "input");
+        for (std::size_t i = 0; i < 10000; ++i)
+            input << (i % 10 == 9 ? std::string("qqq") : std::string(words[i * 6 % words.size()]))
+                  << '\n';
+    }
+    std::vector<std::string> args{"lookup", "--data", scratch.path().string(), "--quiet"};
+    if (state.range(0) == 1)
+        args.insert(args.end(), {"--fold", "--exact", "--json"});
+    args.insert(args.end(), {"--stdin", "en"});
+    for (auto _ : state) {
+        if (runCommand(args, scratch.path() / "input") != 0)
+            state.SkipWithError("the command failed");
+    }
+    state.SetLabel(state.range(0) == 1 ? "--fold --exact --json" : "prefix");
+}
+
+BENCHMARK(BM_FoldExactBothLists)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DidYouMeanTwelveLetters)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StdinTenThousandTexts)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+
+} // namespace
+BENCHMARK_MAIN();
