@@ -121,7 +121,7 @@ void BM_InitialResultSetOverBus(benchmark::State& state)
         results = std::size_t(bus().initialResults(text).size());
     state.counters["results"] = double(results);
     state.counters["resident_KiB"] = bus().serviceResidentKiB();
-    state.SetLabel("'" + text.toStdString() + "'");
+    state.SetLabel(text.toStdString());
 }
 
 // Each iteration first ends the service, so that the call finds none running and the
@@ -159,7 +159,7 @@ void BM_FindInProcess(benchmark::State& state)
     for (auto _ : state)
         hits = std::size_t(service.find(text, wb::SearchService::kGnomeLimit).size());
     state.counters["hits"] = double(hits);
-    state.SetLabel("'" + text.toStdString() + "'");
+    state.SetLabel(text.toStdString());
 }
 
 BENCHMARK(BM_InitialResultSetOverBus)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);

@@ -13,6 +13,7 @@
 #include <QDBusConnection>
 #include <QDBusError>
 #include <cstdio>
+#include <malloc.h>
 
 namespace {
 
@@ -48,6 +49,9 @@ int main(int argc, char** argv)
     StandardErrorReporter errors;
     wb::DictionaryStore store;
     store.OpenDistNow(directory, errors);
+    // Loading read each file whole before decoding it; hand those pages back, or they
+    // stay resident as long as the service runs.
+    malloc_trim(0);
     wb::ProcessLauncher launcher(directory / "woerterbuch");
     wb::SearchService service(store, launcher);
     wb::registerKRunnerTypes();
