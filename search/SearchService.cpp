@@ -1,7 +1,9 @@
 #include "search/SearchService.h"
 
+#include "dictionary/ForgivingMatch.h"
 #include "dictionary/Windows1252.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace wb {
@@ -19,6 +21,37 @@ QString fromDictionary(std::string_view text)
 const WordList& wordsOf(const DictionaryStore& store, Direction direction)
 {
     return direction == Direction::EnglishToGerman ? store.englishWords() : store.germanWords();
+}
+
+// A headword equal to the text, whatever its case or umlaut spelling.
+bool isWholeHeadword(MatchTier tier)
+{
+    return tier <= MatchTier::Folded;
+}
+
+// KRunner orders matches by relevance, so it falls along the ranking: 1 for the text
+// as typed (but for case), then lower for each tier and, within one, for each place.
+double relevanceOf(MatchTier tier, std::size_t position)
+{
+    double base = 0.5;
+    switch (tier) {
+    case MatchTier::Spelling:
+    case MatchTier::CaseOnly:
+        base = 1.0;
+        break;
+    case MatchTier::Folded:
+        base = 0.9;
+        break;
+    case MatchTier::PrefixCase:
+        base = 0.8;
+        break;
+    case MatchTier::PrefixFolded:
+        base = 0.7;
+        break;
+    case MatchTier::InnerWord:
+        break;
+    }
+    return base - 0.001 * double(position);
 }
 
 } // namespace
@@ -46,28 +79,35 @@ void SearchService::touch()
     m_idle.start();
 }
 
+// Both lists are ranked apart and merged by the same order; a tie between them keeps
+// the English headword first.
 QList<SearchHit> SearchService::find(const QString& text, int limit)
 {
     touch();
     QList<SearchHit> hits;
-    const QString trimmed = text.trimmed();
-    if (trimmed.size() < 2)
+    std::string typed;
+    // A character the code page lacks is in no headword.
+    if (limit <= 0 || !utf8ToWindows1252Exact(text.toStdString(), typed))
         return hits;
-    const std::string key = toWindows1252(trimmed.toStdU16String());
-    for (const Direction direction : {Direction::EnglishToGerman, Direction::GermanToEnglish}) {
-        const WordList& words = wordsOf(m_store, direction);
-        for (std::size_t i = 0; i < words.size() && hits.size() < limit; ++i) {
-            const std::string_view word = words[i];
-            if (word.size() >= key.size() &&
-                equalIgnoringAsciiCase(word.substr(0, key.size()), key))
-                hits.append(hitOf({direction, i}, word == key, word == key ? 1.0 : 0.5));
-        }
-    }
-    std::stable_sort(hits.begin(), hits.end(), [](const SearchHit& a, const SearchHit& b) {
-        return a.relevance > b.relevance;
+    struct Ranked {
+        Direction direction;
+        LauncherMatch match;
+    };
+    std::vector<Ranked> ranked;
+    for (const Direction direction : {Direction::EnglishToGerman, Direction::GermanToEnglish})
+        for (const LauncherMatch& match :
+             launcherMatches(wordsOf(m_store, direction), typed, std::size_t(limit)))
+            ranked.push_back({direction, match});
+    std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+        return rankedBefore(a.match, b.match);
     });
-    if (hits.size() > limit)
-        hits.resize(limit);
+    if (ranked.size() > std::size_t(limit))
+        ranked.resize(std::size_t(limit));
+    for (std::size_t position = 0; position < ranked.size(); ++position) {
+        const LauncherMatch& match = ranked[position].match;
+        hits.append(hitOf({ranked[position].direction, match.index}, isWholeHeadword(match.tier),
+                          relevanceOf(match.tier, position)));
+    }
     return hits;
 }
 

@@ -259,7 +259,7 @@ TEST_F(SearchServiceTest, GoesIdleOnlyAfterTheIdleTimeWithoutACall)
     const qint64 lastCall = timer.elapsed();
     quick.touch();
     ASSERT_TRUE(idle.wait(2000));
-    EXPECT_GE(timer.elapsed() - lastCall, 290);
+    EXPECT_GE(timer.elapsed() - lastCall, 270) << "a coarse timer may fire 5 % early, not more";
     EXPECT_EQ(idle.count(), 1);
 }
 
