@@ -1,8 +1,8 @@
 #include "app/Application.h"
 #include "app/StartArguments.h"
-#include "platform/ExecutablePath.h"
 #include "platform/MessageBox.h"
 #include "platform/TerminationRequests.h"
+#include "system/ExecutablePath.h"
 #include "ui/MainUnit1.h"
 
 #include <cstdio>

@@ -2,12 +2,12 @@
 // when the shell or KRunner first asks, ended by itself once nobody has asked for a
 // while.
 #include "dictionary/DictionaryStore.h"
-#include "platform/ErrorReporter.h"
-#include "platform/ExecutablePath.h"
 #include "search/GnomeSearchProvider.h"
 #include "search/KRunner.h"
 #include "search/ProcessLauncher.h"
 #include "search/SearchService.h"
+#include "system/ErrorReporter.h"
+#include "system/ExecutablePath.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
