@@ -8,8 +8,8 @@
 #include "dictionary/NearWords.h"
 #include "dictionary/Search.h"
 #include "dictionary/Windows1252.h"
-#include "platform/ErrorReporter.h"
-#include "platform/ExecutablePath.h"
+#include "system/ErrorReporter.h"
+#include "system/ExecutablePath.h"
 
 #include <algorithm>
 #include <iostream>
