@@ -17,7 +17,8 @@ esac
 [ -f "$file" ] || fail "no $shell completion installed at ${file#"$SCRATCH/prefix/"}"
 mkdir -p "$SCRATCH/data/engdeu-dir" "$SCRATCH/data/other"
 
-# candidates WORD...: what the completion offers for the last word, one a line, sorted.
+# candidates WORD...: what the completion offers for the last word, sorted, on one line
+# (directories without the slash that fish adds and bash leaves to readline).
 candidates() {
     case $shell in
     bash)
@@ -30,10 +31,10 @@ candidates() {
     fish)
         local line
         printf -v line '%q ' "$@"
-        [ -n "${!#}" ] || line+="''"
+        line=${line% } # '' stands for an empty last word
         fish --no-config -c "source $(printf %q "$file"); complete -C $(printf %q "$line")"
         ;;
-    esac | cut -f1 | sed '/^$/d' | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//'
+    esac | cut -f1 | sed '/^$/d; s:/$::' | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//'
 }
 
 expect() {
@@ -65,8 +66,8 @@ expect "de en" woerterbuch-dict lookup ""
 expect "de en" woerterbuch-dict dump --data "$SCRATCH/data" ""
 expect "" woerterbuch-dict lookup en ""
 expect "--fold" woerterbuch-dict lookup --f
-expect "--stdin --status" woerterbuch-dict lookup --st
+expect "--status --stdin" woerterbuch-dict lookup --st
 expect "--out" woerterbuch-dict compile --o
-expect "$SCRATCH/data/engdeu-dir/" woerterbuch-dict lookup --data "$SCRATCH/data/en"
-expect "$SCRATCH/data/engdeu-dir/ $SCRATCH/data/other/" woerterbuch-dict compile --out "$SCRATCH/data/"
+expect "$SCRATCH/data/engdeu-dir" woerterbuch-dict lookup --data "$SCRATCH/data/en"
+expect "$SCRATCH/data/engdeu-dir $SCRATCH/data/other" woerterbuch-dict compile --out "$SCRATCH/data/"
 echo "$shell completion offers the verbs, options, directions and directories"
