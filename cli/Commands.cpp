@@ -4,6 +4,7 @@
 #include "dictionary/DataFile.h"
 #include "dictionary/DictionaryCheck.h"
 #include "dictionary/DictionaryStore.h"
+#include "dictionary/FoldedIndex.h"
 #include "dictionary/ForgivingMatch.h"
 #include "dictionary/NearWords.h"
 #include "dictionary/Search.h"
@@ -123,12 +124,17 @@ public:
     }
 
 private:
-    std::vector<std::uint32_t> matches(std::string_view key) const
+    std::vector<std::uint32_t> matches(std::string_view key)
     {
         const WordList& words = headwordsOf(m_store, m_direction);
         // The designed search finds nothing for an empty text; so does every mode here.
         if (key.empty())
             return {};
+        // One walk is cheaper than sorting the list; a batch pays for the index once.
+        if (!m_index && ++m_walks > 1)
+            m_index.emplace(words, m_options.fold ? forgivingFold : asciiUpperCase);
+        if (m_index)
+            return m_index->matches(key, m_options.scope);
         return m_options.fold ? forgivingMatches(words, key, m_options.scope)
                               : asciiMatches(words, key, m_options.scope);
     }
@@ -159,6 +165,8 @@ private:
     std::ostream& m_err;
     std::vector<std::string_view> m_views;
     std::vector<std::string> m_translations;
+    int m_walks = 0;
+    std::optional<FoldedIndex> m_index;
 };
 
 constexpr std::string_view kLookupSwitches[] = {"--exact", "--fold",   "--json",

@@ -1,4 +1,5 @@
 #include "dictionary/Search.h"
+#include "dictionary/FoldedIndex.h"
 #include "dictionary/RecordEncoder.h"
 #include "tests/support/TestSupport.h"
 
@@ -258,6 +259,28 @@ TEST(SearchAgainstBruteForce, IndexMatchesWithTheirTranslationsGiveTheWalksRows)
         ASSERT_EQ(asciiMatches(words, key, MatchScope::Whole), sameLength) << "key " << key;
     }
     EXPECT_TRUE(asciiMatches(store.englishWords(), "", MatchScope::Prefix).empty());
+}
+
+// The batch index must answer exactly what the walks answer, for both foldings and
+// both scopes, including keys that fold to longer text ("ß" to "ss").
+TEST(SearchAgainstBruteForce, FoldedIndexAnswersWhatTheWalksAnswer)
+{
+    const auto dictionary = test::generateDictionary(3000, 3000, 23);
+    DictionaryStore store;
+    store.loadEnglish(dictionary.engdeu);
+    const WordList& words = store.englishWords();
+    const FoldedIndex ascii(words, asciiUpperCase), forgiving(words, forgivingFold);
+    std::mt19937 rng(9);
+    for (int trial = 0; trial < 300; ++trial) {
+        std::string key(words[rng() % words.size()]);
+        key = key.substr(0, 1 + rng() % key.size());
+        if (trial % 3 == 0)
+            key += "\xdf"; // ß
+        for (const MatchScope scope : {MatchScope::Prefix, MatchScope::Whole}) {
+            ASSERT_EQ(ascii.matches(key, scope), asciiMatches(words, key, scope)) << key;
+            ASSERT_EQ(forgiving.matches(key, scope), forgivingMatches(words, key, scope)) << key;
+        }
+    }
 }
 
 TEST(SearchFailure, TranslationsOfAnEntryFailLikeTheWalk)
