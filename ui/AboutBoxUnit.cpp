@@ -52,7 +52,8 @@ QString withYear(QString notice, int year)
     return notice;
 }
 
-TAboutBox::TAboutBox(QWidget* parent, const QByteArray& photograph)
+TAboutBox::TAboutBox(QWidget* parent, const QByteArray& photograph,
+                     const QByteArray& doubledPhotograph)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
@@ -60,19 +61,33 @@ TAboutBox::TAboutBox(QWidget* parent, const QByteArray& photograph)
     setWindowTitle(aboutlayout::caption());
     setFont(defaultFont());
     setFixedSize(kClientSize);
-    createControls(photograph);
+    createControls({photograph, doubledPhotograph});
     centreOnScreen();
     FormCreate();
 }
 
 TAboutBox::~TAboutBox() = default;
 
-QByteArray TAboutBox::storedPhotograph()
+namespace {
+
+QByteArray fileContents(const QString& path)
 {
-    QFile file(aboutlayout::photograph());
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+} // namespace
+
+QByteArray TAboutBox::storedPhotograph()
+{
+    return fileContents(aboutlayout::photograph());
+}
+
+QByteArray TAboutBox::storedDoubledPhotograph()
+{
+    return fileContents(doubledPicturePath(aboutlayout::photograph()));
 }
 
 void TAboutBox::FormCreate()
@@ -101,12 +116,12 @@ QWidget* TAboutBox::control(const QString& name) const
     return widget;
 }
 
-void TAboutBox::createControls(const QByteArray& photograph)
+void TAboutBox::createControls(const Photographs& photographs)
 {
     QWidget* previous = nullptr;
     for (const Control& c : controls()) {
         QWidget* parent = c.parent.isEmpty() ? this : control(c.parent);
-        QWidget* widget = createControl(c, photograph);
+        QWidget* widget = createControl(c, photographs);
         widget->setObjectName(c.name);
         widget->setParent(parent);
         if (auto* panel = qobject_cast<TPanel*>(parent))
@@ -130,7 +145,7 @@ void TAboutBox::createControls(const QByteArray& photograph)
     }
 }
 
-QWidget* TAboutBox::createControl(const Control& c, const QByteArray& photograph)
+QWidget* TAboutBox::createControl(const Control& c, const Photographs& photographs)
 {
     switch (c.kind) {
     case Kind::Panel: {
@@ -142,8 +157,9 @@ QWidget* TAboutBox::createControl(const Control& c, const QByteArray& photograph
     case Kind::Picture: {
         auto* picture = new TImage;
         // A damaged file shows what could be decoded of it, or nothing.
-        const QImage image = decodeJpeg(photograph).image;
-        picture->setPicture(image);
+        const QImage image = decodeJpeg(photographs.normal).image;
+        const JpegDecodeResult doubled = decodeJpeg(photographs.doubled);
+        picture->setPicture(image, doubled.complete ? doubled.image : QImage());
         picture->setHidden(image.isNull());
         return picture;
     }

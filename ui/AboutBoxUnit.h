@@ -22,12 +22,14 @@ class TAboutBox : public QDialog {
 
 public:
     // `photograph` is the JPEG file shown as the program's picture; what of it cannot
-    // be decoded is not shown.
-    explicit TAboutBox(QWidget* parent = nullptr,
-                       const QByteArray& photograph = storedPhotograph());
+    // be decoded is not shown. `doubledPhotograph`, the same at twice the size, is
+    // shown instead on screens of twice the density when it decodes completely.
+    explicit TAboutBox(QWidget* parent = nullptr, const QByteArray& photograph = storedPhotograph(),
+                       const QByteArray& doubledPhotograph = storedDoubledPhotograph());
     ~TAboutBox() override;
 
     static QByteArray storedPhotograph();
+    static QByteArray storedDoubledPhotograph();
 
     void FormCreate();
     void BitBtnXP1Click();
@@ -38,8 +40,13 @@ public:
     QWidget* control(const QString& name) const;
 
 private:
-    void createControls(const QByteArray& photograph);
-    QWidget* createControl(const wb::aboutlayout::Control& control, const QByteArray& photograph);
+    struct Photographs {
+        const QByteArray& normal;
+        const QByteArray& doubled;
+    };
+
+    void createControls(const Photographs& photographs);
+    QWidget* createControl(const wb::aboutlayout::Control& control, const Photographs& photographs);
     void centreOnScreen();
 
     QHash<QString, QWidget*> m_controls;

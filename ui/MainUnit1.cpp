@@ -28,14 +28,6 @@ using namespace wb::layout;
 
 namespace {
 
-QImage loadPicture(const QString& path)
-{
-    QImage image(path);
-    if (image.isNull())
-        throw std::runtime_error("missing picture " + path.toStdString());
-    return image;
-}
-
 QFont fontOf(Face face)
 {
     switch (face) {
@@ -95,8 +87,8 @@ TImageList imageList(const QStringList& pictures, QSize cell)
 {
     TImageList images(cell.width(), cell.height());
     for (const QString& path : pictures) {
-        const QImage image = loadPicture(path);
-        images.add(image, TImageList::defaultMaskColor(image));
+        const PictureFile file = loadPictureFile(path);
+        images.add(file.picture, TImageList::defaultMaskColor(file.picture), file.doubled);
     }
     return images;
 }
@@ -246,8 +238,9 @@ QWidget* TMainForm::createControl(const Control& c)
     case Kind::FlatButton: {
         auto* button = new TFlatButton;
         button->setCaption(c.caption);
-        const QImage glyph = loadPicture(c.pictures.at(0));
-        button->setGlyph(imageList({c.pictures.at(0)}, glyph.size()).image(0));
+        const QImage glyph = loadPictureFile(c.pictures.at(0)).picture;
+        const TImageList masked = imageList({c.pictures.at(0)}, glyph.size());
+        button->setGlyph(masked.image(0), masked.doubled(0));
         return button;
     }
     }
@@ -257,7 +250,8 @@ QWidget* TMainForm::createControl(const Control& c)
 QWidget* TMainForm::createPicture(const Control& c)
 {
     auto* picture = new TImage;
-    picture->setPicture(loadPicture(c.pictures.at(0)));
+    const PictureFile file = loadPictureFile(c.pictures.at(0));
+    picture->setPicture(file.picture, file.doubled);
     picture->setHandPointer(c.handPointer);
     auto bind = [this](MouseNotify handler) -> std::function<void(QMouseEvent&)> {
         if (!handler)
