@@ -9,6 +9,7 @@ PACKAGES=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev libgif-dev
     fonts-dejavu-core fonts-liberation fonts-open-sans
+    qt6-translations-l10n
 )
 # The formatter the tree is formatted with; a test fails when a file is not.
 CLANG_FORMAT=clang-format-14

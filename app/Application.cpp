@@ -4,6 +4,8 @@
 #include "platform/ExecutablePath.h"
 #include "platform/MessageBox.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QWidget>
 #include <exception>
 
@@ -15,6 +17,13 @@ Application::Application(int& argc, char** argv)
     , m_defaultReporter(std::make_unique<MessageBoxReporter>(m_title))
 {
     m_reporter = m_defaultReporter.get();
+    // The windows speak German whatever the desktop's language, so Qt's own texts (the
+    // text fields' menu, the names of keys) do too. A missing catalogue leaves them
+    // English and is no reason to stop.
+    if (m_toolkitTranslation.load(QLocale(QLocale::German), QStringLiteral("qtbase"),
+                                  QStringLiteral("_"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_toolkitTranslation);
 }
 
 Application::~Application() = default;
