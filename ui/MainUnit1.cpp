@@ -16,6 +16,7 @@
 #include "widgets/ButtonsXP.h"
 #include "widgets/RXCtrls.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -167,6 +168,19 @@ void TMainForm::setFocusOrder()
         }
     // Taken when the window is first activated.
     m_pages->tabBar()->setFocus();
+    m_pages->tabBar()->installEventFilter(this);
+}
+
+// Qt draws focus frames only once a key has moved the focus, and forgets that whenever
+// the focus arrives otherwise, as it does on the first activation. The window shows
+// from the start where the keyboard is.
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pages->tabBar() && event->type() == QEvent::FocusIn) {
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        watched->removeEventFilter(this);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TMainForm::createControls(const Controls& controls)

@@ -58,6 +58,9 @@ public:
     void SBarPaintMore();
     int gaugePercent() const { return m_percent; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FormCreate(const std::filesystem::path& dataDirectory, wb::ErrorReporter& fileErrors);
     void FormDestroy();
