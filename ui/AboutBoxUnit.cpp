@@ -124,6 +124,10 @@ void TAboutBox::createControls(const Photographs& photographs)
         QWidget* widget = createControl(c, photographs);
         widget->setObjectName(c.name);
         widget->setParent(parent);
+        // Labels are drawn on their parent: every control lies above every label, so
+        // the paragraph beside the web button leaves the button's top rows to it.
+        if (c.kind == Kind::Label || c.kind == Kind::WrapLabel)
+            widget->lower();
         if (auto* panel = qobject_cast<TPanel*>(parent))
             panel->addControl(widget, TAlign::None);
         if (c.font != Face::Inherited)
@@ -168,6 +172,7 @@ QWidget* TAboutBox::createControl(const Control& c, const Photographs& photograp
         auto* label = new QLabel(c.caption);
         label->setWordWrap(c.kind == Kind::WrapLabel);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
         return label;
     }
     case Kind::WebButton: {

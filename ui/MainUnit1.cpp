@@ -224,11 +224,15 @@ QWidget* TMainForm::createControl(const Control& c)
     }
     case Kind::Label: {
         auto* label = new QLabel(c.caption);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->adjustSize();
         return label;
     }
-    case Kind::RxLabel:
-        return new TRxLabel; // set up once it lies on its panel, whose colour it takes
+    case Kind::RxLabel: {
+        auto* label = new TRxLabel; // set up once it lies on its panel, whose colour it takes
+        label->setPassesPresses(true);
+        return label;
+    }
     case Kind::Edit:
         return new QLineEdit;
     case Kind::OkButton: {
@@ -286,6 +290,9 @@ void TMainForm::placeControl(QWidget* widget, const Control& c)
         return; // the page control placed it
     QWidget* parent = c.parent.isEmpty() ? this : control(c.parent);
     widget->setParent(parent);
+    // Labels are drawn on their parent: every control lies above every label.
+    if (c.kind == Kind::Label || c.kind == Kind::RxLabel)
+        widget->lower();
     if (auto* panel = qobject_cast<TPanel*>(parent))
         panel->addControl(widget, c.align);
     else
