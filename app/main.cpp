@@ -1,7 +1,7 @@
 #include "app/Application.h"
-#include "platform/ExecutablePath.h"
 #include "platform/MessageBox.h"
 #include "platform/TerminationRequests.h"
+#include "system/ExecutablePath.h"
 #include "ui/MainUnit1.h"
 
 namespace {

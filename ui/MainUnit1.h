@@ -15,11 +15,12 @@
 class QMouseEvent;
 class QPainter;
 
+class TPageControl;
+class TStatusBar;
+
 namespace wb {
 class ErrorReporter;
 class PictureButton;
-class TPageControl;
-class TStatusBar;
 struct SearchPage;
 } // namespace wb
 
@@ -75,7 +76,7 @@ private:
     QWidget* createPicture(const wb::layout::Control& control);
     void placeControl(QWidget* widget, const wb::layout::Control& control);
     QWidget* control(const QString& name) const;
-    wb::TStatusBar* gaugeBar() const;
+    TStatusBar* gaugeBar() const;
     wb::SearchPage searchPage(int index) const;
     void search(const wb::SearchPage& page);
 
@@ -84,7 +85,7 @@ private:
 
     std::unique_ptr<wb::DictionaryStore> m_store;
     QHash<QString, QWidget*> m_controls;
-    wb::TPageControl* m_pages = nullptr;
+    TPageControl* m_pages = nullptr;
 
     // The gauge: its percentage, the panel rectangle of the status bar's last paint and
     // the width of the bar that paint left on screen.

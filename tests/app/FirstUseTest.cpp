@@ -2,8 +2,8 @@
 // the fields show, how the list answers the first keys and what language Qt's own
 // menus speak.
 #include "app/Application.h"
-#include "platform/ListView.h"
-#include "platform/PageControl.h"
+#include "controls/ListView.h"
+#include "controls/PageControl.h"
 #include "tests/support/TestSupport.h"
 #include "ui/MainUnit1.h"
 

@@ -1,7 +1,7 @@
 // Both windows on a screen of twice the density (the test program runs at a scale
 // factor of 2): every picture comes from its doubled file, pixel for pixel, while the
 // controls keep their logical places.
-#include "platform/Picture.h"
+#include "controls/Picture.h"
 #include "tests/support/TestSupport.h"
 #include "ui/AboutBoxUnit.h"
 #include "ui/MainUnit1.h"

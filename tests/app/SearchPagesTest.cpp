@@ -1,10 +1,10 @@
 // Looking words up in the main window: the gauge in the status bar, the two search
 // pages driven through the window, and the window over malformed dictionary files.
 #include "app/Application.h"
+#include "controls/ListView.h"
+#include "controls/PageControl.h"
+#include "controls/StatusBar.h"
 #include "dictionary/RecordDecoder.h"
-#include "platform/ListView.h"
-#include "platform/PageControl.h"
-#include "platform/StatusBar.h"
 #include "tests/support/TestSupport.h"
 #include "ui/MainUnit1.h"
 #include "ui/ProgressGauge.h"
