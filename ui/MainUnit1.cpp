@@ -360,6 +360,17 @@ void TMainForm::search(const SearchPage& page)
     wb::searchPage(*m_store, page, progress);
 }
 
+void TMainForm::lookUp(Direction direction, const QString& word)
+{
+    const int index = direction == Direction::EnglishToGerman ? 0 : 1;
+    m_pages->setCurrentIndex(index);
+    const SearchPage page = searchPage(index);
+    page.find->setText(word);
+    search(page);
+    if (page.list->Items().count() > 0)
+        page.list->setSelectedRow(0);
+}
+
 void TMainForm::FindBtnClick()
 {
     search(searchPage(0));

@@ -4,6 +4,7 @@
 // released when the window is destroyed. Its controls come from MainFormLayout; the
 // handlers below are what the layout binds their events to.
 #include "dictionary/DictionaryStore.h"
+#include "dictionary/Search.h"
 #include "ui/MainFormLayout.h"
 
 #include <QHash>
@@ -38,6 +39,10 @@ public:
     void showCentred();
 
     const wb::DictionaryStore* store() const { return m_store.get(); }
+
+    // Shows the page of `direction`, puts `word` into its search field and searches, as
+    // the search button does; the first row found is selected into the two fields.
+    void lookUp(wb::Direction direction, const QString& word);
 
     // The event handlers the layout binds.
     void FindBtnClick();
