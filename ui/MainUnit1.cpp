@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 #include <iterator>
 #include <stdexcept>
 
@@ -205,6 +206,23 @@ void TMainForm::search(const SearchPage& page)
 {
     GaugeProgress progress(*this);
     wb::searchPage(*m_store, page, progress);
+}
+
+void TMainForm::lookUp(Direction direction, const QString& word)
+{
+    const auto& descriptions = searchPages();
+    const auto found =
+        std::find_if(descriptions.begin(), descriptions.end(),
+                     [direction](const auto& d) { return d.direction == direction; });
+    if (found == descriptions.end())
+        throw std::logic_error("no search page for the direction");
+    const int index = int(found - descriptions.begin());
+    pages().setCurrentIndex(index);
+    const SearchPage page = searchPage(index);
+    page.find->setText(word);
+    search(page);
+    if (page.list->Items().count() > 0)
+        page.list->setSelectedRow(0);
 }
 
 void TMainForm::FindBtnClick()

@@ -4,6 +4,7 @@
 // released when the window is destroyed. Its controls come from MainFormLayout; the
 // window binds the handlers below to them by name.
 #include "dictionary/DictionaryStore.h"
+#include "dictionary/Search.h"
 #include "ui/FormBuilder.h"
 
 #include <QRect>
@@ -37,6 +38,10 @@ public:
     void showCentred();
 
     const wb::DictionaryStore* store() const { return m_store.get(); }
+
+    // Shows the page of `direction`, puts `word` into its search field and searches, as
+    // the search button does; the first row found is selected into the two fields.
+    void lookUp(wb::Direction direction, const QString& word);
 
     // The event handlers, bound to the controls they are named after.
     void FindBtnClick();
