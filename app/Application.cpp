@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/ApplicationTitle.h"
+#include "messages/UserMessages.h"
 #include "platform/MessageBox.h"
 #include "system/ExecutablePath.h"
 
@@ -50,7 +51,7 @@ void Application::handleException(std::exception_ptr error)
     } catch (const std::exception& exception) {
         showError(QString::fromUtf8(exception.what()));
     } catch (...) {
-        showError(QStringLiteral("Unbekannter Fehler"));
+        showError(QString::fromUtf8(messages::kUnknownError));
     }
 }
 

@@ -3,11 +3,10 @@
 // the opening, a button that opens the maker's web page and OK. It is made for one
 // opening and shown modally; it keeps nothing between openings. OK closes it with
 // mrOk, the window's close command with mrCancel; Escape does nothing.
-#include "ui/AboutBoxLayout.h"
+#include "ui/FormBuilder.h"
 
 #include <QByteArray>
 #include <QDialog>
-#include <QHash>
 
 // The notice text with the first year placeholder replaced by `year`; a text without
 // one is returned as it is.
@@ -36,14 +35,13 @@ public:
     QWidget* control(const QString& name) const;
 
 private:
-    struct Photographs {
-        const QByteArray& normal;
-        const QByteArray& doubled;
-    };
-
-    void createControls(const Photographs& photographs);
-    QWidget* createControl(const wb::aboutlayout::Control& control, const Photographs& photographs);
+    template <typename T> T& control(const QString& name) const
+    {
+        return m_builder.control<T>(name);
+    }
+    void showPhotograph(const QByteArray& photograph, const QByteArray& doubledPhotograph);
+    void setFocusOrder();
     void centreOnScreen();
 
-    QHash<QString, QWidget*> m_controls;
+    wb::FormBuilder m_builder;
 };
