@@ -6,6 +6,7 @@
 // Pure functions over a word list: they return indices and know nothing of
 // translations or of who shows the result.
 #include "dictionary/DictionaryStore.h"
+#include "dictionary/MatchScope.h"
 #include "dictionary/Search.h"
 #include "dictionary/WordList.h"
 
@@ -25,11 +26,6 @@ unsigned char foldCase(unsigned char c);
 // Every letter lower-cased, then "ä ö ü ß" spelt "ae oe ue ss". Windows-1252 in and
 // out. Two texts match under the forgiving rules when their folds are equal.
 std::string forgivingFold(std::string_view text);
-
-enum class MatchScope {
-    Prefix, // the headword's fold begins with the text's fold
-    Whole,  // the folds are equal
-};
 
 // Every headword of `words` that matches `text` (Windows-1252), in file order. An
 // empty text is a prefix of every headword.

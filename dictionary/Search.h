@@ -4,7 +4,7 @@
 // the other word list. It reports a percentage for every entry it examines.
 #include "dictionary/AsciiCase.h"
 #include "dictionary/DictionaryStore.h"
-#include "dictionary/ForgivingMatch.h"
+#include "dictionary/MatchScope.h"
 
 #include <array>
 #include <stdexcept>
