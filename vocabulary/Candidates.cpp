@@ -7,8 +7,10 @@ namespace wb::vocab {
 namespace {
 
 // A translation's pairing with a headword sums, over the sub-entries the two share,
-// the weight of each one's place in its list of alternatives (the first is the main
-// word: 1, 1/2, 1/3, ...) times the headword's emphasis in that line. A line that
+// the weight of the translation's place in its list of alternatives (the first is the
+// main word: 1, 1/2, 1/3, ...) times the headword's emphasis in that line. The
+// headword's own place does not count: "Gründer" stands third in the entry of
+// "founder" and first in that of the rare "floater", and both are its senses. A line that
 // uses the headword in many phrases is about its principal sense: the railway train
 // fills a long line with "Zug", the draught of air a short one. Integer units keep
 // the sums exact.
@@ -32,6 +34,20 @@ double fit(std::uint64_t pairing, double commonness)
 {
     return double(pairing) * std::cbrt(1.0 + commonness);
 }
+
+// How close a pairing comes to the headword's main sense: the list gives a word's
+// senses in entries of their own, each opening with its principal translation, and
+// moves phrases and inflected forms into later sub-entries.
+std::uint8_t sense(std::size_t entry, std::size_t translationPlace)
+{
+    if (entry > 0)
+        return 2;
+    return translationPlace == 0 ? 0 : 1;
+}
+
+// A German headword is likely as common as the English word of its main sense, but
+// it shares that sense with its synonyms ("Kugelschreiber", "Kuli").
+constexpr double kTranslationShare = 0.5;
 
 std::uint64_t listingPosition(std::uint32_t line, std::size_t entry, std::size_t position)
 {
@@ -208,25 +224,49 @@ void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternativ
     for (std::size_t g = 0; g < german.ids.size(); ++g) {
         for (std::size_t e = 0; e < english.ids.size(); ++e) {
             const std::size_t gPlace = german.places[g], ePlace = english.places[e];
-            const std::uint64_t places = placeWeight(gPlace) * placeWeight(ePlace);
-            m_occurrences.push_back({german.ids[g], english.ids[e], places * english.emphasis[e],
-                                     places * german.emphasis[g],
+            m_occurrences.push_back({german.ids[g], english.ids[e],
+                                     placeWeight(gPlace) * english.emphasis[e],
+                                     placeWeight(ePlace) * german.emphasis[g],
                                      listingPosition(m_line, entry, gPlace),
-                                     listingPosition(m_line, entry, ePlace), origin});
+                                     listingPosition(m_line, entry, ePlace), origin,
+                                     sense(entry, ePlace), sense(entry, gPlace)});
         }
     }
 }
 
-void Candidates::finish()
+void Candidates::finish(const FrequencyTable* english, const FrequencyTable* german)
 {
-    m_german.commonness = vocab::commonness(m_german.headwords, m_german.mentions);
-    m_english.commonness = vocab::commonness(m_english.headwords, m_english.mentions);
-    buildLists(m_english, m_german, m_occurrences, Language::English);
+    auto score = [](Side& side, const FrequencyTable* own, const FrequencyTable* other) {
+        auto scores = vocab::commonness(side.headwords, side.mentions, own, own ? own : other);
+        side.commonness = std::move(scores.values);
+        side.sources = std::move(scores.sources);
+    };
+    score(m_english, english, german);
+    score(m_german, german, english);
+    // The German lists need only English commonness; the estimate they allow then
+    // orders the English lists.
     buildLists(m_german, m_english, m_occurrences, Language::German);
+    if (english)
+        estimateFromTranslations();
+    buildLists(m_english, m_german, m_occurrences, Language::English);
     m_occurrences.clear();
     m_occurrences.shrink_to_fit();
     m_german.ids = {};
     m_english.ids = {};
+}
+
+void Candidates::estimateFromTranslations()
+{
+    for (HeadwordId id = 0; id < m_german.headwords.size(); ++id) {
+        const auto list = translations(Language::German, id);
+        if (list.empty() || m_english.sources[list.front().other] != RankSource::Frequencies)
+            continue;
+        const double estimate = kTranslationShare * m_english.commonness[list.front().other];
+        if (estimate > m_german.commonness[id]) {
+            m_german.commonness[id] = estimate;
+            m_german.sources[id] = RankSource::OtherLanguage;
+        }
+    }
 }
 
 void Candidates::buildLists(Side& side, const Side& otherSide, std::vector<Occurrence>& occurrences,
@@ -267,8 +307,10 @@ void Candidates::buildLists(Side& side, const Side& otherSide, std::vector<Occur
             last.pairing += share;
             last.first = std::min(last.first, first);
             last.origin = std::min(last.origin, o.origin);
+            last.sense = std::min(last.sense, german ? o.germanSense : o.englishSense);
         } else {
-            side.translations.push_back({other(o), share, 0, first, o.origin});
+            side.translations.push_back(
+                {other(o), share, 0, first, o.origin, german ? o.germanSense : o.englishSense});
             ++side.offsets[self(o) + 1];
             lastSelf = self(o);
         }
@@ -287,6 +329,8 @@ void Candidates::buildLists(Side& side, const Side& otherSide, std::vector<Occur
                   [](const Translation& a, const Translation& b) {
                       if (precedence(a.origin) != precedence(b.origin))
                           return precedence(a.origin) < precedence(b.origin);
+                      if (a.sense != b.sense)
+                          return a.sense < b.sense;
                       return a.fit != b.fit ? a.fit > b.fit : a.first < b.first;
                   });
 }

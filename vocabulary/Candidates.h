@@ -28,6 +28,8 @@ struct Translation {
     double fit = 0;                 // the pairing, weighted by how common the translation is
     std::uint64_t first = 0;        // where it was first listed: line, sub-entry, position
     Origin origin = Origin::Listed; // the most direct of the ways the list pairs the two
+    std::uint8_t sense = 2;         // 0: first alternative of a first sub-entry, 1: in a
+                                    // first sub-entry, 2: further on (see Candidates.cpp)
 };
 
 class Candidates {
@@ -36,7 +38,8 @@ public:
     void countIgnoredLine() { ++m_ignoredLines; }
     void countMalformedLine() { ++m_malformedLines; }
     // Scores commonness and builds the translation lists; call once, after the last line.
-    void finish();
+    // Either frequency list may be null (see Commonness.h).
+    void finish(const FrequencyTable* english = nullptr, const FrequencyTable* german = nullptr);
 
     const std::vector<Headword>& headwords(Language language) const
     {
@@ -46,8 +49,13 @@ public:
     {
         return side(language).commonness;
     }
-    // The headword's translations, the most fitting first; of equally fitting ones the
-    // one listed first. A verb's irregular form lists its verb after any paired form.
+    RankSource rankSource(Language language, HeadwordId id) const
+    {
+        return side(language).sources[id];
+    }
+    // The headword's translations, its main sense first: those the list gives where
+    // the headword has a line of its own, then by how fitting they are; of equally
+    // fitting ones the one listed first. A verb's irregular form lists its verb after any paired form.
     std::span<const Translation> translations(Language language, HeadwordId id) const;
     // What the headword's place rests on: Listed when the list pairs it directly (or
     // not at all), otherwise the most direct way it was derived.
@@ -69,6 +77,7 @@ private:
         StringMap<HeadwordId> ids;
         MentionCounter mentions;
         std::vector<double> commonness;
+        std::vector<RankSource> sources;
         std::array<std::uint32_t, kSkipReasonCount> skipped{};
         std::vector<std::uint32_t>
             offsets; // translations of headword i: [offsets[i], offsets[i+1])
@@ -81,6 +90,7 @@ private:
         std::uint64_t germanAsTranslation, englishAsTranslation;
         std::uint64_t germanFirst, englishFirst;
         Origin origin;
+        std::uint8_t germanSense, englishSense;
     };
     struct AddedAlternatives {
         std::vector<HeadwordId> ids;         // distinct, in listed order
@@ -112,6 +122,7 @@ private:
                   std::size_t entry, Origin origin);
     static void buildLists(Side& side, const Side& other, std::vector<Occurrence>& occurrences,
                            Language language);
+    void estimateFromTranslations();
 
     Side m_german;
     Side m_english;
