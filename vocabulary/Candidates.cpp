@@ -7,10 +7,8 @@ namespace wb::vocab {
 namespace {
 
 // A translation's pairing with a headword sums, over the sub-entries the two share,
-// the weight of the translation's place in its list of alternatives (the first is the
-// main word: 1, 1/2, 1/3, ...) times the headword's emphasis in that line. The
-// headword's own place does not count: "Gründer" stands third in the entry of
-// "founder" and first in that of the rare "floater", and both are its senses. A line that
+// the weight of each one's place in its list of alternatives (the first is the main
+// word: 1, 1/2, 1/3, ...) times the headword's emphasis in that line. A line that
 // uses the headword in many phrases is about its principal sense: the railway train
 // fills a long line with "Zug", the draught of air a short one. Integer units keep
 // the sums exact.
@@ -33,16 +31,6 @@ std::uint64_t emphasis(std::uint32_t occurrences)
 double fit(std::uint64_t pairing, double commonness)
 {
     return double(pairing) * std::cbrt(1.0 + commonness);
-}
-
-// How close a pairing comes to the headword's main sense: the list gives a word's
-// senses in entries of their own, each opening with its principal translation, and
-// moves phrases and inflected forms into later sub-entries.
-std::uint8_t sense(std::size_t entry, std::size_t translationPlace)
-{
-    if (entry > 0)
-        return 2;
-    return translationPlace == 0 ? 0 : 1;
 }
 
 // A German headword is likely as common as the English word of its main sense, but
@@ -224,12 +212,11 @@ void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternativ
     for (std::size_t g = 0; g < german.ids.size(); ++g) {
         for (std::size_t e = 0; e < english.ids.size(); ++e) {
             const std::size_t gPlace = german.places[g], ePlace = english.places[e];
-            m_occurrences.push_back({german.ids[g], english.ids[e],
-                                     placeWeight(gPlace) * english.emphasis[e],
-                                     placeWeight(ePlace) * german.emphasis[g],
+            const std::uint64_t places = placeWeight(gPlace) * placeWeight(ePlace);
+            m_occurrences.push_back({german.ids[g], english.ids[e], places * english.emphasis[e],
+                                     places * german.emphasis[g],
                                      listingPosition(m_line, entry, gPlace),
-                                     listingPosition(m_line, entry, ePlace), origin,
-                                     sense(entry, ePlace), sense(entry, gPlace)});
+                                     listingPosition(m_line, entry, ePlace), origin});
         }
     }
 }
@@ -245,10 +232,13 @@ void Candidates::finish(const FrequencyTable* english, const FrequencyTable* ger
     score(m_german, german, english);
     // The German lists need only English commonness; the estimate they allow then
     // orders the English lists.
-    buildLists(m_german, m_english, m_occurrences, Language::German);
+    buildLists(m_german, m_english.commonness, m_occurrences, Language::German);
+    // A German word ranked by its translation is no more likely to be the sense a
+    // reader means than its own text says: "Mieze" is no bird.
+    const auto germanOwn = m_german.commonness;
     if (english)
         estimateFromTranslations();
-    buildLists(m_english, m_german, m_occurrences, Language::English);
+    buildLists(m_english, germanOwn, m_occurrences, Language::English);
     m_occurrences.clear();
     m_occurrences.shrink_to_fit();
     m_german.ids = {};
@@ -269,8 +259,8 @@ void Candidates::estimateFromTranslations()
     }
 }
 
-void Candidates::buildLists(Side& side, const Side& otherSide, std::vector<Occurrence>& occurrences,
-                            Language language)
+void Candidates::buildLists(Side& side, const std::vector<double>& otherCommonness,
+                            std::vector<Occurrence>& occurrences, Language language)
 {
     // Seen from `language`: the headword is `self`, its translation `other`, and it
     // collects the other side's share and listing position.
@@ -307,10 +297,8 @@ void Candidates::buildLists(Side& side, const Side& otherSide, std::vector<Occur
             last.pairing += share;
             last.first = std::min(last.first, first);
             last.origin = std::min(last.origin, o.origin);
-            last.sense = std::min(last.sense, german ? o.germanSense : o.englishSense);
         } else {
-            side.translations.push_back(
-                {other(o), share, 0, first, o.origin, german ? o.germanSense : o.englishSense});
+            side.translations.push_back({other(o), share, 0, first, o.origin});
             ++side.offsets[self(o) + 1];
             lastSelf = self(o);
         }
@@ -322,15 +310,13 @@ void Candidates::buildLists(Side& side, const Side& otherSide, std::vector<Occur
     // pairing orders them.
     for (Translation& t : side.translations)
         t.fit = t.origin == Origin::BeAdjective ? double(t.pairing)
-                                                : fit(t.pairing, otherSide.commonness[t.other]);
+                                                : fit(t.pairing, otherCommonness[t.other]);
     for (std::size_t i = 0; i + 1 < side.offsets.size(); ++i)
         std::sort(side.translations.begin() + side.offsets[i],
                   side.translations.begin() + side.offsets[i + 1],
                   [](const Translation& a, const Translation& b) {
                       if (precedence(a.origin) != precedence(b.origin))
                           return precedence(a.origin) < precedence(b.origin);
-                      if (a.sense != b.sense)
-                          return a.sense < b.sense;
                       return a.fit != b.fit ? a.fit > b.fit : a.first < b.first;
                   });
 }

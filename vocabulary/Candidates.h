@@ -28,8 +28,6 @@ struct Translation {
     double fit = 0;                 // the pairing, weighted by how common the translation is
     std::uint64_t first = 0;        // where it was first listed: line, sub-entry, position
     Origin origin = Origin::Listed; // the most direct of the ways the list pairs the two
-    std::uint8_t sense = 2;         // 0: first alternative of a first sub-entry, 1: in a
-                                    // first sub-entry, 2: further on (see Candidates.cpp)
 };
 
 class Candidates {
@@ -53,9 +51,8 @@ public:
     {
         return side(language).sources[id];
     }
-    // The headword's translations, its main sense first: those the list gives where
-    // the headword has a line of its own, then by how fitting they are; of equally
-    // fitting ones the one listed first. A verb's irregular form lists its verb after any paired form.
+    // The headword's translations, the most fitting first; of equally fitting ones the
+    // one listed first. A verb's irregular form lists its verb after any paired form.
     std::span<const Translation> translations(Language language, HeadwordId id) const;
     // What the headword's place rests on: Listed when the list pairs it directly (or
     // not at all), otherwise the most direct way it was derived.
@@ -90,7 +87,6 @@ private:
         std::uint64_t germanAsTranslation, englishAsTranslation;
         std::uint64_t germanFirst, englishFirst;
         Origin origin;
-        std::uint8_t germanSense, englishSense;
     };
     struct AddedAlternatives {
         std::vector<HeadwordId> ids;         // distinct, in listed order
@@ -120,8 +116,8 @@ private:
     HeadwordId intern(Language language, std::string&& text, bool main, bool specialist);
     void addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
                   std::size_t entry, Origin origin);
-    static void buildLists(Side& side, const Side& other, std::vector<Occurrence>& occurrences,
-                           Language language);
+    static void buildLists(Side& side, const std::vector<double>& otherCommonness,
+                           std::vector<Occurrence>& occurrences, Language language);
     void estimateFromTranslations();
 
     Side m_german;

@@ -63,9 +63,8 @@ std::optional<double> textFrequency(std::string_view text, const FrequencyTable&
     return *rarest / std::pow(kPhraseFactor, words - 1);
 }
 
-CommonnessScores commonness(const std::vector<Headword>& headwords,
-                            const MentionCounter& mentions, const FrequencyTable* frequencies,
-                            const FrequencyTable* scale)
+CommonnessScores commonness(const std::vector<Headword>& headwords, const MentionCounter& mentions,
+                            const FrequencyTable* frequencies, const FrequencyTable* scale)
 {
     if (!scale)
         scale = frequencies;
@@ -77,7 +76,8 @@ CommonnessScores commonness(const std::vector<Headword>& headwords,
                             std::vector<RankSource>(headwords.size(), RankSource::Mentions)};
     for (std::size_t i = 0; i < headwords.size(); ++i) {
         const auto& headword = headwords[i];
-        const auto counted = frequencies ? textFrequency(headword.text, *frequencies) : std::nullopt;
+        const auto counted =
+            frequencies ? textFrequency(headword.text, *frequencies) : std::nullopt;
         if (counted) {
             scores.values[i] = *counted;
             scores.sources[i] = RankSource::Frequencies;

@@ -39,8 +39,8 @@ struct CommonnessScores {
 // `frequencies` may be null: every headword is then ranked by its mentions.
 // `scale` is the frequency list whose units a mention is expressed in (per million
 // words, one mention worth half an occurrence); by default `frequencies` itself.
-CommonnessScores commonness(const std::vector<Headword>& headwords,
-                            const MentionCounter& mentions, const FrequencyTable* frequencies,
+CommonnessScores commonness(const std::vector<Headword>& headwords, const MentionCounter& mentions,
+                            const FrequencyTable* frequencies,
                             const FrequencyTable* scale = nullptr);
 
 // Occurrences per million words of `text` (Windows-1252) by the list: a phrase counts

@@ -21,8 +21,8 @@ std::uint64_t parseCount(std::string_view text, std::string_view name, std::size
     std::uint64_t count = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
     if (error != std::errc() || end != text.data() + text.size() || count == 0)
-        fail(name, line, "the count must be a positive whole number, not '" + std::string(text) +
-                             "'");
+        fail(name, line,
+             "the count must be a positive whole number, not '" + std::string(text) + "'");
     return count;
 }
 
@@ -55,14 +55,21 @@ FrequencyTable FrequencyTable::read(std::istream& in, std::string_view name)
         const auto count = parseCount(std::string_view(line).substr(tab + 1), name, number);
         if (!utf8ToWindows1252Exact(std::string_view(line).substr(0, tab), word))
             continue;
-        table.m_words.emplace_back(foldedLowerCase(word), count);
+        table.m_words.emplace_back(word, count);
+        table.m_folded.emplace_back(foldedLowerCase(word), count);
         table.m_total += count;
     }
     if (in.bad())
         throw std::runtime_error("error while reading " + std::string(name));
-    auto& words = table.m_words;
+    sortAndMerge(table.m_words);
+    sortAndMerge(table.m_folded);
+    return table;
+}
+
+// Spellings that fold to one word, or a word listed twice, add up.
+void FrequencyTable::sortAndMerge(Words& words)
+{
     std::sort(words.begin(), words.end());
-    // Case variants fold to one word; their counts add up.
     std::size_t kept = 0;
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (kept > 0 && words[kept - 1].first == words[i].first)
@@ -72,7 +79,6 @@ FrequencyTable FrequencyTable::read(std::istream& in, std::string_view name)
     }
     words.resize(kept);
     words.shrink_to_fit();
-    return table;
 }
 
 FrequencyTable FrequencyTable::read(const std::filesystem::path& path)
@@ -83,13 +89,19 @@ FrequencyTable FrequencyTable::read(const std::filesystem::path& path)
     return read(in, path.string());
 }
 
+std::uint64_t FrequencyTable::find(const Words& words, const std::string& word)
+{
+    const auto found = std::lower_bound(
+        words.begin(), words.end(), word,
+        [](const auto& entry, const std::string& wanted) { return entry.first < wanted; });
+    return found != words.end() && found->first == word ? found->second : 0;
+}
+
 std::uint64_t FrequencyTable::count(std::string_view word) const
 {
-    const std::string key = foldedLowerCase(word);
-    const auto found = std::lower_bound(
-        m_words.begin(), m_words.end(), key,
-        [](const auto& entry, const std::string& wanted) { return entry.first < wanted; });
-    return found != m_words.end() && found->first == key ? found->second : 0;
+    const std::string written(word);
+    const auto exact = find(m_words, written);
+    return exact > 0 ? exact : find(m_folded, foldedLowerCase(written));
 }
 
 bool FrequencyTable::contains(std::string_view word) const

@@ -1,7 +1,8 @@
 #pragma once
 // How often each word occurs in a body of real text, read from a `word<TAB>count`
-// list. Words are folded to lower case, so that "What" at the start of a sentence
-// counts for "what"; a word and its capitalised form add up. It only answers how
+// list. A word is counted as written where the list has that spelling ("Blau" the
+// noun apart from "blau"), otherwise with all its spellings folded to lower case, so
+// that "What" at the start of a sentence counts for "what". It only answers how
 // common a word is; turning that into a headword's rank is Commonness' work.
 #include <cstdint>
 #include <filesystem>
@@ -24,15 +25,19 @@ public:
     // Occurrences per million words of text; 0 when the list lacks `word` (Windows-1252).
     double perMillion(std::string_view word) const;
     bool contains(std::string_view word) const;
-    std::size_t size() const { return m_words.size(); }
+    std::size_t size() const { return m_folded.size(); }
     std::uint64_t total() const { return m_total; }
 
 private:
+    using Words = std::vector<std::pair<std::string, std::uint64_t>>;
+    static std::uint64_t find(const Words& words, const std::string& word);
+    static void sortAndMerge(Words& words);
     std::uint64_t count(std::string_view word) const;
 
-    // Sorted by word, each word once; a flat vector keeps the table near the size of
+    // Sorted by word, each word once; flat vectors keep the table near the size of
     // its text.
-    std::vector<std::pair<std::string, std::uint64_t>> m_words;
+    Words m_words;  // as written
+    Words m_folded; // lower case
     std::uint64_t m_total = 0;
 };
 

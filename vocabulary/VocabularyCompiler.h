@@ -56,8 +56,8 @@ Candidates readCandidates(std::istream& in, SourceFormat format,
                           const FrequencyTable* english = nullptr,
                           const FrequencyTable* german = nullptr);
 
-// Throws std::runtime_error when the source or a frequency list cannot be read, yields no record for one of
-// the files, or the output cannot be written; the output directory is then untouched.
+// Throws std::runtime_error when the source or a frequency list cannot be read, yields no record
+// for one of the files, or the output cannot be written; the output directory is then untouched.
 CompileSummary compileVocabulary(const CompileOptions& options);
 
 void printSummary(std::ostream& out, const CompileSummary& summary);
