@@ -230,15 +230,15 @@ void Candidates::finish(const FrequencyTable* english, const FrequencyTable* ger
     };
     score(m_english, english, german);
     score(m_german, german, english);
-    // The German lists need only English commonness; the estimate they allow then
-    // orders the English lists.
-    buildLists(m_german, m_english.commonness, m_occurrences, Language::German);
-    // A German word ranked by its translation is no more likely to be the sense a
-    // reader means than its own text says: "Mieze" is no bird.
-    const auto germanOwn = m_german.commonness;
+    // Senses are told apart by how much the word list uses each translation, as
+    // without frequency lists: text counts do not know which sense a word is used
+    // in, and "pull" is said more often than "train" but is not what "Zug" first means.
+    buildLists(m_german, vocab::commonness(m_english.headwords, m_english.mentions, nullptr).values,
+               m_occurrences, Language::German);
+    buildLists(m_english, vocab::commonness(m_german.headwords, m_german.mentions, nullptr).values,
+               m_occurrences, Language::English);
     if (english)
         estimateFromTranslations();
-    buildLists(m_english, germanOwn, m_occurrences, Language::English);
     m_occurrences.clear();
     m_occurrences.shrink_to_fit();
     m_german.ids = {};
