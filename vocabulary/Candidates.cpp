@@ -247,11 +247,28 @@ void Candidates::finish(const FrequencyTable* english, const FrequencyTable* ger
 
 void Candidates::estimateFromTranslations()
 {
+    // Synonyms share their translation's frequency: the commonest by its own measure
+    // takes the full share, the next half of it, and so on ("Hallo" before "Moin").
+    std::vector<std::pair<HeadwordId, HeadwordId>> byMain; // main translation, headword
     for (HeadwordId id = 0; id < m_german.headwords.size(); ++id) {
         const auto list = translations(Language::German, id);
-        if (list.empty() || m_english.sources[list.front().other] != RankSource::Frequencies)
-            continue;
-        const double estimate = kTranslationShare * m_english.commonness[list.front().other];
+        if (!list.empty() && m_english.sources[list.front().other] == RankSource::Frequencies)
+            byMain.emplace_back(list.front().other, id);
+    }
+    const auto& own = m_german.commonness;
+    std::sort(byMain.begin(), byMain.end(), [&](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return own[a.second] != own[b.second] ? own[a.second] > own[b.second] : a.second < b.second;
+    });
+    std::vector<std::pair<HeadwordId, double>> estimates;
+    for (std::size_t i = 0, rank = 0; i < byMain.size(); ++i) {
+        rank = i > 0 && byMain[i - 1].first == byMain[i].first ? rank + 1 : 0;
+        estimates.emplace_back(byMain[i].second, kTranslationShare *
+                                                     m_english.commonness[byMain[i].first] /
+                                                     double(rank + 1));
+    }
+    for (const auto& [id, estimate] : estimates) {
         if (estimate > m_german.commonness[id]) {
             m_german.commonness[id] = estimate;
             m_german.sources[id] = RankSource::OtherLanguage;
