@@ -5,8 +5,8 @@
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/Search.h"
 #include "dictionary/Windows1252.h"
-#include "platform/ErrorReporter.h"
-#include "platform/ExecutablePath.h"
+#include "system/ErrorReporter.h"
+#include "system/ExecutablePath.h"
 
 #include <optional>
 
