@@ -26,7 +26,10 @@ const Verb kVerbs[] = {
     {"lookup", "lookup [--data DIR] [OPTIONS] en|de (TEXT... | - | --stdin)", lookupCommand},
     {"dump", "dump [--data DIR] en|de", dumpCommand},
     {"check", "check [--data DIR]", checkCommand},
-    {"compile", "compile (--ding FILE | --tsv FILE) --out DIR [--max N]", compileCommand},
+    {"compile",
+     "compile (--ding FILE | --tsv FILE) --out DIR [--max N] [--frequencies en=FILE] "
+     "[--frequencies de=FILE]",
+     compileCommand},
 };
 
 void printUsage(std::ostream& out)

@@ -4,6 +4,7 @@
 #include "vocabulary/VocabularyWriter.h"
 
 #include <fstream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -31,6 +32,9 @@ LanguageSummary summarize(const Candidates& candidates, const Selection& selecti
         ++summary.derivedCandidates[origin];
         summary.derivedChosen[origin] += fates[id] == Fate::Chosen;
     }
+    for (HeadwordId id = 0; id < fates.size(); ++id)
+        if (fates[id] == Fate::Chosen)
+            ++summary.rankedBy[std::size_t(candidates.rankSource(language, id))];
     return summary;
 }
 
@@ -48,12 +52,17 @@ void printLanguage(std::ostream& out, const char* name, const char* file, const 
         out << (origin == 1 ? " " : ", ") << s.derivedCandidates[std::size_t(origin)] << ' '
             << describe(Origin(origin)) << " (" << s.derivedChosen[std::size_t(origin)]
             << " chosen)";
+    out << "\n  chosen ranked:";
+    for (int source = 0; source < kRankSourceCount; ++source)
+        out << (source == 0 ? " " : ", ") << s.rankedBy[std::size_t(source)] << ' '
+            << describe(RankSource(source));
     out << '\n' << "  " << file << ": " << s.chosen << " records, " << s.fileBytes << " bytes\n";
 }
 
 } // namespace
 
-Candidates readCandidates(std::istream& in, SourceFormat format)
+Candidates readCandidates(std::istream& in, SourceFormat format, const FrequencyTable* english,
+                          const FrequencyTable* german)
 {
     Candidates candidates;
     SourceLine parsed;
@@ -68,16 +77,23 @@ Candidates readCandidates(std::istream& in, SourceFormat format)
         else
             candidates.countMalformedLine();
     }
-    candidates.finish();
+    candidates.finish(english, german);
     return candidates;
 }
 
 CompileSummary compileVocabulary(const CompileOptions& options)
 {
+    auto table = [](const std::filesystem::path& path) {
+        return path.empty() ? std::optional<FrequencyTable>()
+                            : std::optional(FrequencyTable::read(path));
+    };
+    const auto english = table(options.englishFrequencies);
+    const auto german = table(options.germanFrequencies);
     std::ifstream in(options.source, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + options.source.string());
-    const Candidates candidates = readCandidates(in, options.format);
+    const Candidates candidates = readCandidates(in, options.format, english ? &*english : nullptr,
+                                                 german ? &*german : nullptr);
     if (in.bad())
         throw std::runtime_error("error while reading " + options.source.string());
 

@@ -20,6 +20,9 @@ struct CompileOptions {
     SourceFormat format = SourceFormat::Ding;
     std::filesystem::path outputDirectory;
     std::size_t maxRecords = kMaxRecords; // per file
+    // Word frequency lists (`word<TAB>count`), each optional; see Commonness.h.
+    std::filesystem::path englishFrequencies;
+    std::filesystem::path germanFrequencies;
 };
 
 struct LanguageSummary {
@@ -33,6 +36,8 @@ struct LanguageSummary {
     // Headwords the list gives only inside other entries, by Origin.
     std::array<std::size_t, kOriginCount> derivedCandidates{};
     std::array<std::size_t, kOriginCount> derivedChosen{};
+    // Chosen headwords by what ranked them, by RankSource.
+    std::array<std::size_t, kRankSourceCount> rankedBy{};
 };
 
 struct CompileSummary {
@@ -45,11 +50,14 @@ struct CompileSummary {
     LanguageSummary german;
 };
 
-// Reads every line of `in` into a finished candidate set.
-Candidates readCandidates(std::istream& in, SourceFormat format);
+// Reads every line of `in` into a finished candidate set, ranked by the frequency
+// lists given (either may be null).
+Candidates readCandidates(std::istream& in, SourceFormat format,
+                          const FrequencyTable* english = nullptr,
+                          const FrequencyTable* german = nullptr);
 
-// Throws std::runtime_error when the source cannot be read, yields no record for one of
-// the files, or the output cannot be written; the output directory is then untouched.
+// Throws std::runtime_error when the source or a frequency list cannot be read, yields no record
+// for one of the files, or the output cannot be written; the output directory is then untouched.
 CompileSummary compileVocabulary(const CompileOptions& options);
 
 void printSummary(std::ostream& out, const CompileSummary& summary);
