@@ -1,5 +1,6 @@
 #include "cli/CompileCommand.h"
 
+#include "platform/FileReplacement.h"
 #include "vocabulary/VocabularyCompiler.h"
 
 #include <charconv>
@@ -25,6 +26,10 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
     bool haveOutput = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (option == "--no-wait") {
+            options.wait = false;
+            continue;
+        }
         if (option != "--ding" && option != "--tsv" && option != "--out" && option != "--max")
             throw UsageError("compile does not take '" + option + "'");
         if (++i == args.size())
@@ -54,7 +59,15 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
 
 int compileCommand(Arguments args, std::ostream& out, std::ostream& err)
 {
-    const auto options = parseCompileArguments(args);
+    auto options = parseCompileArguments(args);
+    options.onWait = [&err, &options] {
+        err << "woerterbuch-dict: waiting for another compile into "
+            << options.outputDirectory.string() << " to finish\n";
+        err.flush();
+    };
+    // A termination request ends the compile through the error path below, and the
+    // process by that signal only once the message is out.
+    const TerminationHold hold;
     try {
         vocab::printSummary(out, vocab::compileVocabulary(options));
     } catch (const std::exception& error) {

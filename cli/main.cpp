@@ -26,7 +26,8 @@ const Verb kVerbs[] = {
     {"lookup", "lookup [--data DIR] en|de TEXT", lookupCommand},
     {"dump", "dump [--data DIR] en|de", dumpCommand},
     {"check", "check [--data DIR]", checkCommand},
-    {"compile", "compile (--ding FILE | --tsv FILE) --out DIR [--max N]", compileCommand},
+    {"compile", "compile (--ding FILE | --tsv FILE) --out DIR [--max N] [--no-wait]",
+     compileCommand},
 };
 
 void printUsage(std::ostream& out)

@@ -7,7 +7,9 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <ostream>
 
@@ -15,11 +17,29 @@ namespace wb::vocab {
 
 enum class SourceFormat { Ding, Tsv };
 
+// A line is held whole only up to this length; a longer one is skipped as it streams
+// past. No real entry comes near it (Debian's longest line is under 1 KiB).
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
+// A source that goes on past this is refused: no word list is that large (Debian's is
+// 25 MB), and an endless stream such as /dev/zero must end.
+constexpr std::uintmax_t kMaxSourceBytes = std::uintmax_t(1) << 30;
+
 struct CompileOptions {
     std::filesystem::path source;
     SourceFormat format = SourceFormat::Ding;
     std::filesystem::path outputDirectory;
     std::size_t maxRecords = kMaxRecords; // per file
+    // Whether to wait for another compile into the same directory to finish, or to
+    // fail at once.
+    bool wait = true;
+    // Told once when the compile has to wait for another one.
+    std::function<void()> onWait;
+};
+
+// Lines that never reach the parser.
+struct RefusedLines {
+    std::size_t tooLong = 0;           // over kMaxLineBytes
+    std::size_t controlCharacters = 0; // a byte below 0x20 (other than the TSV tab) or 0x7F
 };
 
 struct LanguageSummary {
@@ -36,6 +56,7 @@ struct LanguageSummary {
 };
 
 struct CompileSummary {
+    RefusedLines refused;
     std::size_t entryLines = 0;
     std::size_t ignoredLines = 0;
     std::size_t malformedLines = 0;
@@ -45,8 +66,12 @@ struct CompileSummary {
     LanguageSummary german;
 };
 
-// Reads every line of `in` into a finished candidate set.
-Candidates readCandidates(std::istream& in, SourceFormat format);
+// Reads every line of `in` into a finished candidate set, skipping a leading UTF-8
+// byte-order mark and counting in `refused` the lines it leaves out. `poll` runs
+// between blocks of input (a termination request throws from it). Throws
+// std::runtime_error when the input goes on past kMaxSourceBytes.
+Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& refused,
+                          const std::function<void()>& poll = {});
 
 // Throws std::runtime_error when the source cannot be read, yields no record for one of
 // the files, or the output cannot be written; the output directory is then untouched.
