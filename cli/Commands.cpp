@@ -124,7 +124,8 @@ void printFileLine(std::ostream& out, DictionaryFile file, const FileCheck& chec
 
 DataArguments parseDataArguments(Arguments args)
 {
-    DataArguments result{executableDirectory(), {}};
+    DataArguments result;
+    bool haveDirectory = false;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -136,12 +137,20 @@ DataArguments parseDataArguments(Arguments args)
             if (++i == args.size())
                 throw UsageError("--data needs a directory");
             result.directory = args[i];
+            haveDirectory = true;
         } else if (arg.compare(0, 7, "--data=") == 0) {
             result.directory = arg.substr(7);
+            haveDirectory = true;
         } else {
             throw UsageError("unknown option " + arg);
         }
     }
+    if (haveDirectory && result.directory.empty())
+        throw UsageError("--data needs a directory");
+    // Looked up only when it is needed: with --data, a program whose own directory
+    // cannot be found still works.
+    if (!haveDirectory)
+        result.directory = executableDirectory();
     return result;
 }
 

@@ -15,6 +15,7 @@ constexpr int kExitOk = 0;
 constexpr int kExitProblems = 1;     // check found problems
 constexpr int kExitOutputFailed = 1; // standard output could not be written
 constexpr int kExitSearchFailed = 2; // a translation index was out of range
+constexpr int kExitNoData = 3;       // the data directory could not be found
 constexpr int kExitUsage = 64;
 
 class UsageError : public std::runtime_error {
@@ -25,7 +26,8 @@ public:
 using Arguments = std::span<const std::string>;
 
 // Takes `--data DIR` (or `--data=DIR`) out of `args`; the rest, in order, are the
-// positional arguments. The directory defaults to the executable's own.
+// positional arguments. The directory defaults to the executable's own; when that
+// cannot be found, throws ExecutablePathError (never a relative path).
 struct DataArguments {
     std::filesystem::path directory;
     std::vector<std::string> positional;

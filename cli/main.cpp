@@ -4,6 +4,7 @@
 #include "cli/CompileCommand.h"
 #include "cli/OutputBuffer.h"
 #include "dictionary/RecordDecoder.h"
+#include "platform/ExecutablePath.h"
 
 #include <cerrno>
 #include <cstring>
@@ -76,6 +77,9 @@ int run(const std::vector<std::string>& args, std::ostream& out)
             std::cerr << "woerterbuch-dict: " << error.what() << "\n\n";
             printUsage(std::cerr);
             return kExitUsage;
+        } catch (const wb::ExecutablePathError& error) {
+            std::cerr << "woerterbuch-dict: " << error.what() << '\n';
+            return kExitNoData;
         }
     }
     std::cerr << "woerterbuch-dict: unknown command '" << args[0] << "'\n\n";

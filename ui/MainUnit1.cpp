@@ -1,5 +1,6 @@
 #include "ui/MainUnit1.h"
 
+#include "platform/ExecutablePath.h"
 #include "platform/FlatButton.h"
 #include "platform/Fonts.h"
 #include "platform/ImageList.h"
@@ -103,7 +104,7 @@ TImageList imageList(const QStringList& pictures, QSize cell)
 
 } // namespace
 
-TMainForm::TMainForm(const std::filesystem::path& dataDirectory, wb::ErrorReporter& fileErrors,
+TMainForm::TMainForm(const wb::DataDirectory& dataDirectory, wb::ErrorReporter& fileErrors,
                      QWidget* parent)
     : QWidget(parent)
 {
@@ -126,11 +127,19 @@ TMainForm::~TMainForm()
     FormDestroy();
 }
 
-void TMainForm::FormCreate(const std::filesystem::path& dataDirectory,
-                           wb::ErrorReporter& fileErrors)
+void TMainForm::FormCreate(const wb::DataDirectory& dataDirectory, wb::ErrorReporter& fileErrors)
 {
     m_store = std::make_unique<wb::DictionaryStore>();
-    m_store->OpenDistNow(dataDirectory, fileErrors);
+    std::filesystem::path directory;
+    try {
+        directory = dataDirectory.locate();
+    } catch (const wb::ExecutablePathError& error) {
+        // Nowhere to read from: an empty path would mean the current directory, and
+        // whatever lies there is not this program's vocabulary.
+        fileErrors.reportError(error.what());
+        return;
+    }
+    m_store->OpenDistNow(directory, fileErrors);
 }
 
 void TMainForm::FormDestroy()
