@@ -7,6 +7,7 @@
 #include "dictionary/Windows1252.h"
 #include "platform/ErrorReporter.h"
 #include "platform/ExecutablePath.h"
+#include "platform/FileReplacement.h"
 
 #include <optional>
 
@@ -111,6 +112,19 @@ std::optional<std::vector<std::uint8_t>> readForCheck(const std::filesystem::pat
     return readDictionaryFile(directory, file, readLimit(file) + 1);
 }
 
+// A directory that cannot be listed hides no temporaries from the data files' checks,
+// which open them by name.
+std::vector<std::string> leftoverTemporaries(const std::filesystem::path& directory)
+{
+    const std::string names[] = {fileName(DictionaryFile::English),
+                                 fileName(DictionaryFile::German)};
+    try {
+        return wb::leftoverTemporaries(directory, names);
+    } catch (const FileReplaceError&) {
+        return {};
+    }
+}
+
 void printFileLine(std::ostream& out, DictionaryFile file, const FileCheck& check)
 {
     out << fileName(file) << ": ";
@@ -197,9 +211,21 @@ int checkCommand(Arguments args, std::ostream& out, std::ostream&)
     for (const auto& problem : report.problems)
         out << fileName(problem.file) << ": record " << problem.record << " at byte "
             << problem.offset << ": " << problem.what << '\n';
-    const bool good = report.wellFormed();
-    out << (good ? "well formed" : std::to_string(report.problemCount()) + " problem(s)") << '\n';
-    return good ? kExitOk : kExitProblems;
+    for (const DictionaryFile file : {DictionaryFile::German, DictionaryFile::English}) {
+        const FileCheck& check = file == DictionaryFile::German ? report.german : report.english;
+        if (check.referencesIntoMissing > 0)
+            out << fileName(file) << ": " << check.referencesIntoMissing << " references into "
+                << fileName(file == DictionaryFile::German ? DictionaryFile::English
+                                                           : DictionaryFile::German)
+                << ", which cannot be opened\n";
+    }
+    const auto leftovers = leftoverTemporaries(parsed.directory);
+    for (const auto& name : leftovers)
+        out << name << ": left over from an interrupted compile (the next compile into "
+            << "this directory removes it)\n";
+    const std::size_t problems = report.problemCount() + leftovers.size();
+    out << (problems == 0 ? "well formed" : std::to_string(problems) + " problem(s)") << '\n';
+    return problems == 0 ? kExitOk : kExitProblems;
 }
 
 } // namespace wb::cli
