@@ -229,6 +229,9 @@ void Candidates::finish()
     m_occurrences.shrink_to_fit();
     m_german.commonness = vocab::commonness(m_german.headwords, m_german.mentions);
     m_english.commonness = vocab::commonness(m_english.headwords, m_english.mentions);
+    // The mention counts live on in the commonness alone.
+    m_german.mentions = {};
+    m_english.mentions = {};
     buildLists(m_english, m_german, m_occurrences, Language::English);
     buildLists(m_german, m_english, m_occurrences, Language::German);
     m_occurrences = {};
@@ -286,7 +289,7 @@ void Candidates::buildLists(Side& side, const Side& otherSide, std::vector<Occur
             last.first = std::min(last.first, first);
             last.origin = std::min(last.origin, o.origin);
         } else {
-            side.translations.push_back({other(o), share, 0, first, o.origin});
+            side.translations.push_back({other(o), o.origin, share, 0, first});
             ++side.offsets[self(o) + 1];
             lastSelf = self(o);
         }

@@ -22,12 +22,14 @@ namespace wb::vocab {
 using HeadwordId = std::uint32_t;
 
 // A translation of a headword, from its point of view.
+// The origin sits beside the index, where it costs no room: there are as many of these
+// as pairs in the list (1.6 million for Debian's).
 struct Translation {
     HeadwordId other = 0;
+    Origin origin = Origin::Listed; // the most direct of the ways the list pairs the two
     std::uint64_t pairing = 0;      // how strongly the list pairs the two (see Candidates.cpp)
     double fit = 0;                 // the pairing, weighted by how common the translation is
     std::uint64_t first = 0;        // where it was first listed: line, sub-entry, position
-    Origin origin = Origin::Listed; // the most direct of the ways the list pairs the two
 };
 
 class Candidates {
@@ -52,7 +54,6 @@ public:
     // What the headword's place rests on: Listed when the list pairs it directly (or
     // not at all), otherwise the most direct way it was derived.
     Origin origin(Language language, HeadwordId id) const;
-    const MentionCounter& mentions(Language language) const { return side(language).mentions; }
 
     std::uint32_t skipped(Language language, SkipReason reason) const
     {
