@@ -226,18 +226,18 @@ void Candidates::finish()
         words->ids = {};
         words->headwords.shrink_to_fit();
     }
-    m_occurrences.shrink_to_fit();
     m_german.commonness = vocab::commonness(m_german.headwords, m_german.mentions);
     m_english.commonness = vocab::commonness(m_english.headwords, m_english.mentions);
     // The mention counts live on in the commonness alone.
     m_german.mentions = {};
     m_english.mentions = {};
+
     buildLists(m_english, m_german, m_occurrences, Language::English);
     buildLists(m_german, m_english, m_occurrences, Language::German);
     m_occurrences = {};
 }
 
-void Candidates::buildLists(Side& side, const Side& otherSide, std::vector<Occurrence>& occurrences,
+void Candidates::buildLists(Side& side, const Side& otherSide, std::deque<Occurrence>& occurrences,
                             Language language)
 {
     // Seen from `language`: the headword is `self`, its translation `other`, and it

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <span>
 #include <string>
 #include <vector>
@@ -111,12 +112,14 @@ private:
     HeadwordId intern(Language language, std::string&& text, bool main, bool specialist);
     void addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
                   std::size_t entry, Origin origin);
-    static void buildLists(Side& side, const Side& other, std::vector<Occurrence>& occurrences,
+    static void buildLists(Side& side, const Side& other, std::deque<Occurrence>& occurrences,
                            Language language);
 
     Side m_german;
     Side m_english;
-    std::vector<Occurrence> m_occurrences;
+    // A deque grows by blocks: a vector of these would double (to 50 MB on Debian's
+    // list) and hold both copies while it moves.
+    std::deque<Occurrence> m_occurrences;
     std::uint32_t m_line = 0;
     std::uint32_t m_ignoredLines = 0;
     std::uint32_t m_malformedLines = 0;
