@@ -150,11 +150,11 @@ void Candidates::addEnglishDerivations(std::span<const std::string_view> raw,
         const auto cleaned = cleanHeadword(alternative, Language::English, german.verb);
         if (cleaned.skipped)
             continue;
-        const auto found = m_english.ids.find(std::string_view(cleaned.headword));
-        if (found == m_english.ids.end())
+        const auto found = m_english.ids.find(m_english.headwords, cleaned.headword);
+        if (!found)
             continue;
-        const auto place = std::size_t(
-            std::find(english.ids.begin(), english.ids.end(), found->second) - english.ids.begin());
+        const auto place = std::size_t(std::find(english.ids.begin(), english.ids.end(), *found) -
+                                       english.ids.begin());
         // "broke" is a form of "break", not of "break off".
         if (braces && cleaned.headword.find(' ') == std::string::npos) {
             for (auto form : irregularForms(alternative)) {
@@ -186,12 +186,13 @@ void Candidates::addDerived(std::string&& headword, Origin origin, std::size_t p
 HeadwordId Candidates::intern(Language language, std::string&& text, bool main, bool specialist)
 {
     Side& words = side(language);
-    auto found = words.ids.find(std::string_view(text));
-    if (found == words.ids.end()) {
-        found = words.ids.emplace(text, HeadwordId(words.headwords.size())).first;
+    auto found = words.ids.find(words.headwords, text);
+    if (!found) {
+        found = HeadwordId(words.headwords.size());
         words.headwords.push_back({std::move(text), 0, 0, false, 0});
+        words.ids.add(words.headwords, *found);
     }
-    Headword& headword = words.headwords[found->second];
+    Headword& headword = words.headwords[*found];
     if (headword.lastLine != m_line) {
         headword.lastLine = m_line;
         ++headword.lines;
@@ -199,7 +200,7 @@ HeadwordId Candidates::intern(Language language, std::string&& text, bool main, 
             ++headword.generalLines;
     }
     headword.main = headword.main || main;
-    return found->second;
+    return *found;
 }
 
 void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
@@ -223,7 +224,7 @@ void Candidates::finish()
     // the headwords give back what their growth left over: the lists are the largest
     // part of a compile, and this keeps its peak down (a third less on Debian's list).
     for (Side* words : {&m_german, &m_english}) {
-        words->ids = {};
+        words->ids.release();
         words->headwords.shrink_to_fit();
     }
     m_german.commonness = vocab::commonness(m_german.headwords, m_german.mentions);

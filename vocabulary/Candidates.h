@@ -7,6 +7,7 @@
 #include "vocabulary/Commonness.h"
 #include "vocabulary/DerivedHeadwords.h"
 #include "vocabulary/HeadwordCleaner.h"
+#include "vocabulary/HeadwordIndex.h"
 #include "vocabulary/MentionCounter.h"
 #include "vocabulary/SourceLine.h"
 #include "vocabulary/StringHash.h"
@@ -68,7 +69,7 @@ public:
 private:
     struct Side {
         std::vector<Headword> headwords;
-        StringMap<HeadwordId> ids;
+        HeadwordIndex ids; // while reading
         MentionCounter mentions;
         std::vector<double> commonness;
         std::array<std::uint32_t, kSkipReasonCount> skipped{};
