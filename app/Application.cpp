@@ -1,8 +1,8 @@
 #include "app/Application.h"
 
 #include "app/ApplicationTitle.h"
-#include "platform/ExecutablePath.h"
 #include "platform/MessageBox.h"
+#include "system/ExecutablePath.h"
 
 #include <QWidget>
 #include <exception>

@@ -1,8 +1,11 @@
 #include "app/Application.h"
-#include "platform/ExecutablePath.h"
+#include "app/StartArguments.h"
 #include "platform/MessageBox.h"
 #include "platform/TerminationRequests.h"
+#include "system/ExecutablePath.h"
 #include "ui/MainUnit1.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -32,11 +35,18 @@ private:
 int main(int argc, char** argv)
 {
     wb::Application application(argc, argv);
+    const auto request = wb::parseStartArguments(application.arguments().mid(1));
+    if (!request) {
+        std::fprintf(stderr, "%s\n", wb::kStartUsage);
+        return 64;
+    }
     wb::TerminationRequests termination;
     StartupErrors fileErrors(termination);
     TMainForm MainForm(wb::DataDirectory([] { return wb::executableDirectory(); }), fileErrors);
     if (termination.requested())
         return 0; // asked to end while the dictionary was loading
     MainForm.showCentred();
+    if (request->word)
+        MainForm.lookUp(request->direction, *request->word);
     return application.exec();
 }

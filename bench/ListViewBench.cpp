@@ -1,7 +1,7 @@
 // What a search's ten thousand result rows cost the result list: appending them in
 // one batch, appending them one by one with their translations as they arrive, and
 // painting the list once they are in. Runs headless unless a platform is given.
-#include "platform/ListView.h"
+#include "controls/ListView.h"
 
 #include <QApplication>
 #include <QImage>
@@ -11,9 +11,9 @@ namespace {
 
 constexpr int Rows = 10000;
 
-std::vector<wb::TListRow> resultRows()
+std::vector<TListRow> resultRows()
 {
-    std::vector<wb::TListRow> rows;
+    std::vector<TListRow> rows;
     rows.reserve(Rows);
     for (int i = 0; i < Rows; ++i)
         rows.push_back(
@@ -21,7 +21,7 @@ std::vector<wb::TListRow> resultRows()
     return rows;
 }
 
-void makeList(wb::TListView& list)
+void makeList(TListView& list)
 {
     list.resize(450, 300);
     list.addColumn(QStringLiteral("Wort"), 200);
@@ -30,12 +30,12 @@ void makeList(wb::TListView& list)
 
 void AppendBatch(benchmark::State& state)
 {
-    wb::TListView list;
+    TListView list;
     makeList(list);
     for (auto _ : state) {
         state.PauseTiming();
         list.Items().clear();
-        std::vector<wb::TListRow> rows = resultRows();
+        std::vector<TListRow> rows = resultRows();
         state.ResumeTiming();
         list.Items().append(std::move(rows));
     }
@@ -45,12 +45,12 @@ BENCHMARK(AppendBatch)->Unit(benchmark::kMillisecond);
 
 void AppendOneByOne(benchmark::State& state)
 {
-    wb::TListView list;
+    TListView list;
     makeList(list);
-    const std::vector<wb::TListRow> rows = resultRows();
+    const std::vector<TListRow> rows = resultRows();
     for (auto _ : state) {
         list.Items().clear();
-        for (const wb::TListRow& row : rows) {
+        for (const TListRow& row : rows) {
             const int index = list.Items().add(row.caption);
             list.Items().addSubItem(index, row.subItems.front());
         }
@@ -61,7 +61,7 @@ BENCHMARK(AppendOneByOne)->Unit(benchmark::kMillisecond);
 
 void PaintFull(benchmark::State& state)
 {
-    wb::TListView list;
+    TListView list;
     makeList(list);
     list.Items().append(resultRows());
     QImage image(list.size(), QImage::Format_RGB32);

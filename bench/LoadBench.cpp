@@ -2,7 +2,7 @@
 // from disk, and the store's heap for that data.
 #include "bench/BenchSupport.h"
 #include "dictionary/DictionaryStore.h"
-#include "platform/ErrorReporter.h"
+#include "system/ErrorReporter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,11 +3,11 @@
 // the list's next paint) beside the bare walk of the same key with sinks that do
 // nothing. The keys: the one-letter key with the most headwords in each direction,
 // "hou"/"haus" and the empty key.
+#include "controls/ListView.h"
+#include "controls/PageControl.h"
 #include "dictionary/AsciiCase.h"
 #include "dictionary/Search.h"
-#include "platform/ErrorReporter.h"
-#include "platform/ListView.h"
-#include "platform/PageControl.h"
+#include "system/ErrorReporter.h"
 #include "ui/MainUnit1.h"
 
 #include <QApplication>
@@ -86,9 +86,9 @@ void ClickHandler(benchmark::State& state)
     const std::string key = keyFor(direction, int(state.range(1)));
     TMainForm& f = form();
     const int page = direction == Direction::EnglishToGerman ? 0 : 1;
-    f.findChild<wb::TPageControl*>("PageControl2")->setCurrentIndex(page);
+    f.findChild<TPageControl*>("PageControl2")->setCurrentIndex(page);
     auto* find = f.findChild<QLineEdit*>(page == 0 ? "FindEd" : "FindEd2");
-    auto* list = f.findChild<wb::TListView*>(page == 0 ? "ListView1" : "ListView2");
+    auto* list = f.findChild<TListView*>(page == 0 ? "ListView1" : "ListView2");
     find->setText(QString::fromLatin1(key.c_str()));
     for (auto _ : state) {
         page == 0 ? f.FindBtnClick() : f.FindBtn2Click();

@@ -5,9 +5,9 @@
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/Search.h"
 #include "dictionary/Windows1252.h"
-#include "platform/ErrorReporter.h"
-#include "platform/ExecutablePath.h"
-#include "platform/FileReplacement.h"
+#include "system/ErrorReporter.h"
+#include "system/ExecutablePath.h"
+#include "system/FileReplacement.h"
 
 #include <optional>
 

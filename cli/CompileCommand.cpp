@@ -1,6 +1,6 @@
 #include "cli/CompileCommand.h"
 
-#include "platform/FileReplacement.h"
+#include "system/FileReplacement.h"
 #include "vocabulary/VocabularyCompiler.h"
 
 #include <charconv>

@@ -4,7 +4,7 @@
 #include "cli/CompileCommand.h"
 #include "cli/OutputBuffer.h"
 #include "dictionary/RecordDecoder.h"
-#include "platform/ExecutablePath.h"
+#include "system/ExecutablePath.h"
 
 #include <cerrno>
 #include <cstring>

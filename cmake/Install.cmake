@@ -11,6 +11,13 @@ set(WB_INSTALL_PRIVATE_DIR lib/woerterbuch CACHE STRING
     "Directory, relative to the prefix, that holds the programs and their data")
 set(WB_INSTALL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/woerterbuch)
 
+# The application id names the metainfo, and the search service's bus name and object
+# path derive from it, so that the desktop ties them to the same program.
+set(WB_APPLICATION_ID org.example.woerterbuch)
+set(WB_SEARCH_BUS_NAME ${WB_APPLICATION_ID}.SearchProvider)
+string(REPLACE . / WB_APPLICATION_PATH ${WB_APPLICATION_ID})
+set(WB_SEARCH_OBJECT_PATH /${WB_APPLICATION_PATH}/SearchProvider)
+
 # A restrictive umask at install time must not leave directories that only root can
 # enter in a package.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

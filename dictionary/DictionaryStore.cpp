@@ -1,7 +1,7 @@
 #include "dictionary/DictionaryStore.h"
 
 #include "dictionary/DataFile.h"
-#include "platform/ErrorReporter.h"
+#include "system/ErrorReporter.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Stands in for the desktop's message box, over QMessageBox.
 // Modal error boxes: the error icon, one OK button, owned by the application.
-#include "platform/ErrorReporter.h"
+#include "system/ErrorReporter.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #include "ui/AboutBoxUnit.h"
 
+#include "controls/Panel.h"
+#include "controls/Picture.h"
 #include "platform/Fonts.h"
 #include "platform/Forms.h"
-#include "platform/Panel.h"
-#include "platform/Picture.h"
 #include "ui/Maker.h"
 #include "widgets/ButtonsXP.h"
 #include "widgets/JpegPicture.h"

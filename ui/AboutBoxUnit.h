@@ -9,10 +9,6 @@
 #include <QDialog>
 #include <QHash>
 
-namespace wb {
-class TImage;
-}
-
 // The notice text with the first year placeholder replaced by `year`; a text without
 // one is returned as it is.
 QString withYear(QString notice, int year);

@@ -2,7 +2,7 @@
 // The main window's controls as data: what each one is, where it lies, how it looks and
 // which handler of TMainForm its events go to. TMainForm builds itself from these
 // tables; nothing here creates a widget. Both pages come from one page description.
-#include "platform/Alignment.h"
+#include "controls/Alignment.h"
 #include "platform/Colors.h"
 
 #include <QRect>

@@ -1,15 +1,15 @@
 #include "ui/MainUnit1.h"
 
-#include "platform/ErrorReporter.h"
-#include "platform/ExecutablePath.h"
-#include "platform/FlatButton.h"
+#include "controls/FlatButton.h"
+#include "controls/ImageList.h"
+#include "controls/ListView.h"
+#include "controls/PageControl.h"
+#include "controls/Panel.h"
+#include "controls/Picture.h"
+#include "controls/StatusBar.h"
 #include "platform/Fonts.h"
-#include "platform/ImageList.h"
-#include "platform/ListView.h"
-#include "platform/PageControl.h"
-#include "platform/Panel.h"
-#include "platform/Picture.h"
-#include "platform/StatusBar.h"
+#include "system/ErrorReporter.h"
+#include "system/ExecutablePath.h"
 #include "ui/AboutBoxUnit.h"
 #include "ui/Maker.h"
 #include "ui/PictureButton.h"
@@ -353,6 +353,17 @@ void TMainForm::search(const SearchPage& page)
 {
     GaugeProgress progress(*this);
     wb::searchPage(*m_store, page, progress);
+}
+
+void TMainForm::lookUp(Direction direction, const QString& word)
+{
+    const int index = direction == Direction::EnglishToGerman ? 0 : 1;
+    m_pages->setCurrentIndex(index);
+    const SearchPage page = searchPage(index);
+    page.find->setText(word);
+    search(page);
+    if (page.list->Items().count() > 0)
+        page.list->setSelectedRow(0);
 }
 
 void TMainForm::FindBtnClick()

@@ -4,6 +4,7 @@
 // released when the window is destroyed. Its controls come from MainFormLayout; the
 // handlers below are what the layout binds their events to.
 #include "dictionary/DictionaryStore.h"
+#include "dictionary/Search.h"
 #include "ui/MainFormLayout.h"
 
 #include <QHash>
@@ -16,11 +17,12 @@
 class QMouseEvent;
 class QPainter;
 
+class TPageControl;
+class TStatusBar;
+
 namespace wb {
 class ErrorReporter;
 class PictureButton;
-class TPageControl;
-class TStatusBar;
 struct SearchPage;
 
 // Where the window finds the dictionary files: a given directory, or one looked up
@@ -58,6 +60,10 @@ public:
 
     const wb::DictionaryStore* store() const { return m_store.get(); }
 
+    // Shows the page of `direction`, puts `word` into its search field and searches, as
+    // the search button does; the first row found is selected into the two fields.
+    void lookUp(wb::Direction direction, const QString& word);
+
     // The event handlers the layout binds.
     void FindBtnClick();
     void FindBtn2Click();
@@ -92,7 +98,7 @@ private:
     QWidget* createPicture(const wb::layout::Control& control);
     void placeControl(QWidget* widget, const wb::layout::Control& control);
     QWidget* control(const QString& name) const;
-    wb::TStatusBar* gaugeBar() const;
+    TStatusBar* gaugeBar() const;
     wb::SearchPage searchPage(int index) const;
     void search(const wb::SearchPage& page);
 
@@ -101,7 +107,7 @@ private:
 
     std::unique_ptr<wb::DictionaryStore> m_store;
     QHash<QString, QWidget*> m_controls;
-    wb::TPageControl* m_pages = nullptr;
+    TPageControl* m_pages = nullptr;
 
     // The gauge: its percentage, the panel rectangle of the status bar's last paint and
     // the width of the bar that paint left on screen.

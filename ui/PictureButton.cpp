@@ -1,6 +1,6 @@
 #include "ui/PictureButton.h"
 
-#include "platform/Picture.h"
+#include "controls/Picture.h"
 
 #include <QMouseEvent>
 

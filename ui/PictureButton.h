@@ -7,10 +7,9 @@
 #include <QSize>
 
 class QMouseEvent;
+class TImage;
 
 namespace wb {
-
-class TImage;
 
 // Whether `at`, relative to a picture's top-left corner, lies on a picture of `size`:
 // the last column and row belong to it, the ones after them do not.

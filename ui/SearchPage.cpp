@@ -1,7 +1,7 @@
 #include "ui/SearchPage.h"
 
+#include "controls/ListView.h"
 #include "dictionary/Windows1252.h"
-#include "platform/ListView.h"
 
 #include <QLineEdit>
 #include <vector>

@@ -5,10 +5,9 @@
 #include "dictionary/Search.h"
 
 class QLineEdit;
+class TListView;
 
 namespace wb {
-
-class TListView;
 
 struct SearchPage {
     Direction direction;

@@ -3,7 +3,7 @@
 #include "vocabulary/Ranking.h"
 #include "vocabulary/VocabularyWriter.h"
 
-#include "platform/FileReplacement.h"
+#include "system/FileReplacement.h"
 
 #include <chrono>
 #include <fstream>

@@ -2,7 +2,7 @@
 
 #include "dictionary/AsciiCase.h"
 #include "dictionary/RecordEncoder.h"
-#include "platform/FileReplacement.h"
+#include "system/FileReplacement.h"
 
 #include <stdexcept>
 

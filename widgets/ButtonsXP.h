@@ -4,8 +4,8 @@
 // otherwise. A Kind presets glyph, caption, modal result and the Default or Cancel
 // role at once. Keyboard handling, the modal result and OnClick come from TButton;
 // glyph images, their display forms and the layout live in TButtonGlyph.
+#include "controls/PushButton.h"
 #include "platform/Canvas.h"
-#include "platform/PushButton.h"
 #include "platform/VisualStyles.h"
 #include "widgets/ButtonFrame.h"
 #include "widgets/ButtonGlyph.h"

@@ -3,7 +3,7 @@
 // released and reused lowest first, so a list does not grow while buttons change
 // their glyphs; the one cache of the process holds the lists and drops a list when
 // its last slot is released.
-#include "platform/ImageList.h"
+#include "controls/ImageList.h"
 
 #include <memory>
 #include <vector>

@@ -1,8 +1,8 @@
 // The About dialog: its year, its results, its keys and how its texts fit.
+#include "controls/Panel.h"
+#include "controls/Picture.h"
+#include "controls/PushButton.h"
 #include "platform/Forms.h"
-#include "platform/Panel.h"
-#include "platform/Picture.h"
-#include "platform/PushButton.h"
 #include "ui/AboutBoxUnit.h"
 #include "ui/Maker.h"
 

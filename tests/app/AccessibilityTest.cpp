@@ -2,8 +2,8 @@
 // the focus, the pictures that act as buttons, and the result rows of a search, all
 // reached by walking the window's accessibility tree from its root.
 #include "app/Application.h"
-#include "platform/ListView.h"
-#include "platform/PageControl.h"
+#include "controls/ListView.h"
+#include "controls/PageControl.h"
 #include "tests/support/TestSupport.h"
 #include "ui/MainUnit1.h"
 

@@ -1,5 +1,5 @@
 #include "app/Application.h"
-#include "platform/ExecutablePath.h"
+#include "system/ExecutablePath.h"
 #include "platform/TerminationRequests.h"
 #include "tests/support/TestSupport.h"
 #include "ui/MainUnit1.h"

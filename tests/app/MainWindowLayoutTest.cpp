@@ -1,10 +1,10 @@
 // The main window as laid out: where its controls lie at the design size and after a
 // resize, how they look, and how the focus moves through them.
+#include "controls/ListView.h"
+#include "controls/PageControl.h"
+#include "controls/Panel.h"
 #include "platform/Colors.h"
 #include "platform/Fonts.h"
-#include "platform/ListView.h"
-#include "platform/PageControl.h"
-#include "platform/Panel.h"
 #include "tests/support/TestSupport.h"
 #include "ui/MainUnit1.h"
 #include "widgets/RXCtrls.h"

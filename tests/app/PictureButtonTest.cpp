@@ -1,8 +1,8 @@
 // The About and Exit picture buttons, driven through the main window's QWindow so that
 // the events take the path real ones take, grabs and hidden pictures included.
 #include "ui/PictureButton.h"
+#include "controls/Picture.h"
 #include "platform/Forms.h"
-#include "platform/Picture.h"
 #include "tests/support/TestSupport.h"
 #include "ui/AboutBoxUnit.h"
 #include "ui/MainUnit1.h"

@@ -1,10 +1,10 @@
 // Looking words up in the main window: the gauge in the status bar, the two search
 // pages driven through the window, and the window over malformed dictionary files.
 #include "app/Application.h"
+#include "controls/ListView.h"
+#include "controls/PageControl.h"
+#include "controls/StatusBar.h"
 #include "dictionary/RecordDecoder.h"
-#include "platform/ListView.h"
-#include "platform/PageControl.h"
-#include "platform/StatusBar.h"
 #include "tests/support/TestSupport.h"
 #include "ui/MainUnit1.h"
 #include "ui/ProgressGauge.h"
@@ -135,6 +135,36 @@ protected:
     test::CollectingReporter errors;
     TMainForm form;
 };
+
+// The window started on a word by the desktop's search (`woerterbuch [--de] WORD`).
+using StartOnWord = MainWindowTest;
+
+TEST_F(StartOnWord, SearchesThePageOfTheDirectionAndShowsTheFirstRow)
+{
+    form.lookUp(Direction::GermanToEnglish, QStringLiteral("ha"));
+    EXPECT_EQ(pages()->currentIndex(), 1);
+    EXPECT_EQ(named<QLineEdit>("FindEd2")->text(), QStringLiteral("ha"));
+    EXPECT_EQ(captions("ListView2"), (QStringList{"Haus", "Hausboot"}));
+    EXPECT_EQ(named<QLineEdit>("VonEd2")->text(), QStringLiteral("Haus"));
+    EXPECT_EQ(named<QLineEdit>("NachEd2")->text(), QStringLiteral("house"));
+    EXPECT_TRUE(captions("ListView1").isEmpty()) << "the other page is left alone";
+    EXPECT_EQ(form.gaugePercent(), 0);
+
+    form.lookUp(Direction::EnglishToGerman, QStringLiteral("HOUSE"));
+    EXPECT_EQ(pages()->currentIndex(), 0);
+    EXPECT_EQ(captions("ListView1"), (QStringList{"house", "houseboat"}));
+    EXPECT_EQ(named<QLineEdit>("VonEd1")->text(), QStringLiteral("house"));
+    EXPECT_EQ(named<QLineEdit>("NachEd1")->text(), QStringLiteral("Haus; Heim"));
+}
+
+TEST_F(StartOnWord, AWordThatFindsNothingLeavesTheFieldsEmpty)
+{
+    form.lookUp(Direction::EnglishToGerman, QStringLiteral("xylophone"));
+    EXPECT_EQ(named<QLineEdit>("FindEd")->text(), QStringLiteral("xylophone"));
+    EXPECT_TRUE(captions("ListView1").isEmpty());
+    EXPECT_TRUE(named<QLineEdit>("VonEd1")->text().isEmpty());
+    EXPECT_TRUE(errors.messages.empty());
+}
 
 using Gauge = MainWindowTest;
 

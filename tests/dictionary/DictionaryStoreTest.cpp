@@ -1,5 +1,5 @@
 #include "dictionary/DictionaryStore.h"
-#include "platform/ExecutablePath.h"
+#include "system/ExecutablePath.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -13,7 +13,7 @@
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/Search.h"
 #include "dictionary/Windows1252.h"
-#include "platform/ErrorReporter.h"
+#include "system/ErrorReporter.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "tests/fuzz/ReferenceDecoder.h"
 

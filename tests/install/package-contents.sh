@@ -23,6 +23,12 @@ list_tree "$SCRATCH/tree" >"$SCRATCH/tree.list"
 diff -u "$SCRATCH/tree.list" "$SCRATCH/package.list" >"$SCRATCH/lists.diff" \
     || fail "the package and the install tree differ: $(cat "$SCRATCH/lists.diff")"
 
+# The bus starts the service where the package puts it, not where the build was.
+service=$(ls "$SCRATCH"/unpacked/usr/share/dbus-1/services/*.service)
+exec=$(sed -n 's/^Exec=//p' "$service")
+[ "$exec" = /usr/lib/woerterbuch/woerterbuch-search ] || fail "the package's service file starts $exec"
+[ -x "$SCRATCH/unpacked$exec" ] || fail "the package has no executable $exec"
+
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = woerterbuch ] || fail "the package is called $(field Package)"
 [ "$(field Version)" = "$version" ] || fail "the package version $(field Version) is not the project's $version"
@@ -30,7 +36,7 @@ changelog=$SCRATCH/unpacked/usr/share/doc/woerterbuch/changelog.gz
 newest=$(zcat "$changelog" | sed -n '1s/^woerterbuch (\([^)]*\)).*/\1/p')
 [ "$newest" = "$version" ] || fail "the changelog's newest entry is '$newest', the project is $version"
 depends=", $(field Depends),"
-for package in "$@" libqt6widgets6 libstdc++6; do
+for package in "$@" libqt6widgets6 libqt6dbus6 libstdc++6; do
     case $depends in
     *", $package"[\ ,]*) ;;
     *) fail "the package does not depend on $package: $depends" ;;

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the tests and the benchmarks: a reporter that collects messages,
 // temporary directories, and generated dictionaries with a model to check against.
-#include "platform/ErrorReporter.h"
+#include "system/ErrorReporter.h"
 
 #include <cstdint>
 #include <filesystem>

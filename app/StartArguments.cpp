@@ -1,0 +1,32 @@
+#include "app/StartArguments.h"
+
+namespace wb {
+
+std::optional<StartRequest> parseStartArguments(const QStringList& arguments)
+{
+    StartRequest request;
+    qsizetype next = 0;
+    if (next < arguments.size() && arguments[next] == QLatin1String("--de")) {
+        request.direction = Direction::GermanToEnglish;
+        ++next;
+    }
+    const bool optionsEnded = next < arguments.size() && arguments[next] == QLatin1String("--");
+    if (optionsEnded)
+        ++next;
+    const qsizetype words = arguments.size() - next;
+    if (words > 1)
+        return std::nullopt;
+    if (words == 0) {
+        // "--de" or "--" alone would look nothing up: most likely the word went missing.
+        if (next > 0)
+            return std::nullopt;
+        return request;
+    }
+    const QString& word = arguments[next];
+    if (!optionsEnded && word.startsWith(QLatin1Char('-')))
+        return std::nullopt; // an option we do not know
+    request.word = word;
+    return request;
+}
+
+} // namespace wb

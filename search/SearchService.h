@@ -1,0 +1,80 @@
+#pragma once
+// The dictionary as the desktop's search sees it: ranked hits over both word lists for
+// a launcher's text, the hit behind a result id, and opening the window on a hit. It
+// knows nothing of D-Bus or of windows: the adaptors convert its answers, a
+// WindowLauncher starts the window. Every call counts as activity; after idleTime()
+// without one it emits idle().
+#include "dictionary/DictionaryStore.h"
+#include "dictionary/Search.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <chrono>
+#include <optional>
+
+namespace wb {
+
+class WindowLauncher {
+public:
+    virtual ~WindowLauncher() = default;
+    // Starts the window on `word`, on the page of `direction`.
+    virtual void open(Direction direction, const QString& word) = 0;
+};
+
+struct SearchHit {
+    QString id; // "en:12" or "de:345": the word list and the entry's index in it
+    QString headword;
+    QString translation;
+    bool exact = false;   // the headword spelt exactly as typed
+    double relevance = 0; // 1 for an exact headword, less down the ranking
+};
+
+class SearchService : public QObject {
+    Q_OBJECT
+
+public:
+    // The shell shows three results and asks for more than it shows; KRunner lists more.
+    static constexpr int kGnomeLimit = 5;
+    static constexpr int kKRunnerLimit = 10;
+    static constexpr std::chrono::milliseconds kIdleTime{60'000};
+
+    // The store and the launcher must outlive the service.
+    SearchService(const DictionaryStore& store, WindowLauncher& launcher,
+                  std::chrono::milliseconds idleTime = kIdleTime, QObject* parent = nullptr);
+
+    // At most `limit` hits for the text, best first.
+    QList<SearchHit> find(const QString& text, int limit);
+    // The hit behind an id that find() gave; nothing for an id that names no entry.
+    std::optional<SearchHit> hit(const QString& id);
+    // Opens the window on the hit's headword; false for an id that names no entry.
+    bool open(const QString& id);
+    // Opens the window with the text as typed, on the page of its best hit.
+    void openSearch(const QString& text);
+    // A call that asks for nothing still keeps the service alive.
+    void touch();
+
+    std::chrono::milliseconds idleTime() const { return m_idleTime; }
+
+signals:
+    void idle();
+
+private:
+    struct Entry {
+        Direction direction;
+        std::size_t index;
+    };
+    std::optional<Entry> entryOf(const QString& id) const;
+    SearchHit hitOf(Entry entry, bool exact, double relevance) const;
+
+    const DictionaryStore& m_store;
+    WindowLauncher& m_launcher;
+    std::chrono::milliseconds m_idleTime;
+    QTimer m_idle;
+};
+
+// Joins a shell's search terms into one text, as the user typed them.
+QString joinTerms(const QStringList& terms);
+
+} // namespace wb
