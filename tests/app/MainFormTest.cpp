@@ -1,6 +1,6 @@
 #include "app/Application.h"
-#include "system/ExecutablePath.h"
 #include "platform/TerminationRequests.h"
+#include "system/ExecutablePath.h"
 #include "tests/support/TestSupport.h"
 #include "ui/MainUnit1.h"
 
