@@ -9,6 +9,7 @@ PACKAGES=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev libgif-dev
     fonts-dejavu-core fonts-liberation fonts-open-sans
+    qt6-translations-l10n
 )
 # The formatter the tree is formatted with; a test fails when a file is not.
 CLANG_FORMAT=clang-format-14
@@ -34,6 +35,9 @@ usage() {
 usage: $0 COMMAND
   run    install what is missing, build the program in release mode, start it
   test   install what is missing, build with ASan+UBSan, run every test headless
+  check  the quick loop: incremental debug build (ASan+UBSan, no fuzzing, no memcheck),
+         the tests but the install ones, the format check of the changed files;
+         installs the pre-commit hook when it is missing
   format format every tracked C++ file with the pinned clang-format
   package  install what is missing, build in release mode, make the Debian package
 EOF
@@ -70,6 +74,24 @@ ensure_packages() {
 
 jobs() { nproc 2>/dev/null || echo 2; }
 
+# The committed hook, copied where git looks for hooks (in a worktree, the shared ones)
+# unless a hook of that name is already there. WB_INSTALL_HOOK=0 leaves the hooks alone.
+install_hook() {
+    [ "${WB_INSTALL_HOOK:-1}" = 0 ] && return 0
+    local hooks
+    hooks=$(git rev-parse --git-path hooks 2>/dev/null) || return 0
+    [ -e "$hooks/pre-commit" ] && return 0
+    mkdir -p "$hooks"
+    cp tools/hooks/pre-commit "$hooks/pre-commit"
+    echo "Installed the pre-commit hook in $hooks (it checks the formatting of staged files)"
+}
+
+# The tracked C++ files changed since the last commit, staged or not, and the new ones.
+changed_cpp_files() {
+    git diff -z --name-only --diff-filter=ACMR HEAD -- '*.cpp' '*.h'
+    git ls-files -z --others --exclude-standard -- '*.cpp' '*.h'
+}
+
 case "${1:-}" in
 run)
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
@@ -104,6 +126,28 @@ test)
     export XDG_RUNTIME_DIR
     trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
     ctest --test-dir build/test --output-on-failure -j "$(jobs)"
+    ;;
+check)
+    ensure_packages "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    install_hook
+    launcher=()
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+    fi
+    # A build directory of its own, so the full run's build/test stays as it was.
+    cmake -S . -B build/check -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWB_SANITIZE=ON \
+        -DWB_FUZZ=OFF -DWB_MEMCHECK=OFF -DWB_BUILD_BENCH=OFF \
+        -DWB_CLANG_FORMAT="$CLANG_FORMAT" "${launcher[@]}" >/dev/null
+    cmake --build build/check -j "$(jobs)"
+    changed_cpp_files | xargs -0 -r "$CLANG_FORMAT" --dry-run -Werror
+    export QT_QPA_PLATFORM=offscreen
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+    # The install tests and the ones that start the programs on a display of their own
+    # take minutes; the full run has them. The format check above took the changed files.
+    ctest --test-dir build/check --output-on-failure -j "$(jobs)" -LE install \
+        -E '^(Formatting\.TrackedFilesAreFormatted|NothingWritten\..*)$'
     ;;
 package)
     ensure_packages "${PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"

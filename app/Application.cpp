@@ -1,9 +1,12 @@
 #include "app/Application.h"
 
 #include "app/ApplicationTitle.h"
+#include "messages/UserMessages.h"
 #include "platform/MessageBox.h"
 #include "system/ExecutablePath.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QWidget>
 #include <exception>
 
@@ -29,6 +32,13 @@ Application::Application(int& argc, char** argv)
     , m_defaultReporter(std::make_unique<MessageBoxReporter>(m_title))
 {
     m_reporter = m_defaultReporter.get();
+    // The windows speak German whatever the desktop's language, so Qt's own texts (the
+    // text fields' menu, the names of keys) do too. A missing catalogue leaves them
+    // English and is no reason to stop.
+    if (m_toolkitTranslation.load(QLocale(QLocale::German), QStringLiteral("qtbase"),
+                                  QStringLiteral("_"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_toolkitTranslation);
 }
 
 Application::~Application() = default;
@@ -55,7 +65,7 @@ void Application::handleException(std::exception_ptr error)
     } catch (const std::exception& exception) {
         showError(QString::fromUtf8(exception.what()));
     } catch (...) {
-        showError(QStringLiteral("Unbekannter Fehler"));
+        showError(QString::fromUtf8(messages::kUnknownError));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/GeneralErrorHandler.h"
 
 #include <QApplication>
+#include <QTranslator>
 #include <memory>
 
 namespace wb {
@@ -18,6 +19,8 @@ public:
     ~Application() override;
 
     QString title() const { return m_title; }
+    // Whether Qt's German catalogue was found; without it Qt's own texts stay English.
+    bool hasToolkitTranslation() const { return !m_toolkitTranslation.isEmpty(); }
 
     // Where the general error handler sends messages; by default a modal error box
     // captioned with the title. The reporter is not owned.
@@ -30,6 +33,7 @@ private:
     void showError(const QString& message);
 
     QString m_title;
+    QTranslator m_toolkitTranslation;
     ErrorReporter* m_reporter = nullptr;
     std::unique_ptr<ErrorReporter> m_defaultReporter;
 };

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/StartArguments.h"
+#include "messages/UserMessages.h"
 #include "platform/MessageBox.h"
 #include "platform/TerminationRequests.h"
 #include "system/ExecutablePath.h"
@@ -9,14 +10,13 @@
 
 namespace {
 
-// The file-error boxes pass no caption of their own; "Fehler" is the desktop's
-// default caption for an error box. Once the session has asked the program to end,
-// no further box is shown.
+// The file-error boxes pass no caption of their own and take the desktop's default
+// one. Once the session has asked the program to end, no further box is shown.
 class StartupErrors : public wb::ErrorReporter {
 public:
     explicit StartupErrors(const wb::TerminationRequests& termination)
         : m_termination(termination)
-        , m_boxes(QStringLiteral("Fehler"))
+        , m_boxes(QString::fromUtf8(wb::messages::kErrorCaption))
     {
     }
     void reportError(std::string_view message) override

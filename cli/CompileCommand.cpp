@@ -20,6 +20,20 @@ std::size_t parseMax(const std::string& text)
     return value;
 }
 
+// "en=FILE" or "de=FILE"; each language once.
+void parseFrequencies(const std::string& value, vocab::CompileOptions& options)
+{
+    const auto equals = value.find('=');
+    const std::string language = value.substr(0, equals);
+    if (equals == std::string::npos || equals + 1 == value.size() ||
+        (language != "en" && language != "de"))
+        throw UsageError("--frequencies takes en=FILE or de=FILE, not '" + value + "'");
+    auto& path = language == "en" ? options.englishFrequencies : options.germanFrequencies;
+    if (!path.empty())
+        throw UsageError("--frequencies " + language + "= is given twice");
+    path = value.substr(equals + 1);
+}
+
 vocab::CompileOptions parseCompileArguments(Arguments args)
 {
     vocab::CompileOptions options;
@@ -31,7 +45,8 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
             options.wait = false;
             continue;
         }
-        if (option != "--ding" && option != "--tsv" && option != "--out" && option != "--max")
+        if (option != "--ding" && option != "--tsv" && option != "--out" && option != "--max" &&
+            option != "--frequencies")
             throw UsageError("compile does not take '" + option + "'");
         if (++i == args.size())
             throw UsageError(option + " needs a value");
@@ -41,6 +56,8 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
             haveOutput = true;
         } else if (option == "--max") {
             options.maxRecords = parseMax(value);
+        } else if (option == "--frequencies") {
+            parseFrequencies(value, options);
         } else {
             if (format)
                 throw UsageError("compile takes one source, --ding or --tsv");

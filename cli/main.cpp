@@ -27,7 +27,9 @@ const Verb kVerbs[] = {
     {"lookup", "lookup [--data DIR] en|de TEXT", lookupCommand},
     {"dump", "dump [--data DIR] en|de", dumpCommand},
     {"check", "check [--data DIR]", checkCommand},
-    {"compile", "compile (--ding FILE | --tsv FILE) --out DIR [--max N] [--no-wait]",
+    {"compile",
+     "compile (--ding FILE | --tsv FILE) --out DIR [--max N] [--frequencies en=FILE] "
+     "[--frequencies de=FILE] [--no-wait]",
      compileCommand},
 };
 

@@ -36,6 +36,10 @@ function(wb_font_packages result)
     set(${result} ${fonts} PARENT_SCOPE)
 endfunction()
 wb_font_packages(WB_FONT_PACKAGES)
-list(JOIN WB_FONT_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+# Nor does the catalogue Qt's own texts (the text fields' menu, the names of keys) are
+# translated into German from; the program loads it at start.
+set(WB_TRANSLATION_PACKAGES qt6-translations-l10n)
+set(depends ${WB_FONT_PACKAGES} ${WB_TRANSLATION_PACKAGES})
+list(JOIN depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 
 include(CPack)

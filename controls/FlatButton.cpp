@@ -14,9 +14,12 @@ TFlatButton::TFlatButton(QWidget* parent)
     });
 }
 
-void TFlatButton::setGlyph(const QImage& glyph)
+void TFlatButton::setGlyph(const QImage& glyph, const QImage& doubled)
 {
     m_glyph = glyph;
-    setIcon(QIcon(QPixmap::fromImage(glyph)));
+    QIcon icon(QPixmap::fromImage(glyph));
+    if (!doubled.isNull())
+        icon.addPixmap(QPixmap::fromImage(doubled));
+    setIcon(icon);
     setIconSize(glyph.size());
 }

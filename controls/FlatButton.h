@@ -15,8 +15,9 @@ public:
     QString Caption() const { return text(); }
     void setCaption(const QString& caption) { setText(caption); }
     const QImage& Glyph() const { return m_glyph; }
-    // The glyph is shown at its own size.
-    void setGlyph(const QImage& glyph);
+    // The glyph is shown at its own size; `doubled`, the same glyph at twice the size
+    // with a device pixel ratio of 2, on screens of twice the density.
+    void setGlyph(const QImage& glyph, const QImage& doubled = QImage());
 
     std::function<void()> OnClick;
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 
 TListView::TListView(QWidget* parent)
     : QTreeView(parent)
@@ -56,6 +57,22 @@ void TListView::focusInEvent(QFocusEvent* event)
 {
     showSelection(true);
     QTreeView::focusInEvent(event);
+}
+
+// Taking the focus makes the first row current without selecting it, so Qt's own Down
+// would step past it to the second and Space and Home would find nothing to move to.
+void TListView::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool starts = key == Qt::Key_Down || key == Qt::Key_Space || key == Qt::Key_Home;
+    if (starts && event->modifiers() == Qt::NoModifier && selectedRow() < 0 &&
+        m_rows->count() > 0) {
+        setSelectedRow(0);
+        scrollToTop();
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }
 
 void TListView::focusOutEvent(QFocusEvent* event)

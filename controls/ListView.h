@@ -2,7 +2,8 @@
 // Stands in for the desktop toolkit's report-style list view: a header with fixed
 // column widths over rows of text, selected a whole row at a time, one row at most,
 // never edited and never sorted. The selection shows only while the list has the
-// keyboard focus. The rows live in a TListRows store of plain text.
+// keyboard focus. With no row selected, Down, Space and Home select the first row.
+// The rows live in a TListRows store of plain text.
 #include "controls/ListRows.h"
 
 #include <QTreeView>
@@ -29,6 +30,7 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 

@@ -87,8 +87,12 @@ TPageControl::TPageControl(QWidget* parent)
 void TPageControl::setImages(const TImageList& images)
 {
     m_icons.clear();
-    for (int i = 0; i < images.count(); ++i)
-        m_icons.emplace_back(QPixmap::fromImage(images.image(i)));
+    // Given both, the icon takes the doubled one on a screen of twice the density.
+    for (int i = 0; i < images.count(); ++i) {
+        QIcon& icon = m_icons.emplace_back(QPixmap::fromImage(images.image(i)));
+        if (!images.doubled(i).isNull())
+            icon.addPixmap(QPixmap::fromImage(images.doubled(i)));
+    }
     setIconSize(QSize(images.width(), images.height()));
     for (int tab = 0; tab < count(); ++tab) {
         const QVariant index = m_tabBar->tabData(tab);

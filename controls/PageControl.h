@@ -50,7 +50,8 @@ public:
     void setHotTrack(bool hotTrack) { m_tabBar->setHotTrack(hotTrack); }
     THotTabBar* hotTabBar() const { return m_tabBar; }
 
-    // The icons of the tabs come from `images` (copied now), shown at its cell size.
+    // The icons of the tabs come from `images` (copied now), shown at its cell size;
+    // images with a doubled twin show it on screens of twice the density.
     void setImages(const TImageList& images);
     // Adds `page` as the last tab, with the image at `imageIndex` (-1 for none).
     int addPage(QWidget* page, const QString& caption, int imageIndex);

@@ -3,9 +3,11 @@
 #include "platform/Colors.h"
 
 #include <QAccessibleWidget>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <stdexcept>
 
 namespace {
 
@@ -62,9 +64,37 @@ TImage::TImage(QWidget* parent)
     (void)factoryInstalled;
 }
 
-void TImage::setPicture(const QImage& picture)
+QString wb::doubledPicturePath(const QString& path)
+{
+    const QFileInfo file(path);
+    const QString suffix = file.suffix();
+    const QString base = suffix.isEmpty() ? path : path.left(path.size() - suffix.size() - 1);
+    return suffix.isEmpty() ? base + QLatin1String("@2x") : base + QLatin1String("@2x.") + suffix;
+}
+
+wb::PictureFile wb::loadPictureFile(const QString& path)
+{
+    PictureFile file{QImage(path), {}};
+    if (file.picture.isNull())
+        throw std::runtime_error("missing picture " + path.toStdString());
+    const QString twin = doubledPicturePath(path);
+    if (!QFileInfo::exists(twin))
+        return file;
+    file.doubled = QImage(twin);
+    if (file.doubled.size() != file.picture.size() * 2)
+        throw std::runtime_error("picture " + twin.toStdString() + " is not twice the size of " +
+                                 path.toStdString());
+    file.doubled.setDevicePixelRatio(2); // Qt's reader does so too, from the name
+    return file;
+}
+
+void TImage::setPicture(const QImage& picture, const QImage& doubled)
 {
     m_picture = picture.convertToFormat(QImage::Format_RGB32);
+    m_doubled = doubled.size() == m_picture.size() * 2 && !m_picture.isNull()
+                    ? doubled.convertToFormat(QImage::Format_RGB32)
+                    : QImage();
+    m_doubled.setDevicePixelRatio(2);
     if (!m_picture.isNull())
         resize(m_picture.size());
     updateGeometry();
@@ -89,6 +119,11 @@ bool wb::smoothPictureScaling(qreal devicePixelRatio)
     return devicePixelRatio != std::floor(devicePixelRatio);
 }
 
+const QImage& TImage::pictureFor(qreal devicePixelRatio) const
+{
+    return devicePixelRatio > 1 && !m_doubled.isNull() ? m_doubled : m_picture;
+}
+
 // Outside the picture, should the control be made larger, lies the button face. The
 // scale is read from the painter, which also knows it when the control is rendered
 // into an image of another ratio than the screen's.
@@ -96,9 +131,11 @@ void TImage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const qreal ratio = std::abs(painter.deviceTransform().m11());
+    const QImage& shown = pictureFor(ratio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                          wb::smoothPictureScaling(std::abs(painter.deviceTransform().m11())));
-    painter.drawImage(0, 0, m_picture);
+                          wb::smoothPictureScaling(ratio / shown.devicePixelRatio()));
+    painter.drawImage(0, 0, shown); // a doubled picture covers the same logical pixels
     const QRegion rest = QRegion(rect()) - QRegion(m_picture.rect());
     for (const QRect& part : rest)
         painter.fillRect(part, clBtnFace.toQColor());

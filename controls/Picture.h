@@ -16,6 +16,18 @@ namespace wb {
 // the pictures would wobble, so there the picture is smoothed instead.
 bool smoothPictureScaling(qreal devicePixelRatio);
 
+// A picture file and its twin for screens of twice the density, drawn at twice the
+// size: "side@2x.gif" beside "side.gif". The twin carries a device pixel ratio of 2,
+// so it covers the same logical pixels; it is null when there is none.
+struct PictureFile {
+    QImage picture;
+    QImage doubled;
+};
+
+QString doubledPicturePath(const QString& path);
+// Throws when the picture cannot be read, or when its twin is not twice its size.
+PictureFile loadPictureFile(const QString& path);
+
 } // namespace wb
 
 class TImage : public QWidget {
@@ -25,8 +37,12 @@ public:
     explicit TImage(QWidget* parent = nullptr);
 
     const QImage& Picture() const { return m_picture; }
-    // Stores the picture without its alpha channel and takes its size.
-    void setPicture(const QImage& picture);
+    // The picture painted where a logical pixel has two or more device pixels; null
+    // when the picture is scaled up there.
+    const QImage& DoubledPicture() const { return m_doubled; }
+    // Stores the picture without its alpha channel and takes its size. `doubled`, the
+    // same picture at twice the size, is kept only when it is exactly that.
+    void setPicture(const QImage& picture, const QImage& doubled = QImage());
 
     // The hand-pointer cursor over the picture instead of the arrow.
     bool HandPointer() const { return cursor().shape() == Qt::PointingHandCursor; }
@@ -49,6 +65,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    const QImage& pictureFor(qreal devicePixelRatio) const;
+
     QImage m_picture;
+    QImage m_doubled;
     bool m_leftPressed = false;
 };

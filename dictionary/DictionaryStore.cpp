@@ -1,9 +1,8 @@
 #include "dictionary/DictionaryStore.h"
 
 #include "dictionary/DataFile.h"
+#include "messages/UserMessages.h"
 #include "system/ErrorReporter.h"
-
-#include <string>
 
 namespace wb {
 namespace {
@@ -51,8 +50,7 @@ void DictionaryStore::OpenDistNow(const std::filesystem::path& directory, ErrorR
     for (const DictionaryFile file : {DictionaryFile::German, DictionaryFile::English}) {
         const auto bytes = readDictionaryFile(directory, file, readLimit(file));
         if (!bytes)
-            reporter.reportError(std::string("Fehler: konnte Datei ") + fileName(file) +
-                                 " nicht öffnen!");
+            reporter.reportError(messages::fileNotOpened(fileName(file)));
         else if (file == DictionaryFile::German)
             loadGerman(*bytes);
         else

@@ -181,12 +181,18 @@ bool rankedBefore(const LauncherMatch& a, const LauncherMatch& b)
         return a.tier < b.tier;
     if (a.length != b.length)
         return a.length < b.length;
+    if (a.weight != b.weight)
+        return a.weight > b.weight;
     return a.index < b.index;
 }
 
 std::vector<LauncherMatch> launcherMatches(const WordList& words, std::string_view text,
-                                           std::size_t limit)
+                                           std::size_t limit,
+                                           std::span<const std::uint16_t> weights)
 {
+    const auto weightOf = [&](std::size_t i) {
+        return i < weights.size() ? weights[i] : std::uint16_t(0);
+    };
     text = trimBlanks(text);
     if (text.size() < kLauncherMinimumLength || limit == 0)
         return {};
@@ -197,7 +203,7 @@ std::vector<LauncherMatch> launcherMatches(const WordList& words, std::string_vi
         const std::string_view word = words[i];
         if (foldedStartsWith(word, folded))
             matches.push_back({std::uint32_t(i), prefixTier(word, text, lowered, folded),
-                               std::uint32_t(word.size())});
+                               std::uint32_t(word.size()), weightOf(i)});
     }
     if (matches.size() < limit) {
         for (std::size_t i = 0; i < words.size(); ++i) {
@@ -209,6 +215,27 @@ std::vector<LauncherMatch> launcherMatches(const WordList& words, std::string_vi
     }
     keepBest(matches, limit);
     return matches;
+}
+
+std::vector<std::uint16_t> translationReferenceCounts(const DictionaryStore& store,
+                                                      Direction direction)
+{
+    const bool english = direction == Direction::EnglishToGerman;
+    std::vector<std::uint16_t> counts(english ? store.englishWords().size()
+                                              : store.germanWords().size());
+    const auto count = [&](std::uint16_t reference) {
+        if (reference < counts.size() && counts[reference] != UINT16_MAX)
+            ++counts[reference];
+    };
+    if (english) {
+        for (const std::uint16_t reference : store.reverseIndex())
+            count(reference);
+    } else {
+        for (int slot = 0; slot < 3; ++slot)
+            for (const std::uint16_t reference : store.translationSlot(slot))
+                count(reference);
+    }
+    return counts;
 }
 
 } // namespace wb

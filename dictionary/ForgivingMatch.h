@@ -5,10 +5,13 @@
 // (AsciiCase.h); this serves the desktop's search service and the command's --fold.
 // Pure functions over a word list: they return indices and know nothing of
 // translations or of who shows the result.
+#include "dictionary/DictionaryStore.h"
+#include "dictionary/Search.h"
 #include "dictionary/WordList.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,10 +50,11 @@ struct LauncherMatch {
     std::uint32_t index = 0; // in the word list searched
     MatchTier tier = MatchTier::Spelling;
     std::uint32_t length = 0; // of the headword, in bytes
+    std::uint16_t weight = 0; // how common the headword is, where the caller knows
 };
 
-// The ranking order: tier, then the shorter headword, then file order. Results of two
-// word lists merge with it too.
+// The ranking order: tier, then the shorter headword, then the heavier one, then file
+// order. Results of two word lists merge with it too.
 bool rankedBefore(const LauncherMatch& a, const LauncherMatch& b);
 
 // A launcher answers nothing to texts shorter than this, counted in letters typed.
@@ -58,8 +62,17 @@ constexpr std::size_t kLauncherMinimumLength = 2;
 
 // The best `limit` matches of `text` in `words`, ranked. Blanks around the text are
 // ignored; a text shorter than kLauncherMinimumLength answers nothing. The inner-word
-// tier is only searched when the others leave room.
+// tier is only searched when the others leave room. `weights`, one per headword where
+// given, break ties between headwords of one tier and length.
 std::vector<LauncherMatch> launcherMatches(const WordList& words, std::string_view text,
-                                           std::size_t limit);
+                                           std::size_t limit,
+                                           std::span<const std::uint16_t> weights = {});
+
+// A measure of how common each headword of one direction is that the files give: how
+// many headwords of the other language name it as a translation ("house" is named by
+// "Haus", "Gebäude", "Wohnhaus", ...). Counts stop at 65,535; references that name no
+// headword are passed over.
+std::vector<std::uint16_t> translationReferenceCounts(const DictionaryStore& store,
+                                                      Direction direction);
 
 } // namespace wb

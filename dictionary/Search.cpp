@@ -1,6 +1,7 @@
 #include "dictionary/Search.h"
 
 #include "dictionary/Windows1252.h"
+#include "messages/UserMessages.h"
 
 namespace wb {
 namespace detail {
@@ -35,8 +36,7 @@ void germanToEnglish(const DictionaryStore& store, std::size_t entry, std::strin
 } // namespace detail
 
 ListIndexError::ListIndexError(long index)
-    : std::out_of_range("Der Index der Liste überschreitet das Maximum (" + std::to_string(index) +
-                        ")")
+    : std::out_of_range(messages::listIndexBeyondMaximum(index))
     , m_index(index)
 {
 }

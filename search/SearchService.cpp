@@ -65,6 +65,8 @@ SearchService::SearchService(const DictionaryStore& store, WindowLauncher& launc
                              std::chrono::milliseconds idleTime, QObject* parent)
     : QObject(parent)
     , m_store(store)
+    , m_englishWeights(translationReferenceCounts(store, Direction::EnglishToGerman))
+    , m_germanWeights(translationReferenceCounts(store, Direction::GermanToEnglish))
     , m_launcher(launcher)
     , m_idleTime(idleTime)
 {
@@ -95,8 +97,9 @@ QList<SearchHit> SearchService::find(const QString& text, int limit)
     };
     std::vector<Ranked> ranked;
     for (const Direction direction : {Direction::EnglishToGerman, Direction::GermanToEnglish})
-        for (const LauncherMatch& match :
-             launcherMatches(wordsOf(m_store, direction), typed, std::size_t(limit)))
+        for (const LauncherMatch& match : launcherMatches(
+                 wordsOf(m_store, direction), typed, std::size_t(limit),
+                 direction == Direction::EnglishToGerman ? m_englishWeights : m_germanWeights))
             ranked.push_back({direction, match});
     std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
         return rankedBefore(a.match, b.match);

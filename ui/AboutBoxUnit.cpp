@@ -1,9 +1,9 @@
 #include "ui/AboutBoxUnit.h"
 
-#include "controls/Panel.h"
 #include "controls/Picture.h"
 #include "platform/Fonts.h"
 #include "platform/Forms.h"
+#include "ui/AboutBoxLayout.h"
 #include "ui/Maker.h"
 #include "widgets/ButtonsXP.h"
 #include "widgets/JpegPicture.h"
@@ -14,35 +14,9 @@
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
-#include <stdexcept>
 
 using namespace wb;
 using namespace wb::aboutlayout;
-
-namespace {
-
-QFont fontOf(Face face)
-{
-    switch (face) {
-    case Face::Bold:
-        return defaultBoldFont();
-    case Face::Slogan:
-        return designFont(kNarrowFace, 24, QFont::Bold);
-    case Face::Inherited:
-        break;
-    }
-    return defaultFont();
-}
-
-QImage loadGlyph(const QString& path)
-{
-    QImage image(path);
-    if (image.isNull())
-        throw std::runtime_error("missing picture " + path.toStdString());
-    return image;
-}
-
-} // namespace
 
 QString withYear(QString notice, int year)
 {
@@ -52,34 +26,53 @@ QString withYear(QString notice, int year)
     return notice;
 }
 
-TAboutBox::TAboutBox(QWidget* parent, const QByteArray& photograph)
+TAboutBox::TAboutBox(QWidget* parent, const QByteArray& photograph,
+                     const QByteArray& doubledPhotograph)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_builder(*this)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(aboutlayout::caption());
     setFont(defaultFont());
     setFixedSize(kClientSize);
-    createControls(photograph);
+    m_builder.create(controls());
+    showPhotograph(photograph, doubledPhotograph);
+    control<TBitBtnXP>(QStringLiteral("BitBtnXP1")).OnClick = [this] { BitBtnXP1Click(); };
+    setFocusOrder();
     centreOnScreen();
     FormCreate();
 }
 
 TAboutBox::~TAboutBox() = default;
 
-QByteArray TAboutBox::storedPhotograph()
+namespace {
+
+QByteArray fileContents(const QString& path)
 {
-    QFile file(aboutlayout::photograph());
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
 }
 
+} // namespace
+
+QByteArray TAboutBox::storedPhotograph()
+{
+    return fileContents(aboutlayout::photograph());
+}
+
+QByteArray TAboutBox::storedDoubledPhotograph()
+{
+    return fileContents(doubledPicturePath(aboutlayout::photograph()));
+}
+
 void TAboutBox::FormCreate()
 {
-    auto* copyright = static_cast<QLabel*>(control(QStringLiteral("Copyright")));
-    copyright->setText(withYear(copyright->text(), QDate::currentDate().year()));
-    copyright->adjustSize();
+    auto& copyright = control<QLabel>(QStringLiteral("Copyright"));
+    copyright.setText(withYear(copyright.text(), QDate::currentDate().year()));
+    copyright.adjustSize();
 }
 
 // Whether a browser came up is not ours to report; the dialog stays open either way.
@@ -95,80 +88,35 @@ void TAboutBox::reject()
 
 QWidget* TAboutBox::control(const QString& name) const
 {
-    QWidget* widget = m_controls.value(name);
-    if (!widget)
-        throw std::logic_error("no control " + name.toStdString());
-    return widget;
+    return &m_builder.widget(name);
 }
 
-void TAboutBox::createControls(const QByteArray& photograph)
+// A damaged file shows what could be decoded of it, or nothing; the doubled one only
+// when it decodes whole.
+void TAboutBox::showPhotograph(const QByteArray& photograph, const QByteArray& doubledPhotograph)
+{
+    auto& picture = control<TImage>(QStringLiteral("ProgramIcon"));
+    const QImage image = decodeJpeg(photograph).image;
+    const JpegDecodeResult doubled = decodeJpeg(doubledPhotograph);
+    picture.setPicture(image, doubled.complete ? doubled.image : QImage());
+    picture.setHidden(image.isNull());
+}
+
+// The table's order is the focus order; the first control that takes the focus has it
+// on opening.
+void TAboutBox::setFocusOrder()
 {
     QWidget* previous = nullptr;
-    for (const Control& c : controls()) {
-        QWidget* parent = c.parent.isEmpty() ? this : control(c.parent);
-        QWidget* widget = createControl(c, photograph);
-        widget->setObjectName(c.name);
-        widget->setParent(parent);
-        if (auto* panel = qobject_cast<TPanel*>(parent))
-            panel->addControl(widget, TAlign::None);
-        if (c.font != Face::Inherited)
-            widget->setFont(fontOf(c.font));
-        if (c.geometry.size().isNull()) {
-            widget->move(c.geometry.topLeft());
-            widget->adjustSize(); // a label fits its text, a picture its photograph
-        } else {
-            widget->setGeometry(c.geometry);
-        }
-        m_controls.insert(c.name, widget);
-        if (widget->focusPolicy() & Qt::TabFocus) {
-            if (previous)
-                setTabOrder(previous, widget);
-            else
-                widget->setFocus(); // the first in the table has the focus on opening
-            previous = widget;
-        }
+    for (const form::Control& c : controls()) {
+        QWidget* widget = control(c.name);
+        if (!(widget->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (previous)
+            setTabOrder(previous, widget);
+        else
+            widget->setFocus();
+        previous = widget;
     }
-}
-
-QWidget* TAboutBox::createControl(const Control& c, const QByteArray& photograph)
-{
-    switch (c.kind) {
-    case Kind::Panel: {
-        auto* panel = new TPanel;
-        panel->setBevelled();
-        panel->setColor(kPanelColor);
-        return panel;
-    }
-    case Kind::Picture: {
-        auto* picture = new TImage;
-        // A damaged file shows what could be decoded of it, or nothing.
-        const QImage image = decodeJpeg(photograph).image;
-        picture->setPicture(image);
-        picture->setHidden(image.isNull());
-        return picture;
-    }
-    case Kind::Label:
-    case Kind::WrapLabel: {
-        auto* label = new QLabel(c.caption);
-        label->setWordWrap(c.kind == Kind::WrapLabel);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
-    case Kind::WebButton: {
-        auto* button = new TBitBtnXP;
-        button->setGlyph(loadGlyph(QStringLiteral(":/glyphs/GLOBE.bmp")));
-        button->setNumGlyphs(2);
-        button->setCaption(makerWebAddress());
-        button->OnClick = [this] { BitBtnXP1Click(); };
-        return button;
-    }
-    case Kind::OkButton: {
-        auto* button = new TBitBtnXP;
-        button->setKind(bkOK);
-        return button;
-    }
-    }
-    throw std::logic_error("unknown control kind");
 }
 
 void TAboutBox::centreOnScreen()

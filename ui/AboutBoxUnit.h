@@ -3,11 +3,10 @@
 // the opening, a button that opens the maker's web page and OK. It is made for one
 // opening and shown modally; it keeps nothing between openings. OK closes it with
 // mrOk, the window's close command with mrCancel; Escape does nothing.
-#include "ui/AboutBoxLayout.h"
+#include "ui/FormBuilder.h"
 
 #include <QByteArray>
 #include <QDialog>
-#include <QHash>
 
 // The notice text with the first year placeholder replaced by `year`; a text without
 // one is returned as it is.
@@ -18,12 +17,14 @@ class TAboutBox : public QDialog {
 
 public:
     // `photograph` is the JPEG file shown as the program's picture; what of it cannot
-    // be decoded is not shown.
-    explicit TAboutBox(QWidget* parent = nullptr,
-                       const QByteArray& photograph = storedPhotograph());
+    // be decoded is not shown. `doubledPhotograph`, the same at twice the size, is
+    // shown instead on screens of twice the density when it decodes completely.
+    explicit TAboutBox(QWidget* parent = nullptr, const QByteArray& photograph = storedPhotograph(),
+                       const QByteArray& doubledPhotograph = storedDoubledPhotograph());
     ~TAboutBox() override;
 
     static QByteArray storedPhotograph();
+    static QByteArray storedDoubledPhotograph();
 
     void FormCreate();
     void BitBtnXP1Click();
@@ -34,9 +35,13 @@ public:
     QWidget* control(const QString& name) const;
 
 private:
-    void createControls(const QByteArray& photograph);
-    QWidget* createControl(const wb::aboutlayout::Control& control, const QByteArray& photograph);
+    template <typename T> T& control(const QString& name) const
+    {
+        return m_builder.control<T>(name);
+    }
+    void showPhotograph(const QByteArray& photograph, const QByteArray& doubledPhotograph);
+    void setFocusOrder();
     void centreOnScreen();
 
-    QHash<QString, QWidget*> m_controls;
+    wb::FormBuilder m_builder;
 };

@@ -1,26 +1,15 @@
 #include "ui/MainFormLayout.h"
 
-#include "ui/MainUnit1.h"
 #include "ui/Maker.h"
 
 namespace wb::layout {
 namespace {
 
-constexpr TColor kHeadingPeach(240, 202, 166);
-constexpr TColor kSideGreen(192, 220, 192);
-
-// What differs between the two pages: the names of their controls and their texts.
-struct PageNames {
-    QString sheet, tabCaption;
-    int imageIndex;
-    QString heading, side, sideFrame, sidePicture, sideTitleBox, work, searchRow, searchLabel,
-        selectionRow, headingLabel, headingText, sideTitleLabel, sideTitleText, findEdit,
-        findButton;
-    Notify findClick;
-    QString list;
-    Notify listChange;
-    QString wordEdit, translationEdit;
-};
+using form::Bevel;
+using form::Face;
+using form::kHeadingPeach;
+using form::Kind;
+using form::kSideGreen;
 
 const QString& findText()
 {
@@ -28,7 +17,88 @@ const QString& findText()
     return text;
 }
 
-Controls page(const PageNames& n)
+} // namespace
+
+QString windowCaption()
+{
+    return QStringLiteral("QUORVEL Wörterbuch Englisch");
+}
+
+QString windowIcon()
+{
+    return QStringLiteral(":/art/icon-32.png");
+}
+
+const std::vector<SearchPageDescription>& searchPages()
+{
+    // The tab and the side title read alike on the German page.
+    static const QString germanTitle = QStringLiteral("Deutsch -> Englisch");
+    static const std::vector<SearchPageDescription> pages{
+        {.direction = Direction::EnglishToGerman,
+         .sheet = "TabSheet1",
+         .tabCaption = QStringLiteral("Englisch->Deutsch"),
+         .tabPicture = QStringLiteral(":/art/tab-english.bmp"),
+         .heading = "Panel5",
+         .headingLabel = "RxLabel8",
+         .headingText =
+             QStringLiteral("Englisch-Deutsch - Suchtext eingeben und auf \"Suchen\" klicken..."),
+         .side = "Panel41",
+         .sideFrame = "Panel42",
+         .sidePicture = "Image6",
+         .sideTitleBox = "Panel24",
+         .sideTitleLabel = "RxLabel14",
+         .sideTitleText = QStringLiteral("Englisch -> Deutsch"),
+         .work = "Panel2",
+         .searchRow = "Panel1",
+         .searchLabel = "Label1",
+         .find = "FindEd",
+         .findButton = "FindBtn",
+         .selectionRow = "Panel12",
+         .word = "VonEd1",
+         .translation = "NachEd1",
+         .list = "ListView1"},
+        {.direction = Direction::GermanToEnglish,
+         .sheet = "TabSheet2",
+         .tabCaption = germanTitle,
+         .tabPicture = QStringLiteral(":/art/tab-german.bmp"),
+         .heading = "Panel3",
+         .headingLabel = "RxLabel1",
+         .headingText =
+             QStringLiteral("Deutsch-Englisch - Suchtext eingeben und auf \"Suchen\" klicken..."),
+         .side = "Panel4",
+         .sideFrame = "Panel6",
+         .sidePicture = "Image1",
+         .sideTitleBox = "Panel9",
+         .sideTitleLabel = "RxLabel2",
+         .sideTitleText = germanTitle,
+         .work = "Panel10",
+         .searchRow = "Panel11",
+         .searchLabel = "Label2",
+         .find = "FindEd2",
+         .findButton = "FindBtn2",
+         .selectionRow = "Panel13",
+         .word = "VonEd2",
+         .translation = "NachEd2",
+         .list = "ListView2"},
+    };
+    return pages;
+}
+
+Controls pageControl()
+{
+    QStringList tabCaptions, tabPictures;
+    for (const SearchPageDescription& page : searchPages()) {
+        tabCaptions << page.tabCaption;
+        tabPictures << page.tabPicture;
+    }
+    return {{.name = kPageControl,
+             .kind = Kind::PageControl,
+             .align = TAlign::Client,
+             .accessibleName = tabCaptions.join(" / "),
+             .pictures = tabPictures}};
+}
+
+Controls pageControls(const SearchPageDescription& n, int tab)
 {
     const QString side = QStringLiteral(":/art/side.gif");
     const QString word = QStringLiteral("Wort");
@@ -36,9 +106,9 @@ Controls page(const PageNames& n)
     return {
         {.name = n.sheet,
          .kind = Kind::Page,
-         .parent = "PageControl2",
+         .parent = kPageControl,
          .caption = n.tabCaption,
-         .imageIndex = n.imageIndex},
+         .imageIndex = tab},
         {.name = n.heading,
          .kind = Kind::Panel,
          .parent = n.sheet,
@@ -94,7 +164,7 @@ Controls page(const PageNames& n)
          .parent = n.searchRow,
          .geometry = {8, 8, 0, 0},
          .caption = QStringLiteral("Suchtext;")},
-        {.name = n.findEdit,
+        {.name = n.find,
          .kind = Kind::Edit,
          .parent = n.searchRow,
          .geometry = {72, 8, 281, 21},
@@ -104,19 +174,18 @@ Controls page(const PageNames& n)
          .parent = n.searchRow,
          .geometry = {360, 8, 97, 25},
          .caption = findText(),
-         .accessibleName = findText(),
-         .onClick = n.findClick},
+         .accessibleName = findText()},
         {.name = n.selectionRow,
          .kind = Kind::Panel,
          .parent = n.work,
          .align = TAlign::Bottom,
          .geometry = {0, 0, 0, 35}},
-        {.name = n.wordEdit,
+        {.name = n.word,
          .kind = Kind::Edit,
          .parent = n.selectionRow,
          .geometry = {8, 8, 193, 21},
          .accessibleName = word},
-        {.name = n.translationEdit,
+        {.name = n.translation,
          .kind = Kind::Edit,
          .parent = n.selectionRow,
          .geometry = {208, 8, 249, 21},
@@ -127,101 +196,8 @@ Controls page(const PageNames& n)
          .parent = n.work,
          .align = TAlign::Client,
          .accessibleName = QStringLiteral("Ergebnisse"),
-         .columns = {{word, 200}, {translations, 250}},
-         .onChange = n.listChange},
+         .columns = {{word, 200}, {translations, 250}}},
     };
-}
-
-const PageNames& englishPage()
-{
-    static const PageNames names{
-        "TabSheet1",
-        QStringLiteral("Englisch->Deutsch"),
-        0,
-        "Panel5",
-        "Panel41",
-        "Panel42",
-        "Image6",
-        "Panel24",
-        "Panel2",
-        "Panel1",
-        "Label1",
-        "Panel12",
-        "RxLabel8",
-        QStringLiteral("Englisch-Deutsch - Suchtext eingeben und auf \"Suchen\" klicken..."),
-        "RxLabel14",
-        QStringLiteral("Englisch -> Deutsch"),
-        "FindEd",
-        "FindBtn",
-        &TMainForm::FindBtnClick,
-        "ListView1",
-        &TMainForm::ListView1Change,
-        "VonEd1",
-        "NachEd1"};
-    return names;
-}
-
-const PageNames& germanPage()
-{
-    // The tab and the side title read alike on this page.
-    static const QString title = QStringLiteral("Deutsch -> Englisch");
-    static const PageNames names{
-        "TabSheet2",
-        title,
-        1,
-        "Panel3",
-        "Panel4",
-        "Panel6",
-        "Image1",
-        "Panel9",
-        "Panel10",
-        "Panel11",
-        "Label2",
-        "Panel13",
-        "RxLabel1",
-        QStringLiteral("Deutsch-Englisch - Suchtext eingeben und auf \"Suchen\" klicken..."),
-        "RxLabel2",
-        title,
-        "FindEd2",
-        "FindBtn2",
-        &TMainForm::FindBtn2Click,
-        "ListView2",
-        &TMainForm::ListView2Change,
-        "VonEd2",
-        "NachEd2"};
-    return names;
-}
-
-const PageNames& namesOf(int page)
-{
-    return page == 0 ? englishPage() : germanPage();
-}
-
-} // namespace
-
-QString windowCaption()
-{
-    return QStringLiteral("QUORVEL Wörterbuch Englisch");
-}
-
-QString windowIcon()
-{
-    return QStringLiteral(":/art/icon-32.png");
-}
-
-Controls pageControl()
-{
-    return {{.name = "PageControl2",
-             .kind = Kind::PageControl,
-             .align = TAlign::Client,
-             .accessibleName = englishPage().tabCaption + " / " + germanPage().tabCaption,
-             .pictures = {QStringLiteral(":/art/tab-english.bmp"),
-                          QStringLiteral(":/art/tab-german.bmp")}}};
-}
-
-std::vector<Controls> pages()
-{
-    return {page(englishPage()), page(germanPage())};
 }
 
 Controls bottomBar()
@@ -247,54 +223,42 @@ Controls bottomBar()
          .geometry = {1, 4, 101, 30},
          .pictures = {QStringLiteral(":/art/about-pressed.gif")},
          .handPointer = true,
-         .visible = false,
-         .onClick = &TMainForm::ueberbtnClick},
+         .visible = false},
         {.name = "ueberbtn",
          .kind = Kind::Image,
          .parent = "Panel8",
          .geometry = {1, 4, 101, 30},
          .accessibleName = QStringLiteral("Über"),
          .pictures = {QStringLiteral(":/art/about.gif")},
-         .handPointer = true,
-         .onClick = &TMainForm::ueberbtnClick,
-         .onMouseDown = &TMainForm::ueberbtnMouseDown,
-         .onMouseMove = &TMainForm::ueberbtnMouseMove,
-         .onMouseUp = &TMainForm::ueberbtnMouseUp},
+         .handPointer = true},
         {.name = "EndeBtnDown",
          .kind = Kind::Image,
          .parent = "Panel8",
          .geometry = {105, 4, 101, 30},
          .pictures = {QStringLiteral(":/art/exit-pressed.gif")},
          .handPointer = true,
-         .visible = false,
-         .onClick = &TMainForm::EndeBtnClick},
+         .visible = false},
         {.name = "EndeBtn",
          .kind = Kind::Image,
          .parent = "Panel8",
          .geometry = {105, 4, 101, 30},
          .accessibleName = QStringLiteral("Ende"),
          .pictures = {QStringLiteral(":/art/exit.gif")},
-         .handPointer = true,
-         .onClick = &TMainForm::EndeBtnClick,
-         .onMouseDown = &TMainForm::EndeBtnMouseDown,
-         .onMouseMove = &TMainForm::EndeBtnMouseMove,
-         .onMouseUp = &TMainForm::EndeBtnMouseUp},
+         .handPointer = true},
     };
 }
 
 Controls statusBar()
 {
-    return {{.name = "StatusBar1",
+    return {{.name = kStatusBar,
              .kind = Kind::StatusBar,
              .align = TAlign::Bottom,
-             .geometry = {0, 0, 0, 19},
-             .onDrawPanel = &TMainForm::StatusBar1DrawPanel}};
+             .geometry = {0, 0, 0, 19}}};
 }
 
-QStringList focusOrder(int page)
+QStringList focusOrder(const SearchPageDescription& page)
 {
-    const PageNames& n = namesOf(page);
-    return {n.findEdit, n.findButton, n.list, n.wordEdit, n.translationEdit};
+    return {page.find, page.findButton, page.list, page.word, page.translation};
 }
 
 } // namespace wb::layout

@@ -1,28 +1,26 @@
 #include "ui/MainUnit1.h"
 
-#include "controls/FlatButton.h"
-#include "controls/ImageList.h"
 #include "controls/ListView.h"
 #include "controls/PageControl.h"
-#include "controls/Panel.h"
 #include "controls/Picture.h"
 #include "controls/StatusBar.h"
 #include "platform/Fonts.h"
 #include "system/ErrorReporter.h"
 #include "system/ExecutablePath.h"
 #include "ui/AboutBoxUnit.h"
-#include "ui/Maker.h"
+#include "ui/MainFormLayout.h"
 #include "ui/PictureButton.h"
 #include "ui/ProgressGauge.h"
 #include "ui/SearchPage.h"
 #include "widgets/ButtonsXP.h"
-#include "widgets/RXCtrls.h"
 
+#include <QEvent>
 #include <QIcon>
-#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 using namespace wb;
@@ -30,84 +28,33 @@ using namespace wb::layout;
 
 namespace {
 
-QImage loadPicture(const QString& path)
-{
-    QImage image(path);
-    if (image.isNull())
-        throw std::runtime_error("missing picture " + path.toStdString());
-    return image;
-}
+using Notify = void (TMainForm::*)();
+using MouseNotify = void (TMainForm::*)(QMouseEvent&);
 
-QFont fontOf(Face face)
-{
-    switch (face) {
-    case Face::Bold:
-        return defaultBoldFont();
-    case Face::Heavy:
-        return designFont(kHeavyFace, 19);
-    case Face::Inherited:
-        break;
-    }
-    return defaultFont();
-}
+// What each search page's controls do, in the order of searchPages().
+struct PageHandlers {
+    Notify findClick;
+    Notify listChange;
+};
 
-void setBevel(TPanel& panel, Bevel bevel)
-{
-    switch (bevel) {
-    case Bevel::Flat:
-        panel.setFlat();
-        break;
-    case Bevel::Bevelled:
-        panel.setBevelled();
-        break;
-    case Bevel::OuterLowered:
-        panel.setOuterLowered();
-        break;
-    }
-}
+constexpr PageHandlers kPageHandlers[] = {
+    {&TMainForm::FindBtnClick, &TMainForm::ListView1Change},
+    {&TMainForm::FindBtn2Click, &TMainForm::ListView2Change},
+};
 
-// A window or page has no bevels, only the alignment of its children.
-QWidget* alignedContainer(QWidget* parent)
-{
-    auto* container = new QWidget(parent);
-    auto* alignment = new AlignLayout(container);
-    alignment->setContentsMargins(0, 0, 0, 0);
-    return container;
-}
-
-void setUpRxLabel(TRxLabel& label, const Control& c)
-{
-    label.setFont(fontOf(c.font));
-    label.setTransparent(false);
-    // A wrapped title keeps its box; a heading fits its text.
-    std::vector<StoredProperty> values{{"AutoSize", !c.wordWrap},
-                                       {"WordWrap", c.wordWrap},
-                                       {"Font.Color", c.fontColor},
-                                       {"Left", c.geometry.x()},
-                                       {"Top", c.geometry.y()}};
-    if (c.wordWrap) {
-        values.push_back({"Width", c.geometry.width()});
-        values.push_back({"Height", c.geometry.height()});
-    }
-    values.push_back({"Caption", c.caption});
-    label.applyStoredValues(values);
-}
-
-TImageList imageList(const QStringList& pictures, QSize cell)
-{
-    TImageList images(cell.width(), cell.height());
-    for (const QString& path : pictures) {
-        const QImage image = loadPicture(path);
-        images.add(image, TImageList::defaultMaskColor(image));
-    }
-    return images;
-}
+struct PictureHandlers {
+    Notify click = nullptr;
+    MouseNotify down = nullptr;
+    MouseNotify move = nullptr;
+    MouseNotify up = nullptr;
+};
 
 } // namespace
 
 TMainForm::TMainForm(const wb::DataDirectory& dataDirectory, wb::ErrorReporter& fileErrors,
                      QWidget* parent)
     : QWidget(parent)
+    , m_builder(*this)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(windowCaption());
@@ -120,6 +67,7 @@ TMainForm::TMainForm(const wb::DataDirectory& dataDirectory, wb::ErrorReporter& 
     createBottomBar();
     createPages();
     setFocusOrder();
+    bindHandlers();
     FormCreate(dataDirectory, fileErrors);
 }
 
@@ -158,157 +106,100 @@ void TMainForm::showCentred()
 
 void TMainForm::createPages()
 {
-    createControls(pageControl());
-    for (const Controls& page : pages())
-        createControls(page);
-    m_pages->setCurrentIndex(0);
+    m_builder.create(pageControl());
+    const auto& descriptions = searchPages();
+    for (std::size_t tab = 0; tab < descriptions.size(); ++tab)
+        m_builder.create(pageControls(descriptions[tab], int(tab)));
+    pages().setCurrentIndex(0);
 }
 
 void TMainForm::createBottomBar()
 {
-    createControls(bottomBar());
+    m_builder.create(bottomBar());
 }
 
 void TMainForm::createStatusBar()
 {
-    createControls(statusBar());
+    m_builder.create(statusBar());
 }
 
 void TMainForm::setFocusOrder()
 {
-    QWidget* previous = m_pages->tabBar();
-    for (int page = 0; page < m_pages->count(); ++page)
+    QWidget* previous = pages().tabBar();
+    for (const SearchPageDescription& page : searchPages())
         for (const QString& name : focusOrder(page)) {
-            QWidget* next = control(name);
+            QWidget* next = &m_builder.widget(name);
             setTabOrder(previous, next);
             previous = next;
         }
     // Taken when the window is first activated.
-    m_pages->tabBar()->setFocus();
+    pages().tabBar()->setFocus();
+    pages().tabBar()->installEventFilter(this);
 }
 
-void TMainForm::createControls(const Controls& controls)
+// Qt draws focus frames only once a key has moved the focus, and forgets that whenever
+// the focus arrives otherwise, as it does on the first activation. The window shows
+// from the start where the keyboard is.
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    for (const Control& c : controls) {
-        QWidget* widget = createControl(c);
-        widget->setObjectName(c.name);
-        widget->setAccessibleName(c.accessibleName);
-        m_controls.insert(c.name, widget);
-        placeControl(widget, c);
+    if (watched == pages().tabBar() && event->type() == QEvent::FocusIn) {
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        watched->removeEventFilter(this);
     }
+    return QWidget::eventFilter(watched, event);
 }
 
-QWidget* TMainForm::createControl(const Control& c)
+void TMainForm::bindHandlers()
 {
-    switch (c.kind) {
-    case Kind::Page: {
-        QWidget* page = alignedContainer(nullptr);
-        m_pages->addPage(page, c.caption, c.imageIndex);
-        return page;
-    }
-    case Kind::Panel: {
-        auto* panel = new TPanel;
-        setBevel(*panel, c.bevel);
-        if (c.color)
-            panel->setColor(*c.color);
-        return panel;
-    }
-    case Kind::StatusBar: {
-        auto* bar = new TStatusBar;
-        bar->OnDrawPanel = [this, draw = c.onDrawPanel](QPainter& p, const QRect& r) {
-            (this->*draw)(p, r);
-        };
-        return bar;
-    }
-    case Kind::PageControl: {
-        m_pages = new TPageControl;
-        m_pages->setHotTrack(true);
-        m_pages->setImages(imageList(c.pictures, {16, 16}));
-        return m_pages;
-    }
-    case Kind::Label: {
-        auto* label = new QLabel(c.caption);
-        label->adjustSize();
-        return label;
-    }
-    case Kind::RxLabel:
-        return new TRxLabel; // set up once it lies on its panel, whose colour it takes
-    case Kind::Edit:
-        return new QLineEdit;
-    case Kind::OkButton: {
-        auto* button = new TBitBtnXP;
-        button->setLoading(true);
-        button->setCaption(c.caption);
-        button->setKind(bkOK);
-        button->setLoading(false);
-        button->OnClick = [this, click = c.onClick] { (this->*click)(); };
-        return button;
-    }
-    case Kind::ListView: {
-        auto* list = new TListView;
-        for (const Column& column : c.columns)
-            list->addColumn(column.caption, column.width);
-        list->OnChange = [this, change = c.onChange] { (this->*change)(); };
-        return list;
-    }
-    case Kind::Image:
-        return createPicture(c);
-    case Kind::FlatButton: {
-        auto* button = new TFlatButton;
-        button->setCaption(c.caption);
-        const QImage glyph = loadPicture(c.pictures.at(0));
-        button->setGlyph(imageList({c.pictures.at(0)}, glyph.size()).image(0));
-        return button;
-    }
-    }
-    throw std::logic_error("unknown control kind");
-}
-
-QWidget* TMainForm::createPicture(const Control& c)
-{
-    auto* picture = new TImage;
-    picture->setPicture(loadPicture(c.pictures.at(0)));
-    picture->setHandPointer(c.handPointer);
-    auto bind = [this](MouseNotify handler) -> std::function<void(QMouseEvent&)> {
-        if (!handler)
-            return {};
-        return [this, handler](QMouseEvent& event) { (this->*handler)(event); };
+    bindPageHandlers();
+    bindPictureButtons();
+    gaugeBar().OnDrawPanel = [this](QPainter& painter, const QRect& panel) {
+        StatusBar1DrawPanel(painter, panel);
     };
-    picture->OnMouseDown = bind(c.onMouseDown);
-    picture->OnMouseMove = bind(c.onMouseMove);
-    picture->OnMouseUp = bind(c.onMouseUp);
-    if (c.onClick)
-        picture->OnClick = [this, click = c.onClick] { (this->*click)(); };
-    return picture;
 }
 
-void TMainForm::placeControl(QWidget* widget, const Control& c)
+void TMainForm::bindPageHandlers()
 {
-    if (c.kind == Kind::Page)
-        return; // the page control placed it
-    QWidget* parent = c.parent.isEmpty() ? this : control(c.parent);
-    widget->setParent(parent);
-    if (auto* panel = qobject_cast<TPanel*>(parent))
-        panel->addControl(widget, c.align);
-    else
-        static_cast<AlignLayout*>(parent->layout())->addWidget(widget, c.align);
-    if (c.kind == Kind::RxLabel)
-        setUpRxLabel(static_cast<TRxLabel&>(*widget), c);
-    else if (c.geometry.size().isNull())
-        widget->move(c.geometry.topLeft()); // a label sized by its text, or a filler
-    else
-        widget->setGeometry(c.geometry);
-    if (c.font != Face::Inherited && c.kind != Kind::RxLabel)
-        widget->setFont(fontOf(c.font));
-    widget->setVisible(c.visible);
+    const auto& descriptions = searchPages();
+    if (descriptions.size() != std::size(kPageHandlers))
+        throw std::logic_error("every search page needs its handlers");
+    for (std::size_t i = 0; i < descriptions.size(); ++i) {
+        const PageHandlers& handlers = kPageHandlers[i];
+        control<TBitBtnXP>(descriptions[i].findButton).OnClick = [this, handlers] {
+            (this->*handlers.findClick)();
+        };
+        control<TListView>(descriptions[i].list).OnChange = [this, handlers] {
+            (this->*handlers.listChange)();
+        };
+    }
 }
 
-QWidget* TMainForm::control(const QString& name) const
+void TMainForm::bindPictureButtons()
 {
-    QWidget* widget = m_controls.value(name);
-    if (!widget)
-        throw std::logic_error("no control " + name.toStdString());
-    return widget;
+    auto bind = [this](const char* name, const PictureHandlers& handlers) {
+        auto mouse = [this](MouseNotify handler) -> std::function<void(QMouseEvent&)> {
+            if (!handler)
+                return {};
+            return [this, handler](QMouseEvent& event) { (this->*handler)(event); };
+        };
+        auto& picture = control<TImage>(QLatin1String(name));
+        picture.OnClick = [this, click = handlers.click] { (this->*click)(); };
+        picture.OnMouseDown = mouse(handlers.down);
+        picture.OnMouseMove = mouse(handlers.move);
+        picture.OnMouseUp = mouse(handlers.up);
+    };
+    // The pressed pictures only click.
+    bind("ueberbtn", {&TMainForm::ueberbtnClick, &TMainForm::ueberbtnMouseDown,
+                      &TMainForm::ueberbtnMouseMove, &TMainForm::ueberbtnMouseUp});
+    bind("ueberBtn2", {.click = &TMainForm::ueberbtnClick});
+    bind("EndeBtn", {&TMainForm::EndeBtnClick, &TMainForm::EndeBtnMouseDown,
+                     &TMainForm::EndeBtnMouseMove, &TMainForm::EndeBtnMouseUp});
+    bind("EndeBtnDown", {.click = &TMainForm::EndeBtnClick});
+}
+
+TPageControl& TMainForm::pages() const
+{
+    return control<TPageControl>(kPageControl);
 }
 
 namespace {
@@ -326,27 +217,13 @@ private:
     TMainForm& m_form;
 };
 
-struct PageNames {
-    Direction direction;
-    const char *find, *list, *word, *translation;
-};
-
-constexpr PageNames kPageNames[] = {
-    {Direction::EnglishToGerman, "FindEd", "ListView1", "VonEd1", "NachEd1"},
-    {Direction::GermanToEnglish, "FindEd2", "ListView2", "VonEd2", "NachEd2"},
-};
-
 } // namespace
 
 SearchPage TMainForm::searchPage(int index) const
 {
-    const PageNames& names = kPageNames[index];
-    auto edit = [this](const char* name) {
-        return static_cast<QLineEdit*>(control(QLatin1String(name)));
-    };
-    return {names.direction, edit(names.find),
-            static_cast<TListView*>(control(QLatin1String(names.list))), edit(names.word),
-            edit(names.translation)};
+    const SearchPageDescription& page = searchPages().at(std::size_t(index));
+    return {page.direction, &control<QLineEdit>(page.find), &control<TListView>(page.list),
+            &control<QLineEdit>(page.word), &control<QLineEdit>(page.translation)};
 }
 
 void TMainForm::search(const SearchPage& page)
@@ -357,8 +234,14 @@ void TMainForm::search(const SearchPage& page)
 
 void TMainForm::lookUp(Direction direction, const QString& word)
 {
-    const int index = direction == Direction::EnglishToGerman ? 0 : 1;
-    m_pages->setCurrentIndex(index);
+    const auto& descriptions = searchPages();
+    const auto found =
+        std::find_if(descriptions.begin(), descriptions.end(),
+                     [direction](const auto& d) { return d.direction == direction; });
+    if (found == descriptions.end())
+        throw std::logic_error("no search page for the direction");
+    const int index = int(found - descriptions.begin());
+    pages().setCurrentIndex(index);
     const SearchPage page = searchPage(index);
     page.find->setText(word);
     search(page);
@@ -386,9 +269,9 @@ void TMainForm::ListView2Change()
     showSelectedRow(searchPage(1));
 }
 
-TStatusBar* TMainForm::gaugeBar() const
+TStatusBar& TMainForm::gaugeBar() const
 {
-    return static_cast<TStatusBar*>(control(QStringLiteral("StatusBar1")));
+    return control<TStatusBar>(kStatusBar);
 }
 
 // Called once per entry of a walk, while the bar's width changes only a few hundred
@@ -400,7 +283,7 @@ void TMainForm::SetProSatus(int percent)
     if (gaugeBarRect(m_panelRect, percent).width() == m_barWidth)
         return;
     if (shrinks)
-        gaugeBar()->repaint(); // clears the panel, then draws the shorter bar
+        gaugeBar().repaint(); // clears the panel, then draws the shorter bar
     else
         SBarPaintMore();
 }
@@ -410,7 +293,7 @@ void TMainForm::SetProSatus(int percent)
 void TMainForm::SBarPaintMore()
 {
     const QRect bar = gaugeBarRect(m_panelRect, m_percent);
-    gaugeBar()->paintNow(bar.adjusted(m_barWidth, 0, 0, 0));
+    gaugeBar().paintNow(bar.adjusted(m_barWidth, 0, 0, 0));
 }
 
 void TMainForm::StatusBar1DrawPanel(QPainter& painter, const QRect& panel)
@@ -422,14 +305,14 @@ void TMainForm::StatusBar1DrawPanel(QPainter& painter, const QRect& panel)
 
 PictureButton TMainForm::aboutButton()
 {
-    return {static_cast<TImage&>(*control(QStringLiteral("ueberbtn"))),
-            static_cast<TImage&>(*control(QStringLiteral("ueberBtn2"))), m_aboutPressed};
+    return {control<TImage>(QStringLiteral("ueberbtn")),
+            control<TImage>(QStringLiteral("ueberBtn2")), m_aboutPressed};
 }
 
 PictureButton TMainForm::exitButton()
 {
-    return {static_cast<TImage&>(*control(QStringLiteral("EndeBtn"))),
-            static_cast<TImage&>(*control(QStringLiteral("EndeBtnDown"))), m_exitPressed};
+    return {control<TImage>(QStringLiteral("EndeBtn")),
+            control<TImage>(QStringLiteral("EndeBtnDown")), m_exitPressed};
 }
 
 void TMainForm::ueberbtnMouseDown(QMouseEvent& event)

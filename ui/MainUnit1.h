@@ -2,12 +2,11 @@
 // The main window. It owns the dictionary store for its whole life: the store is
 // created and filled while the window is built (before it is first shown) and
 // released when the window is destroyed. Its controls come from MainFormLayout; the
-// handlers below are what the layout binds their events to.
+// window binds the handlers below to them by name.
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/Search.h"
-#include "ui/MainFormLayout.h"
+#include "ui/FormBuilder.h"
 
-#include <QHash>
 #include <QRect>
 #include <QWidget>
 #include <filesystem>
@@ -64,7 +63,7 @@ public:
     // the search button does; the first row found is selected into the two fields.
     void lookUp(wb::Direction direction, const QString& word);
 
-    // The event handlers the layout binds.
+    // The event handlers, bound to the controls they are named after.
     void FindBtnClick();
     void FindBtn2Click();
     void ListView1Change();
@@ -84,6 +83,9 @@ public:
     void SBarPaintMore();
     int gaugePercent() const { return m_percent; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FormCreate(const wb::DataDirectory& dataDirectory, wb::ErrorReporter& fileErrors);
     void FormDestroy();
@@ -92,13 +94,16 @@ private:
     void createBottomBar();
     void createStatusBar();
     void setFocusOrder();
+    void bindHandlers();
+    void bindPageHandlers();
+    void bindPictureButtons();
 
-    void createControls(const wb::layout::Controls& controls);
-    QWidget* createControl(const wb::layout::Control& control);
-    QWidget* createPicture(const wb::layout::Control& control);
-    void placeControl(QWidget* widget, const wb::layout::Control& control);
-    QWidget* control(const QString& name) const;
-    TStatusBar* gaugeBar() const;
+    template <typename T> T& control(const QString& name) const
+    {
+        return m_builder.control<T>(name);
+    }
+    TPageControl& pages() const;
+    TStatusBar& gaugeBar() const;
     wb::SearchPage searchPage(int index) const;
     void search(const wb::SearchPage& page);
 
@@ -106,8 +111,7 @@ private:
     wb::PictureButton exitButton();
 
     std::unique_ptr<wb::DictionaryStore> m_store;
-    QHash<QString, QWidget*> m_controls;
-    TPageControl* m_pages = nullptr;
+    wb::FormBuilder m_builder;
 
     // The gauge: its percentage, the panel rectangle of the status bar's last paint and
     // the width of the bar that paint left on screen.

@@ -54,15 +54,27 @@ void searchPage(const DictionaryStore& store, const SearchPage& page, ProgressSi
     page.list->scrollToTop();
 }
 
+namespace {
+
+// QLineEdit leaves the cursor after the last letter and scrolls to it; a field the
+// program fills is read from its first letter.
+void showFromStart(QLineEdit& field, const QString& text)
+{
+    field.setText(text);
+    field.setCursorPosition(0);
+}
+
+} // namespace
+
 void showSelectedRow(const SearchPage& page)
 {
     const int row = page.list->selectedRow();
     if (row < 0)
         return;
     const TListRows& items = page.list->Items();
-    page.word->setText(items.text(row, 0));
+    showFromStart(*page.word, items.text(row, 0));
     // A row left by a failed search has no translation: the field is emptied.
-    page.translation->setText(items.text(row, 1));
+    showFromStart(*page.translation, items.text(row, 1));
 }
 
 } // namespace wb

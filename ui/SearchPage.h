@@ -22,8 +22,8 @@ struct SearchPage {
 // produced, the failing one without its translation, and then rethrows.
 void searchPage(const DictionaryStore& store, const SearchPage& page, ProgressSink& progress);
 
-// Copies the selected row into the word and translation fields; with no row selected
-// the fields keep their texts.
+// Copies the selected row into the word and translation fields, each shown from its
+// first letter; with no row selected the fields keep their texts.
 void showSelectedRow(const SearchPage& page);
 
 } // namespace wb

@@ -33,6 +33,10 @@ double fit(std::uint64_t pairing, double commonness)
     return double(pairing) * std::cbrt(1.0 + commonness);
 }
 
+// A German headword is likely as common as the English word of its main sense, but
+// it shares that sense with its synonyms ("Kugelschreiber", "Kuli").
+constexpr double kTranslationShare = 0.5;
+
 std::uint64_t listingPosition(std::uint32_t line, std::size_t entry, std::size_t position)
 {
     return (std::uint64_t(line) << 24) | (std::min<std::uint64_t>(entry, 4095) << 12) |
@@ -218,28 +222,72 @@ void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternativ
     }
 }
 
-void Candidates::finish()
+void Candidates::finish(const FrequencyTable* english, const FrequencyTable* german)
 {
     // What only the reading needed goes before the translation lists are built, and
     // the headwords give back what their growth left over: the lists are the largest
-    // part of a compile, and this keeps its peak down (a third less on Debian's list).
+    // part of a compile, and this keeps its peak down.
     for (Side* words : {&m_german, &m_english}) {
         words->ids.release();
         words->headwords.shrink_to_fit();
     }
-    m_german.commonness = vocab::commonness(m_german.headwords, m_german.mentions);
-    m_english.commonness = vocab::commonness(m_english.headwords, m_english.mentions);
+    auto score = [](Side& side, const FrequencyTable* own, const FrequencyTable* other) {
+        auto scores = vocab::commonness(side.headwords, side.mentions, own, own ? own : other);
+        side.commonness = std::move(scores.values);
+        side.sources = std::move(scores.sources);
+    };
+    score(m_english, english, german);
+    score(m_german, german, english);
+    // Senses are told apart by how much the word list uses each translation, as
+    // without frequency lists: text counts do not know which sense a word is used
+    // in, and "pull" is said more often than "train" but is not what "Zug" first means.
+    const auto englishSenses =
+        vocab::commonness(m_english.headwords, m_english.mentions, nullptr).values;
+    const auto germanSenses =
+        vocab::commonness(m_german.headwords, m_german.mentions, nullptr).values;
     // The mention counts live on in the commonness alone.
     m_german.mentions = {};
     m_english.mentions = {};
-
-    buildLists(m_english, m_german, m_occurrences, Language::English);
-    buildLists(m_german, m_english, m_occurrences, Language::German);
+    buildLists(m_german, englishSenses, m_occurrences, Language::German);
+    buildLists(m_english, germanSenses, m_occurrences, Language::English);
+    if (english)
+        estimateFromTranslations();
     m_occurrences = {};
 }
 
-void Candidates::buildLists(Side& side, const Side& otherSide, std::deque<Occurrence>& occurrences,
-                            Language language)
+void Candidates::estimateFromTranslations()
+{
+    // Synonyms share their translation's frequency: the commonest by its own measure
+    // takes the full share, the next half of it, and so on ("Hallo" before "Moin").
+    std::vector<std::pair<HeadwordId, HeadwordId>> byMain; // main translation, headword
+    for (HeadwordId id = 0; id < m_german.headwords.size(); ++id) {
+        const auto list = translations(Language::German, id);
+        if (!list.empty() && m_english.sources[list.front().other] == RankSource::Frequencies)
+            byMain.emplace_back(list.front().other, id);
+    }
+    const auto& own = m_german.commonness;
+    std::sort(byMain.begin(), byMain.end(), [&](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return own[a.second] != own[b.second] ? own[a.second] > own[b.second] : a.second < b.second;
+    });
+    std::vector<std::pair<HeadwordId, double>> estimates;
+    for (std::size_t i = 0, rank = 0; i < byMain.size(); ++i) {
+        rank = i > 0 && byMain[i - 1].first == byMain[i].first ? rank + 1 : 0;
+        estimates.emplace_back(byMain[i].second, kTranslationShare *
+                                                     m_english.commonness[byMain[i].first] /
+                                                     double(rank + 1));
+    }
+    for (const auto& [id, estimate] : estimates) {
+        if (estimate > m_german.commonness[id]) {
+            m_german.commonness[id] = estimate;
+            m_german.sources[id] = RankSource::OtherLanguage;
+        }
+    }
+}
+
+void Candidates::buildLists(Side& side, const std::vector<double>& otherCommonness,
+                            std::deque<Occurrence>& occurrences, Language language)
 {
     // Seen from `language`: the headword is `self`, its translation `other`, and it
     // collects the other side's share and listing position.
@@ -302,7 +350,7 @@ void Candidates::buildLists(Side& side, const Side& otherSide, std::deque<Occurr
     // pairing orders them.
     for (Translation& t : side.translations)
         t.fit = t.origin == Origin::BeAdjective ? double(t.pairing)
-                                                : fit(t.pairing, otherSide.commonness[t.other]);
+                                                : fit(t.pairing, otherCommonness[t.other]);
     for (std::size_t i = 0; i + 1 < side.offsets.size(); ++i)
         std::sort(side.translations.begin() + side.offsets[i],
                   side.translations.begin() + side.offsets[i + 1],

@@ -40,7 +40,8 @@ public:
     void countIgnoredLine() { ++m_ignoredLines; }
     void countMalformedLine() { ++m_malformedLines; }
     // Scores commonness and builds the translation lists; call once, after the last line.
-    void finish();
+    // Either frequency list may be null (see Commonness.h).
+    void finish(const FrequencyTable* english = nullptr, const FrequencyTable* german = nullptr);
 
     const std::vector<Headword>& headwords(Language language) const
     {
@@ -49,6 +50,10 @@ public:
     const std::vector<double>& commonness(Language language) const
     {
         return side(language).commonness;
+    }
+    RankSource rankSource(Language language, HeadwordId id) const
+    {
+        return side(language).sources[id];
     }
     // The headword's translations, the most fitting first; of equally fitting ones the
     // one listed first. A verb's irregular form lists its verb after any paired form.
@@ -72,6 +77,7 @@ private:
         HeadwordIndex ids; // while reading
         MentionCounter mentions;
         std::vector<double> commonness;
+        std::vector<RankSource> sources;
         std::array<std::uint32_t, kSkipReasonCount> skipped{};
         std::vector<std::uint32_t>
             offsets; // translations of headword i: [offsets[i], offsets[i+1])
@@ -113,8 +119,9 @@ private:
     HeadwordId intern(Language language, std::string&& text, bool main, bool specialist);
     void addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
                   std::size_t entry, Origin origin);
-    static void buildLists(Side& side, const Side& other, std::deque<Occurrence>& occurrences,
-                           Language language);
+    static void buildLists(Side& side, const std::vector<double>& otherCommonness,
+                           std::deque<Occurrence>& occurrences, Language language);
+    void estimateFromTranslations();
 
     Side m_german;
     Side m_english;

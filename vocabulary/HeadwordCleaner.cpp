@@ -165,6 +165,15 @@ std::size_t maxLength(Language language)
            std::size_t(language == Language::English ? kMaxEnglishSuffix : kMaxGermanSuffix);
 }
 
+// "Hallo!", "Danke!", "Sorry!": greetings and interjections are written as
+// exclamations, but each is one word that a reader looks up. Anything longer is a
+// sentence.
+void dropExclamationMark(std::string& text)
+{
+    if (text.size() > 1 && text.find_first_of(" !?,.") == text.size() - 1 && text.back() == '!')
+        text.pop_back();
+}
+
 CleanResult skip(SkipReason reason)
 {
     return {{}, reason};
@@ -211,9 +220,21 @@ CleanResult cleanHeadword(std::string_view alternative, Language language, bool 
         return skip(SkipReason::Ellipsis);
 
     std::vector<std::string_view> tokens;
-    for (auto word : words(text))
-        if (!isAbbreviation(word))
-            tokens.push_back(word);
+    // Abbreviations may hold spaces: "per cent / % /", "century /c; cent./".
+    bool inAbbreviation = false;
+    for (auto word : words(text)) {
+        if (!inAbbreviation && word.front() == '/') {
+            inAbbreviation = !isAbbreviation(word);
+            continue;
+        }
+        if (inAbbreviation) {
+            inAbbreviation = word.back() != '/';
+            continue;
+        }
+        tokens.push_back(word);
+    }
+    if (inAbbreviation)
+        return skip(SkipReason::Slash);
     std::string joined;
     for (auto word : withoutEdgePlaceholders(std::move(tokens))) {
         if (word.find('/') != std::string_view::npos && !isPlaceholder(word))
@@ -225,6 +246,7 @@ CleanResult cleanHeadword(std::string_view alternative, Language language, bool 
     const bool opensWithRemark = !alternative.empty() && isOpening(alternative.front());
     if (joined.empty() || (opensWithRemark && isLoneConjunction(joined)))
         return skip(SkipReason::Empty);
+    dropExclamationMark(joined);
     if (isSentence(joined))
         return skip(SkipReason::Sentence);
     if (language == Language::English && verb && joined.starts_with("to ") && joined.size() > 3)

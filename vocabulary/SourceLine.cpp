@@ -52,6 +52,20 @@ std::string_view trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
+// The end of an abbreviation between slashes that opens at `i` ("century /c; cent./"),
+// or npos: it opens after a space and closes before a space, a separator or the end.
+std::size_t abbreviationEnd(std::string_view text, std::size_t i)
+{
+    if (text[i] != '/' || (i > 0 && text[i - 1] != ' '))
+        return std::string_view::npos;
+    const auto close = text.find('/', i + 1);
+    if (close == std::string_view::npos ||
+        text.substr(i, close - i).find(" | ") != std::string_view::npos)
+        return std::string_view::npos;
+    const bool ends = close + 1 == text.size() || text[close + 1] == ' ' || text[close + 1] == ';';
+    return ends ? close : std::string_view::npos;
+}
+
 // Splits at every `separator` that stands outside brackets. Annotations such as
 // "{went; gone}" or "(of a cigarette; cigar)" carry the separators themselves.
 std::vector<std::string_view> splitOutside(std::string_view text, std::string_view separator)
@@ -61,7 +75,10 @@ std::vector<std::string_view> splitOutside(std::string_view text, std::string_vi
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '(' || c == '[' || c == '{')
+        if (const auto end = depth == 0 ? abbreviationEnd(text, i) : std::string_view::npos;
+            end != std::string_view::npos)
+            i = end;
+        else if (c == '(' || c == '[' || c == '{')
             ++depth;
         else if ((c == ')' || c == ']' || c == '}') && depth > 0)
             --depth;

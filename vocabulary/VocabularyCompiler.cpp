@@ -36,6 +36,9 @@ LanguageSummary summarize(const Candidates& candidates, const Selection& selecti
         ++summary.derivedCandidates[origin];
         summary.derivedChosen[origin] += fates[id] == Fate::Chosen;
     }
+    for (HeadwordId id = 0; id < fates.size(); ++id)
+        if (fates[id] == Fate::Chosen)
+            ++summary.rankedBy[std::size_t(candidates.rankSource(language, id))];
     return summary;
 }
 
@@ -53,6 +56,10 @@ void printLanguage(std::ostream& out, const char* name, const char* file, const 
         out << (origin == 1 ? " " : ", ") << s.derivedCandidates[std::size_t(origin)] << ' '
             << describe(Origin(origin)) << " (" << s.derivedChosen[std::size_t(origin)]
             << " chosen)";
+    out << "\n  chosen ranked:";
+    for (int source = 0; source < kRankSourceCount; ++source)
+        out << (source == 0 ? " " : ", ") << s.rankedBy[std::size_t(source)] << ' '
+            << describe(RankSource(source));
     out << '\n' << "  " << file << ": " << s.chosen << " records, " << s.fileBytes << " bytes\n";
 }
 
@@ -122,7 +129,8 @@ private:
 } // namespace
 
 Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& refused,
-                          const std::function<void()>& poll)
+                          const std::function<void()>& poll, const FrequencyTable* english,
+                          const FrequencyTable* german)
 {
     Candidates candidates;
     SourceLine parsed;
@@ -190,7 +198,7 @@ Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& r
         ++refused.tooLong;
     else if (!line.empty())
         take();
-    candidates.finish();
+    candidates.finish(english, german);
     return candidates;
 }
 
@@ -201,14 +209,22 @@ CompileSummary compileVocabulary(const CompileOptions& options)
     const TerminationHold hold;
     OutputDirectory output(options, hold);
 
+    auto table = [](const std::filesystem::path& path) {
+        return path.empty() ? std::optional<FrequencyTable>()
+                            : std::optional(FrequencyTable::read(path));
+    };
+    const auto english = table(options.englishFrequencies);
+    const auto german = table(options.germanFrequencies);
     std::ifstream in(options.source, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + options.source.string());
     CompileSummary summary;
     Candidates candidates;
     try {
-        candidates = readCandidates(in, options.format, summary.refused,
-                                    [&] { hold.throwIfRequested(options.outputDirectory); });
+        candidates = readCandidates(
+            in, options.format, summary.refused,
+            [&] { hold.throwIfRequested(options.outputDirectory); }, english ? &*english : nullptr,
+            german ? &*german : nullptr);
     } catch (const FileReplaceError&) {
         throw;
     } catch (const std::runtime_error& error) {

@@ -29,6 +29,9 @@ struct CompileOptions {
     SourceFormat format = SourceFormat::Ding;
     std::filesystem::path outputDirectory;
     std::size_t maxRecords = kMaxRecords; // per file
+    // Word frequency lists (`word<TAB>count`), each optional; see Commonness.h.
+    std::filesystem::path englishFrequencies;
+    std::filesystem::path germanFrequencies;
     // Whether to wait for another compile into the same directory to finish, or to
     // fail at once.
     bool wait = true;
@@ -53,6 +56,8 @@ struct LanguageSummary {
     // Headwords the list gives only inside other entries, by Origin.
     std::array<std::size_t, kOriginCount> derivedCandidates{};
     std::array<std::size_t, kOriginCount> derivedChosen{};
+    // Chosen headwords by what ranked them, by RankSource.
+    std::array<std::size_t, kRankSourceCount> rankedBy{};
 };
 
 struct CompileSummary {
@@ -66,15 +71,18 @@ struct CompileSummary {
     LanguageSummary german;
 };
 
-// Reads every line of `in` into a finished candidate set, skipping a leading UTF-8
-// byte-order mark and counting in `refused` the lines it leaves out. `poll` runs
-// between blocks of input (a termination request throws from it). Throws
-// std::runtime_error when the input goes on past kMaxSourceBytes.
+// Reads every line of `in` into a finished candidate set, ranked by the frequency
+// lists given (either may be null), skipping a leading UTF-8 byte-order mark and
+// counting in `refused` the lines it leaves out. `poll` runs between blocks of input
+// (a termination request throws from it). Throws std::runtime_error when the input
+// goes on past kMaxSourceBytes.
 Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& refused,
-                          const std::function<void()>& poll = {});
+                          const std::function<void()>& poll = {},
+                          const FrequencyTable* english = nullptr,
+                          const FrequencyTable* german = nullptr);
 
-// Throws std::runtime_error when the source cannot be read, yields no record for one of
-// the files, or the output cannot be written; the output directory is then untouched.
+// Throws std::runtime_error when the source or a frequency list cannot be read, yields no record
+// for one of the files, or the output cannot be written; the output directory is then untouched.
 CompileSummary compileVocabulary(const CompileOptions& options);
 
 void printSummary(std::ostream& out, const CompileSummary& summary);

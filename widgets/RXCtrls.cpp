@@ -431,8 +431,14 @@ void TRxCustomLabel::leaveEvent(QEvent* event)
     PointerLeft();
 }
 
+// Qt hands an ignored button event on to the parent, which then holds the implicit grab
+// until the release; enter and leave still come here.
 void TRxCustomLabel::mousePressEvent(QMouseEvent* event)
 {
+    if (m_passesPresses) {
+        event->ignore();
+        return;
+    }
     event->accept(); // the press and its release are the label's, not its parent's
     callHandler(OnMouseDown, *event);
     if (event->button() == Qt::LeftButton && isEnabled())
@@ -443,6 +449,10 @@ void TRxCustomLabel::mousePressEvent(QMouseEvent* event)
 
 void TRxCustomLabel::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (m_passesPresses) {
+        event->ignore();
+        return;
+    }
     event->accept();
     callHandler(OnMouseUp, *event);
     if (m_leftPressed && event->button() == Qt::LeftButton) {
@@ -455,6 +465,10 @@ void TRxCustomLabel::mouseReleaseEvent(QMouseEvent* event)
 
 void TRxCustomLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    if (m_passesPresses) {
+        event->ignore();
+        return;
+    }
     // The second press of a double-click is a press as well.
     callHandler(OnDblClick);
     mousePressEvent(event);

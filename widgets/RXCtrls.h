@@ -61,6 +61,12 @@ public:
     // Always stored, even when unchanged.
     void setFocusControl(QWidget* control);
 
+    // A label that passes presses on lets every press, release and double-click go to
+    // its parent, as if it were drawn there, while it still follows the pointer
+    // entering and leaving. It raises no mouse-button events then.
+    bool PassesPresses() const { return m_passesPresses; }
+    void setPassesPresses(bool passes) { m_passesPresses = passes; }
+
     bool FocusActive() const { return m_focusActive; }
     bool MouseInside() const { return m_mouseInside; }
     bool LeftPressed() const { return m_leftPressed; }
@@ -130,6 +136,7 @@ private:
     bool m_focusActive = false;
     bool m_mouseInside = false;
     bool m_leftPressed = false;
+    bool m_passesPresses = false;
     int m_textInsetLeft = 0;
     int m_textInsetRight = 0;
 

@@ -118,6 +118,30 @@ TEST(AboutBox, EnterOnOpeningOpensTheWebPageAndTheDialogStaysOpen)
     EXPECT_EQ(result, mrAbort);
 }
 
+// The paragraph's box reaches over the web button's top rows; the button lies above it.
+TEST(AboutBox, TheWebButtonTakesAPressOnItsTopRowUnderTheParagraph)
+{
+    Browser browser;
+    TAboutBox box;
+    auto* web = static_cast<TButton*>(box.control("BitBtnXP1"));
+    const QRect overlap = box.control("Label3")->geometry() & web->geometry();
+    ASSERT_FALSE(overlap.isEmpty());
+    for (int y = overlap.top(); y <= overlap.bottom(); ++y)
+        for (int x = overlap.left(); x <= overlap.right(); ++x)
+            ASSERT_EQ(web->parentWidget()->childAt(x, y), web) << x << "," << y;
+    // Qt stacks siblings in the order of the children list, the last on top.
+    const QObjectList stack = web->parentWidget()->children();
+    for (const QLabel* label : box.findChildren<QLabel*>())
+        EXPECT_LT(stack.indexOf(label), stack.indexOf(web)) << label->objectName().toStdString();
+    runModal(box, [&] {
+        const QPoint topRow = web->mapTo(&box, QPoint(web->width() / 2, 0));
+        QTest::mousePress(box.windowHandle(), Qt::LeftButton, {}, topRow);
+        EXPECT_TRUE(web->isDown());
+        QTest::mouseRelease(box.windowHandle(), Qt::LeftButton, {}, topRow);
+    });
+    EXPECT_EQ(browser.opened.size(), 1u);
+}
+
 TEST(AboutBox, EscapeLeavesItOpen)
 {
     TAboutBox box;

@@ -188,6 +188,55 @@ TEST_F(MainWindowLayout, FocusStartsOnTheTabStripAndWalksTheShownPage)
     EXPECT_EQ(pages->currentIndex(), 0);
 }
 
+// Counts the presses that reach a control.
+class PressCounter : public QObject {
+public:
+    explicit PressCounter(QWidget* control) { control->installEventFilter(this); }
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        presses += event->type() == QEvent::MouseButtonPress;
+        return false;
+    }
+};
+
+// Labels are drawn on their panels: a press on one is the panel's, while the shadowed
+// labels still notice the pointer coming and going.
+TEST_F(MainWindowLayout, APressOnALabelIsItsPanelsAndTheShadowedOnesStillFollowThePointer)
+{
+    ASSERT_TRUE(showActive());
+    // Qt stacks siblings in the order of the children list, the last on top.
+    for (QWidget* label : form.findChildren<QWidget*>()) {
+        if (!qobject_cast<QLabel*>(label) && !qobject_cast<TRxLabel*>(label))
+            continue;
+        const QObjectList stack = label->parent()->children();
+        for (const QObject* sibling : stack)
+            if (!qobject_cast<const QLabel*>(sibling) && !qobject_cast<const TRxLabel*>(sibling) &&
+                sibling->isWidgetType())
+                EXPECT_LT(stack.indexOf(label), stack.indexOf(sibling))
+                    << label->objectName().toStdString() << " above "
+                    << sibling->objectName().toStdString();
+    }
+    for (const PageNames& p : kPages) {
+        static_cast<TPageControl*>(named("PageControl2"))->setCurrentIndex(p.index);
+        for (const char* name : {p.label, p.headingLabel, p.titleLabel}) {
+            SCOPED_TRACE(name);
+            PressCounter panel(named(name)->parentWidget());
+            const QPoint centre = inWindow(name).center();
+            QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, centre);
+            EXPECT_EQ(panel.presses, 1);
+            if (auto* label = qobject_cast<TRxLabel*>(named(name))) {
+                QTest::mouseMove(form.windowHandle(), centre);
+                EXPECT_TRUE(label->MouseInside());
+                QTest::mouseMove(form.windowHandle(), inWindow(name).bottomRight() + QPoint(4, 4));
+                EXPECT_FALSE(label->MouseInside());
+            }
+        }
+    }
+}
+
 TEST_F(MainWindowLayout, LabelsTakeTheirFontsAndColours)
 {
     for (const PageNames& p : kPages) {

@@ -6,8 +6,11 @@
 #include <QFile>
 #include <QImage>
 #include <QXmlStreamReader>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -68,11 +71,12 @@ struct GifAsset {
 
 TEST(GifAssets, OneOpaqueImageWithAFullGlobalTableAtTheLayoutSize)
 {
-    const GifAsset assets[] = {{":/art/about.gif", {101, 30}},
-                               {":/art/about-pressed.gif", {101, 30}},
-                               {":/art/exit.gif", {101, 30}},
-                               {":/art/exit-pressed.gif", {101, 30}},
-                               {":/art/side.gif", {193, 281}}};
+    const GifAsset assets[] = {
+        {":/art/about.gif", {101, 30}},         {":/art/about@2x.gif", {202, 60}},
+        {":/art/about-pressed.gif", {101, 30}}, {":/art/about-pressed@2x.gif", {202, 60}},
+        {":/art/exit.gif", {101, 30}},          {":/art/exit@2x.gif", {202, 60}},
+        {":/art/exit-pressed.gif", {101, 30}},  {":/art/exit-pressed@2x.gif", {202, 60}},
+        {":/art/side.gif", {193, 281}},         {":/art/side@2x.gif", {386, 562}}};
     for (const GifAsset& asset : assets) {
         SCOPED_TRACE(asset.path);
         const auto gif = readGifStructure(resource(asset.path));
@@ -99,14 +103,17 @@ double meanLightness(const QImage& image, const QRect& area)
 
 TEST(GifAssets, PressedPicturesAreShadedInsideAlongTheTopAndLeft)
 {
-    for (const char* name : {"about", "exit"}) {
-        SCOPED_TRACE(name);
-        const QImage normal(QStringLiteral(":/art/%1.gif").arg(name));
-        const QImage pressed(QStringLiteral(":/art/%1-pressed.gif").arg(name));
-        const QRect topEdge(2, 1, 97, 2), leftEdge(1, 2, 2, 26);
-        EXPECT_LT(meanLightness(pressed, topEdge), meanLightness(normal, topEdge) - 0.1);
-        EXPECT_LT(meanLightness(pressed, leftEdge), meanLightness(normal, leftEdge) - 0.05);
-    }
+    for (const char* name : {"about", "exit"})
+        for (const char* twin : {"", "@2x"}) {
+            SCOPED_TRACE(std::string(name) + twin);
+            const QImage normal(QStringLiteral(":/art/%1%2.gif").arg(name, twin));
+            const QImage pressed(QStringLiteral(":/art/%1-pressed%2.gif").arg(name, twin));
+            const int scale = int(normal.devicePixelRatio());
+            const QRect topEdge(QRect(2, 1, 97, 2).topLeft() * scale, QSize(97, 2) * scale);
+            const QRect leftEdge(QRect(1, 2, 2, 26).topLeft() * scale, QSize(2, 26) * scale);
+            EXPECT_LT(meanLightness(pressed, topEdge), meanLightness(normal, topEdge) - 0.1);
+            EXPECT_LT(meanLightness(pressed, leftEdge), meanLightness(normal, leftEdge) - 0.05);
+        }
 }
 
 std::uint32_t littleEndian(const QByteArray& bytes, int offset, int size)
@@ -124,9 +131,10 @@ struct MaskedAsset {
 
 TEST(MaskedAssets, EightBitBitmapsWithTheMaskColourAtTheTopLeftAndAPictureInside)
 {
-    const MaskedAsset assets[] = {{":/art/tab-english.bmp", {16, 16}},
-                                  {":/art/tab-german.bmp", {16, 16}},
-                                  {":/art/www.bmp", {24, 25}}};
+    const MaskedAsset assets[] = {
+        {":/art/tab-english.bmp", {16, 16}}, {":/art/tab-english@2x.bmp", {32, 32}},
+        {":/art/tab-german.bmp", {16, 16}},  {":/art/tab-german@2x.bmp", {32, 32}},
+        {":/art/www.bmp", {24, 25}},         {":/art/www@2x.bmp", {48, 50}}};
     for (const MaskedAsset& asset : assets) {
         SCOPED_TRACE(asset.path);
         const QByteArray bytes = resource(asset.path);
@@ -188,17 +196,56 @@ std::vector<int> framesBeforeFirstScan(const QByteArray& jpeg)
 
 TEST(Photograph, AProgressiveJpegOfTheDialogSizeThatLooksLikeAPhotograph)
 {
-    const QByteArray jpeg = resource(":/art/photograph.jpg");
-    ASSERT_EQ(jpeg.left(2), QByteArray("\xff\xd8", 2));
-    EXPECT_EQ(framesBeforeFirstScan(jpeg), std::vector<int>{0xc2});
-    const QImage photo = QImage::fromData(jpeg);
-    ASSERT_EQ(photo.size(), QSize(306, 322));
-    // A photograph has thousands of colours, where a drawing has a few flat ones.
-    std::set<QRgb> colours;
-    for (int y = 0; y < photo.height(); y += 2)
-        for (int x = 0; x < photo.width(); x += 2)
-            colours.insert(photo.pixel(x, y));
-    EXPECT_GT(colours.size(), 5000u);
+    for (const auto& [path, size] : {std::pair{":/art/photograph.jpg", QSize(306, 322)},
+                                     std::pair{":/art/photograph@2x.jpg", QSize(612, 644)}}) {
+        SCOPED_TRACE(path);
+        const QByteArray jpeg = resource(path);
+        ASSERT_EQ(jpeg.left(2), QByteArray("\xff\xd8", 2));
+        EXPECT_EQ(framesBeforeFirstScan(jpeg), std::vector<int>{0xc2});
+        const QImage photo = QImage::fromData(jpeg);
+        ASSERT_EQ(photo.size(), size);
+        // A photograph has thousands of colours, where a drawing has a few flat ones.
+        std::set<QRgb> colours;
+        for (int y = 0; y < photo.height(); y += 2)
+            for (int x = 0; x < photo.width(); x += 2)
+                colours.insert(photo.pixel(x, y));
+        EXPECT_GT(colours.size(), 5000u);
+    }
+}
+
+// The mean difference of the colour channels, 0 to 255, of two images of one size.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// A twin drawn with a stretched gradient, a shifted shape or the wrong picture differs
+// from the original by far more than the finer detail does once it is shrunk.
+TEST(DoubledPictures, ShowTheirPictureAtTwiceTheSizeWithARatioOfTwoFromTheirName)
+{
+    for (const char* name :
+         {"about.gif", "about-pressed.gif", "exit.gif", "exit-pressed.gif", "side.gif",
+          "tab-english.bmp", "tab-german.bmp", "www.bmp", "photograph.jpg"}) {
+        SCOPED_TRACE(name);
+        const QString path = QStringLiteral(":/art/") + name;
+        const QImage normal(path);
+        const QImage twin(QString(path).replace('.', "@2x."));
+        ASSERT_FALSE(normal.isNull());
+        ASSERT_EQ(twin.size(), normal.size() * 2);
+        EXPECT_EQ(twin.devicePixelRatio(), 2);
+        EXPECT_EQ(twin.deviceIndependentSize(), QSizeF(normal.size()));
+        const QImage shrunk =
+            twin.convertToFormat(QImage::Format_RGB32)
+                .scaled(normal.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(meanDifference(shrunk, normal.convertToFormat(QImage::Format_RGB32)), 8);
+    }
 }
 
 } // namespace

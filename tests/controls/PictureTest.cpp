@@ -2,6 +2,7 @@
 #include "tests/support/WidgetTestSupport.h"
 
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -71,6 +72,56 @@ TEST(TImage, ScalesInSharpBlocksAtWholeRatiosAndSmoothlyBetweenThem)
     EXPECT_FALSE(smoothPictureScaling(1));
     EXPECT_FALSE(smoothPictureScaling(3));
     EXPECT_TRUE(smoothPictureScaling(1.25));
+}
+
+TEST(PictureFile, TakesTheTwinBesideThePictureAndRefusesOneOfAnotherSize)
+{
+    EXPECT_EQ(doubledPicturePath(":/art/side.gif"), ":/art/side@2x.gif");
+    EXPECT_EQ(doubledPicturePath("/a.b/pic.tar.bmp"), "/a.b/pic.tar@2x.bmp");
+    EXPECT_EQ(doubledPicturePath("/a.b/pic"), "/a.b/pic@2x");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("pic.png");
+    EXPECT_THROW(loadPictureFile(path), std::runtime_error);
+    QImage picture(4, 3, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(path));
+    EXPECT_TRUE(loadPictureFile(path).doubled.isNull());
+
+    QImage twin(8, 6, QImage::Format_RGB32);
+    twin.fill(Qt::blue);
+    ASSERT_TRUE(twin.save(doubledPicturePath(path)));
+    const PictureFile file = loadPictureFile(path);
+    EXPECT_EQ(file.picture.size(), QSize(4, 3));
+    EXPECT_EQ(file.doubled.size(), QSize(8, 6));
+    EXPECT_EQ(file.doubled.devicePixelRatio(), 2);
+
+    ASSERT_TRUE(twin.copy(0, 0, 8, 5).save(doubledPicturePath(path)));
+    EXPECT_THROW(loadPictureFile(path), std::runtime_error);
+}
+
+TEST(TImage, PaintsItsDoubledPictureWhereALogicalPixelHasTwoOrMore)
+{
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 100, 0));
+    QImage doubled(6, 4, QImage::Format_RGB32);
+    for (int x = 0; x < 6; ++x)
+        for (int y = 0; y < 4; ++y)
+            doubled.setPixel(x, y, qRgb(40 * x, 60 * y, 200));
+    TImage image;
+    image.setPicture(picture, doubled);
+    EXPECT_EQ(image.size(), QSize(3, 2));
+    EXPECT_EQ(test::render(image).pixel(1, 1), qRgb(0, 100, 0));
+    const QImage sharp = renderAt(image, 2);
+    for (int x = 0; x < 6; ++x)
+        for (int y = 0; y < 4; ++y)
+            ASSERT_EQ(sharp.pixel(x, y), doubled.pixel(x, y)) << x << "," << y;
+    // At three device pixels the doubled picture is scaled by one and a half: smoothed.
+    EXPECT_NE(renderAt(image, 3).pixel(0, 0), qRgb(0, 100, 0));
+
+    image.setPicture(picture, doubled.copy(0, 0, 6, 3)); // not twice the size: ignored
+    EXPECT_TRUE(image.DoubledPicture().isNull());
+    EXPECT_EQ(renderAt(image, 2).pixel(5, 3), qRgb(0, 100, 0));
 }
 
 // A picture in a window, recording the order of what it reports.

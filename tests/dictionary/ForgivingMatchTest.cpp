@@ -1,4 +1,5 @@
 #include "dictionary/ForgivingMatch.h"
+#include "dictionary/RecordEncoder.h"
 #include "dictionary/Windows1252.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,15 @@ std::vector<std::string> ranked(const WordList& words, const char* utf8Text, std
 {
     std::vector<std::string> result;
     for (const auto& match : launcherMatches(words, utf8ToWindows1252(utf8Text), limit))
+        result.push_back(windows1252ToUtf8(words[match.index]));
+    return result;
+}
+
+std::vector<std::string> rankedNames(const WordList& words, const char* text,
+                                     std::span<const std::uint16_t> weights)
+{
+    std::vector<std::string> result;
+    for (const auto& match : launcherMatches(words, text, 10, weights))
         result.push_back(windows1252ToUtf8(words[match.index]));
     return result;
 }
@@ -133,6 +143,38 @@ TEST(LauncherMatches, TwoListsMergeInTheSameOrder)
     EXPECT_EQ(both[1].tier, MatchTier::CaseOnly);   // Hand
     EXPECT_EQ(both[2].tier, MatchTier::PrefixCase); // Handel, 6 bytes
     EXPECT_EQ(both[3].length, 6u);                  // handle
+}
+
+TEST(LauncherMatches, WeightsOrderOnlyHeadwordsOfOneTierAndLength)
+{
+    const WordList words = wordsOf({"hound", "hour", "hours", "house", "Hou"});
+    const std::uint16_t weights[] = {1, 0, 2, 9, 50};
+    // "Hou" is heavier but of a closer tier; "hour" is lighter but shorter.
+    EXPECT_EQ(rankedNames(words, "hou", weights),
+              (std::vector<std::string>{"Hou", "hour", "house", "hours", "hound"}));
+    // A list of weights that is short leaves the rest at zero.
+    EXPECT_EQ(rankedNames(words, "hou", std::span(weights, 1)),
+              (std::vector<std::string>{"Hou", "hour", "hound", "hours", "house"}));
+}
+
+TEST(TranslationReferenceCounts, CountWhatTheOtherListNamesAndPassOverBrokenReferences)
+{
+    RecordEncoder en(DictionaryFile::English), de(DictionaryFile::German);
+    const std::uint16_t hand[] = {0, 1, kNoTranslation};
+    const std::uint16_t house[] = {1, 1, 7};
+    ASSERT_TRUE(en.append("hand", hand));
+    ASSERT_TRUE(en.append("house", house));
+    for (const std::uint16_t reference : {1, 1, 0, 9}) {
+        const std::uint16_t refs[] = {reference};
+        ASSERT_TRUE(de.append("Haus", refs));
+    }
+    DictionaryStore store;
+    store.loadEnglish(en.bytes());
+    store.loadGerman(de.bytes());
+    EXPECT_EQ(translationReferenceCounts(store, Direction::EnglishToGerman),
+              (std::vector<std::uint16_t>{1, 2}));
+    EXPECT_EQ(translationReferenceCounts(store, Direction::GermanToEnglish),
+              (std::vector<std::uint16_t>{1, 3, 0, 0}));
 }
 
 TEST(LauncherMatches, AVeryLongTextMatchesNothing)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package holds exactly the install tree, depends on the libraries the
-# binaries use and on the fonts, and carries the project's version.
-# usage: package-contents.sh BUILD_DIR PROJECT_VERSION FONT_PACKAGE...
+# binaries use, on the fonts and on Qt's translations, and carries the project's version.
+# usage: package-contents.sh BUILD_DIR PROJECT_VERSION PACKAGE...
 . "$(dirname "$0")/common.sh"
 need dpkg-deb dpkg
 need dpkg-shlibdeps dpkg-dev

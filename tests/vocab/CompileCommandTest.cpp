@@ -105,6 +105,10 @@ TEST(CompileCommand, UsageErrors)
         {"compile", "--tsv", "a", "--out", "x", "--max", "65536"},
         {"compile", "--tsv", "a", "--out", "x", "--max", "12x"},
         {"compile", "--tsv", "a", "--out", "x", "extra"},
+        {"compile", "--tsv", "a", "--out", "x", "--frequencies", "fr=f.tsv"},
+        {"compile", "--tsv", "a", "--out", "x", "--frequencies", "en="},
+        {"compile", "--tsv", "a", "--out", "x", "--frequencies", "f.tsv"},
+        {"compile", "--tsv", "a", "--out", "x", "--frequencies", "en=a", "--frequencies", "en=b"},
     };
     for (const auto& args : cases) {
         const ProgramRun run = runDict(args);

@@ -33,6 +33,20 @@ TEST(DingLines, SeparatorsInsideBracketsDoNotSplit)
     EXPECT_EQ(line.entries[0].english, (Views{"to go {went; gone}", "to walk (a | b; c)"}));
 }
 
+TEST(DingLines, SeparatorsInsideAnAbbreviationDoNotSplit)
+{
+    SourceLine line;
+    ASSERT_EQ(parseDingLine("Jahrhundert {n} /Jh./ | er/sie; es :: century /c; cent./; age | "
+                            "he/she; it",
+                            line),
+              LineKind::Entry);
+    ASSERT_EQ(line.entries.size(), 2u);
+    EXPECT_EQ(line.entries[0].english, (Views{"century /c; cent./", "age"}));
+    // A slash inside a word opens nothing.
+    EXPECT_EQ(line.entries[1].english, (Views{"he/she", "it"}));
+    EXPECT_EQ(line.entries[1].german, (Views{"er/sie", "es"}));
+}
+
 TEST(DingLines, ExtraSubEntriesAreDroppedAndCounted)
 {
     SourceLine line;

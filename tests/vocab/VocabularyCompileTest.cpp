@@ -152,6 +152,46 @@ TEST(Selection, KeepsTheMostCommonPairs)
     EXPECT_EQ(compiled.summary.english.rankedOut, 18u);
 }
 
+// "Hund" fills many lines of the list, "Nichte" one; with counts from real text the
+// place goes to the word people use, and the summary says what ranked each.
+TEST(Selection, FrequenciesFromTextOutrankMentions)
+{
+    const char* const list = "Hund {m} | Hunde {pl} | ein Hund bellt | Hund und Katze :: hound | "
+                             "hounds | a hound barks | hound and cat\n"
+                             "jdn. hetzen :: to hound sb.\n"
+                             "Nichte {f} :: niece\n"
+                             "Bahnsteig {m} :: platform\n";
+    const auto byMentions = compileText(list, SourceFormat::Ding, 2).decoded;
+    EXPECT_TRUE(byMentions.translationsOf("niece").empty());
+
+    const auto compiled =
+        compileText(list, SourceFormat::Ding, 2, "niece\t500\nplatform\t300\nhound\t20\n");
+    const auto& v = compiled.decoded;
+    EXPECT_EQ(v.english, (Words{"niece", "platform"}));
+    // No German counts: the German words take the frequency of their translation.
+    EXPECT_EQ(v.german, (Words{"Bahnsteig", "Nichte"}));
+    using vocab::RankSource;
+    EXPECT_EQ(compiled.summary.english.rankedBy[std::size_t(RankSource::Frequencies)], 2u);
+    EXPECT_EQ(compiled.summary.german.rankedBy[std::size_t(RankSource::OtherLanguage)], 2u);
+
+    // A word the list lacks falls back on its mentions, below every counted one.
+    const auto fallback =
+        compileText(list, SourceFormat::Ding, 2, "niece\t500\n", "Nichte\t9\nes\t100000\n").decoded;
+    // "hound" (two lines) beats "platform" (one).
+    EXPECT_EQ(fallback.english, (Words{"hound", "niece"}));
+}
+
+TEST(Selection, GreetingsAreHeadwordsWithoutTheirMark)
+{
+    const auto v = compileText("Hallo!; Servus! {interj} | Hallo allerseits! :: Hello!; Hi! | "
+                               "Hello everybody!\n",
+                               SourceFormat::Ding)
+                       .decoded;
+    EXPECT_EQ(v.english, (Words{"Hello", "Hi"}));
+    EXPECT_EQ(v.german, (Words{"Hallo", "Servus"}));
+    EXPECT_EQ(v.translationOf("Servus"), "Hello");
+}
+
 TEST(Selection, TiesDoNotFavourTheAlphabet)
 {
     const auto v =

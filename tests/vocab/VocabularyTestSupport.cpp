@@ -62,7 +62,8 @@ std::vector<std::uint8_t> readBytes(const std::filesystem::path& path)
 }
 
 CompiledVocabulary compileText(std::string_view source, vocab::SourceFormat format,
-                               std::size_t maxRecords)
+                               std::size_t maxRecords, std::string_view englishFrequencies,
+                               std::string_view germanFrequencies)
 {
     TempDir directory;
     writeFile(directory.path() / "source.txt", source);
@@ -71,6 +72,14 @@ CompiledVocabulary compileText(std::string_view source, vocab::SourceFormat form
     options.format = format;
     options.outputDirectory = directory.path() / "out";
     options.maxRecords = maxRecords;
+    if (!englishFrequencies.empty()) {
+        options.englishFrequencies = directory.path() / "en.tsv";
+        writeFile(options.englishFrequencies, englishFrequencies);
+    }
+    if (!germanFrequencies.empty()) {
+        options.germanFrequencies = directory.path() / "de.tsv";
+        writeFile(options.germanFrequencies, germanFrequencies);
+    }
 
     CompiledVocabulary result;
     result.summary = vocab::compileVocabulary(options);

@@ -36,9 +36,12 @@ struct CompiledVocabulary {
 };
 
 // Compiles `source` (UTF-8 text in the given format) with at most `maxRecords`
-// records per file.
+// records per file, ranked by the frequency lists given (`word<TAB>count` text; none
+// when empty).
 CompiledVocabulary compileText(std::string_view source, vocab::SourceFormat format,
-                               std::size_t maxRecords = kMaxRecords);
+                               std::size_t maxRecords = kMaxRecords,
+                               std::string_view englishFrequencies = {},
+                               std::string_view germanFrequencies = {});
 
 std::vector<std::uint8_t> readBytes(const std::filesystem::path& path);
 

@@ -501,6 +501,41 @@ TEST_F(LabelWindow, LeavingWithTheLeftButtonHeldCountsOnlyAtTheRelease)
     EXPECT_EQ(events.left, 2);
 }
 
+// Presses go to the window beneath, which holds the grab; entering and leaving do not.
+TEST_F(LabelWindow, ALabelThatPassesPressesOnStillFollowsThePointer)
+{
+    struct WindowPresses : QObject {
+        int presses = 0, releases = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            presses += event->type() == QEvent::MouseButtonPress;
+            releases += event->type() == QEvent::MouseButtonRelease;
+            return false;
+        }
+    } beneath;
+    window.installEventFilter(&beneath);
+    PointerEvents events;
+    events.attach(*label);
+    int downs = 0;
+    label->OnMouseDown = [&downs](TRxCustomLabel&, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+        ++downs;
+    };
+    label->setPassesPresses(true);
+    QTest::mouseMove(handle(), outside());
+    QTest::mouseMove(handle(), inside());
+    EXPECT_EQ(events.entered, 1);
+    QTest::mouseClick(handle(), Qt::LeftButton, {}, inside());
+    QTest::mouseClick(handle(), Qt::RightButton, {}, inside());
+    EXPECT_EQ(beneath.presses, 2);
+    EXPECT_EQ(beneath.releases, 2);
+    EXPECT_EQ(downs, 0);
+    EXPECT_EQ(events.clicks, 0);
+    EXPECT_FALSE(label->LeftPressed());
+    EXPECT_TRUE(label->MouseInside());
+    QTest::mouseMove(handle(), outside());
+    EXPECT_EQ(events.left, 1);
+}
+
 TEST_F(LabelWindow, NoEnterWhileAnotherApplicationIsActive)
 {
     PointerEvents events;

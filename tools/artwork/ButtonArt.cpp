@@ -90,9 +90,10 @@ void paintCaption(QPainter& p, const QString& caption, QRectF area)
 
 } // namespace
 
-QImage pictureButton(PictureButton button, bool pressed)
+QImage pictureButton(PictureButton button, bool pressed, int scale)
 {
-    QImage image(kButtonSize, QImage::Format_RGB32);
+    QImage image(kButtonSize * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const ButtonColours colours = coloursOf(button);

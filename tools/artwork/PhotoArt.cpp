@@ -18,27 +18,36 @@ constexpr QSize kSize(306, 322);
 constexpr double kDeskTop = 112;
 const QPointF kLamp(118, 60); // where the light comes from, above and behind the book
 
-QImage bookshelf()
+// An image of `size` logical pixels for the given scale, to be painted in logical ones.
+QImage scaledImage(QSize size, QImage::Format format, int scale)
 {
-    QImage image(kSize.width(), int(kDeskTop) + 12, QImage::Format_RGB32);
+    QImage image(size * scale, format);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+QImage bookshelf(int scale)
+{
+    const QSize size(kSize.width(), int(kDeskTop) + 12);
+    QImage image = scaledImage(size, QImage::Format_RGB32, scale);
     QPainter p(&image);
-    QLinearGradient wall(0, 0, 0, image.height());
+    QLinearGradient wall(0, 0, 0, size.height());
     wall.setColorAt(0, QColor(40, 28, 22));
     wall.setColorAt(1, QColor(82, 58, 42));
-    p.fillRect(image.rect(), wall);
+    p.fillRect(QRect(QPoint(0, 0), size), wall);
     std::mt19937 random(306);
     std::uniform_int_distribution<int> width(7, 15), height(30, 46), tone(0, 5);
     const QColor spines[] = {{120, 30, 26}, {40, 66, 96},    {150, 110, 50},
                              {52, 86, 56},  {180, 160, 120}, {90, 40, 70}};
     for (int shelf = 0; shelf < 2; ++shelf) {
         const int base = 56 + shelf * 58;
-        for (int x = -4; x < image.width();) {
+        for (int x = -4; x < size.width();) {
             const int w = width(random), h = height(random);
             p.fillRect(QRect(x, base - h, w - 1, h), spines[tone(random)].darker(130));
             p.fillRect(QRect(x + 2, base - h + 6, w - 5, 2), QColor(210, 180, 110, 120));
             x += w;
         }
-        p.fillRect(QRect(0, base, image.width(), 6), QColor(70, 44, 28));
+        p.fillRect(QRect(0, base, size.width(), 6), QColor(70, 44, 28));
     }
     // Small lights behind, which the lens turns into soft discs.
     p.setRenderHint(QPainter::Antialiasing);
@@ -49,16 +58,21 @@ QImage bookshelf()
         p.drawEllipse(at, 9, 9);
     }
     p.end();
-    return blurred(image, 7);
+    QImage soft = blurred(image, 7 * scale);
+    soft.setDevicePixelRatio(scale);
+    return soft;
 }
 
-void paintDesk(QImage& image)
+// Computed for every device pixel, at its position in logical pixels.
+void paintDesk(QImage& image, int scale)
 {
-    for (int y = int(kDeskTop); y < kSize.height(); ++y) {
+    for (int row = int(kDeskTop) * scale; row < kSize.height() * scale; ++row) {
+        const double y = double(row) / scale;
         // Rows further away are squeezed together, as on a plane seen at an angle.
         const double depth = (y - kDeskTop) / (kSize.height() - kDeskTop);
         const double along = 1.0 / (0.25 + depth);
-        for (int x = 0; x < kSize.width(); ++x) {
+        for (int column = 0; column < kSize.width() * scale; ++column) {
+            const double x = double(column) / scale;
             const double u = (x - kSize.width() / 2.0) * (0.4 + depth) / 100.0;
             const double grain =
                 std::sin(along * 9 + 6 * fractalNoise(u * 1.5, along * 2.0, 4)) * 0.5 + 0.5;
@@ -66,7 +80,7 @@ void paintDesk(QImage& image)
             const double light =
                 std::clamp(1.15 - std::hypot(x - 160.0, (y - 210.0) * 1.3) / 230.0, 0.35, 1.1);
             const double shade = (0.78 + 0.16 * grain + 0.08 * fibre) * light;
-            image.setPixelColor(x, y,
+            image.setPixelColor(column, row,
                                 QColor(std::clamp(int(176 * shade), 0, 255),
                                        std::clamp(int(108 * shade), 0, 255),
                                        std::clamp(int(62 * shade), 0, 255)));
@@ -81,9 +95,9 @@ void paintDesk(QImage& image)
 }
 
 // Soft shadows of the objects, away from the lamp.
-void paintShadows(QImage& image)
+void paintShadows(QImage& image, int scale)
 {
-    QImage shadow(kSize, QImage::Format_ARGB32_Premultiplied);
+    QImage shadow = scaledImage(kSize, QImage::Format_ARGB32_Premultiplied, scale);
     shadow.fill(Qt::transparent);
     QPainter p(&shadow);
     p.setRenderHint(QPainter::Antialiasing);
@@ -95,8 +109,10 @@ void paintShadows(QImage& image)
     p.setBrush(QColor(20, 8, 0, 140));
     p.drawPolygon(QPolygonF({{190, 316}, {300, 250}, {304, 256}, {196, 322}}));
     p.end();
+    QImage soft = blurred(shadow, 12 * scale);
+    soft.setDevicePixelRatio(scale);
     QPainter onto(&image);
-    onto.drawImage(QPoint(4, 8), blurred(shadow, 12));
+    onto.drawImage(QPoint(4, 8), soft);
 }
 
 QPointF bilinear(const QPointF q[4], double u, double v)
@@ -279,15 +295,15 @@ void paintLampLight(QImage& image)
 
 } // namespace
 
-QImage photograph()
+QImage photograph(int scale)
 {
-    QImage image(kSize, QImage::Format_RGB32);
+    QImage image = scaledImage(kSize, QImage::Format_RGB32, scale);
     {
         QPainter p(&image);
-        p.drawImage(QPoint(0, 0), bookshelf());
+        p.drawImage(QPoint(0, 0), bookshelf(scale));
     }
-    paintDesk(image);
-    paintShadows(image);
+    paintDesk(image, scale);
+    paintShadows(image, scale);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);

@@ -231,9 +231,10 @@ void paintLetters(QPainter& p)
 
 } // namespace
 
-QImage sidePicture()
+QImage sidePicture(int scale)
 {
-    QImage image(kSize, QImage::Format_RGB32);
+    QImage image(kSize * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintSky(p);

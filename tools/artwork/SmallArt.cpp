@@ -43,9 +43,9 @@ void paintGermanFlag(QPainter& p, QRectF r)
 }
 
 // The flag is drawn large and reduced, so its thin stripes come out as soft pixels.
-QImage flagCloth(Flag flag, QSize size)
+QImage flagCloth(Flag flag, QSize size, int scale)
 {
-    QImage large(size * kSupersample, QImage::Format_RGB32);
+    QImage large(size * kSupersample * scale, QImage::Format_RGB32);
     QPainter p(&large);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF area(QPointF(0, 0), QSizeF(large.size()));
@@ -56,31 +56,35 @@ QImage flagCloth(Flag flag, QSize size)
     light.setColorAt(1, QColor(0, 0, 0, 50));
     p.fillRect(area, light);
     p.end();
-    return large.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage cloth = large.scaled(size * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    cloth.setDevicePixelRatio(scale);
+    return cloth;
 }
 
 } // namespace
 
-QImage tabIcon(Flag flag)
+QImage tabIcon(Flag flag, int scale)
 {
-    QImage image(16, 16, QImage::Format_RGB32);
+    QImage image(QSize(16, 16) * scale, QImage::Format_RGB32);
     image.fill(kMaskColor);
+    image.setDevicePixelRatio(scale);
     QPainter p(&image);
     // A soft shadow one pixel right and down, then the frame and the cloth.
     p.fillRect(QRect(2, 4, 14, 11), QColor(150, 150, 150));
     p.fillRect(QRect(1, 3, 14, 11), QColor(60, 60, 60));
-    p.drawImage(QPoint(2, 4), flagCloth(flag, QSize(12, 9)));
+    p.drawImage(QPoint(2, 4), flagCloth(flag, QSize(12, 9), scale));
     return image;
 }
 
-QImage webGlyph()
+QImage webGlyph(int scale)
 {
     constexpr QRgb kEdgeGrey = 0xffd8d8d8;
-    QImage large(QSize(24, 25) * kSupersample, QImage::Format_ARGB32_Premultiplied);
+    const QSize size = QSize(24, 25) * scale;
+    QImage large(size * kSupersample, QImage::Format_ARGB32_Premultiplied);
     large.fill(Qt::transparent);
     QPainter p(&large);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kSupersample, kSupersample);
+    p.scale(kSupersample * scale, kSupersample * scale);
     const QPointF centre(11, 11.5);
     const double radius = 10;
     QRadialGradient sea(centre - QPointF(4, 4), 15);
@@ -120,16 +124,17 @@ QImage webGlyph()
     p.setBrush(Qt::white);
     p.drawPolygon(arrow);
     p.end();
-    const QImage small = large.scaled(24, 25, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QImage image(24, 25, QImage::Format_RGB32);
+    const QImage small = large.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage image(size, QImage::Format_RGB32);
     image.fill(kMaskColor);
-    for (int y = 0; y < 25; ++y)
-        for (int x = 0; x < 24; ++x) {
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
             const QColor c = QColor::fromRgba(small.pixel(x, y));
             if (c.alpha() < 48)
                 continue;
             image.setPixelColor(x, y, mix(QColor::fromRgb(kEdgeGrey), QColor(c.rgb()), c.alphaF()));
         }
+    image.setDevicePixelRatio(scale);
     return image;
 }
 

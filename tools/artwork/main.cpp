@@ -3,7 +3,9 @@
 // The files in assets/art are this program's output; change a picture, run it (the
 // `artwork` build target does), look at the result and commit both. Text in the
 // pictures is drawn with the installed fonts, so another machine may differ by a
-// pixel here and there.
+// pixel here and there. Each window picture is written twice: NAME.EXT at the layout's
+// size and NAME@2x.EXT at twice that for screens of twice the density, the name Qt's
+// image reader takes a device pixel ratio of 2 from.
 #include "tools/artwork/Art.h"
 #include "tools/artwork/Encoders.h"
 
@@ -12,33 +14,54 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace {
 
 struct Output {
-    const char* name;
+    std::string name;
     std::function<std::string()> encode;
 };
+
+// The window pictures, drawn at `scale`; `suffix` goes between name and extension.
+std::vector<Output> windowPictures(int scale, const std::string& suffix)
+{
+    using namespace artwork;
+    auto name = [&suffix](const char* base, const char* extension) {
+        return base + suffix + extension;
+    };
+    return {
+        {name("tab-english", ".bmp"),
+         [scale] { return encodeBmp8(tabIcon(Flag::English, scale), kMaskColor); }},
+        {name("tab-german", ".bmp"),
+         [scale] { return encodeBmp8(tabIcon(Flag::German, scale), kMaskColor); }},
+        {name("about", ".gif"),
+         [scale] { return encodeGif(pictureButton(PictureButton::About, false, scale)); }},
+        {name("about-pressed", ".gif"),
+         [scale] { return encodeGif(pictureButton(PictureButton::About, true, scale)); }},
+        {name("exit", ".gif"),
+         [scale] { return encodeGif(pictureButton(PictureButton::Exit, false, scale)); }},
+        {name("exit-pressed", ".gif"),
+         [scale] { return encodeGif(pictureButton(PictureButton::Exit, true, scale)); }},
+        {name("side", ".gif"), [scale] { return encodeGif(sidePicture(scale)); }},
+        {name("www", ".bmp"), [scale] { return encodeBmp8(webGlyph(scale), kMaskColor); }},
+        {name("photograph", ".jpg"),
+         [scale] { return encodeProgressiveJpeg(photograph(scale), 90); }},
+    };
+}
 
 std::vector<Output> outputs()
 {
     using namespace artwork;
-    return {
-        {"tab-english.bmp", [] { return encodeBmp8(tabIcon(Flag::English), kMaskColor); }},
-        {"tab-german.bmp", [] { return encodeBmp8(tabIcon(Flag::German), kMaskColor); }},
-        {"about.gif", [] { return encodeGif(pictureButton(PictureButton::About, false)); }},
-        {"about-pressed.gif", [] { return encodeGif(pictureButton(PictureButton::About, true)); }},
-        {"exit.gif", [] { return encodeGif(pictureButton(PictureButton::Exit, false)); }},
-        {"exit-pressed.gif", [] { return encodeGif(pictureButton(PictureButton::Exit, true)); }},
-        {"side.gif", [] { return encodeGif(sidePicture()); }},
-        {"www.bmp", [] { return encodeBmp8(webGlyph(), kMaskColor); }},
-        {"icon-32.png", [] { return encodePng(programIcon(32)); }},
-        {"icon-48.png", [] { return encodePng(programIcon(48)); }},
-        {"icon-128.png", [] { return encodePng(programIcon(128)); }},
-        {"woerterbuch.svg", [] { return programIconSvg().toStdString(); }},
-        {"photograph.jpg", [] { return encodeProgressiveJpeg(photograph(), 90); }},
-    };
+    std::vector<Output> all = windowPictures(1, "");
+    for (Output& doubled : windowPictures(2, "@2x"))
+        all.push_back(std::move(doubled));
+    all.push_back({"icon-32.png", [] { return encodePng(programIcon(32)); }});
+    all.push_back({"icon-48.png", [] { return encodePng(programIcon(48)); }});
+    all.push_back({"icon-128.png", [] { return encodePng(programIcon(128)); }});
+    all.push_back({"woerterbuch.svg", [] { return programIconSvg().toStdString(); }});
+    return all;
 }
 
 } // namespace
