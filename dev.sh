@@ -18,8 +18,9 @@ CLANG_FORMAT=clang-format-14
 # the files it checks; `time` is for bench/huge-file.sh.
 TEST_PACKAGES=(clang libclang-rt-14-dev valgrind xvfb libx11-dev time "$CLANG_FORMAT" git)
 # CPack's Debian generator computes the package's library dependencies with
-# dpkg-shlibdeps (dpkg-dev) and finds the binaries with file.
-PACKAGING_PACKAGES=(dpkg-dev file)
+# dpkg-shlibdeps (dpkg-dev) and finds the binaries with file; lintian checks the
+# package (an install test).
+PACKAGING_PACKAGES=(dpkg-dev file lintian)
 # The install tests validate the menu entry and the metainfo, render the manual pages
 # and build the package.
 TEST_PACKAGES+=(desktop-file-utils appstream man-db groff-base "${PACKAGING_PACKAGES[@]}")

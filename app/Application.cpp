@@ -11,10 +11,24 @@
 #include <exception>
 
 namespace wb {
+namespace {
+
+QString executableName(int argc, char** argv)
+{
+    try {
+        return QString::fromStdString(executablePath().filename().string());
+    } catch (const ExecutablePathError&) {
+        // Only the title comes from it, so the name the program was started under does.
+        return argc > 0 ? QString::fromLocal8Bit(std::filesystem::path(argv[0]).filename().c_str())
+                        : QString();
+    }
+}
+
+} // namespace
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
-    , m_title(applicationTitle(QString::fromStdString(executablePath().filename().string())))
+    , m_title(applicationTitle(executableName(argc, argv)))
     , m_defaultReporter(std::make_unique<MessageBoxReporter>(m_title))
 {
     m_reporter = m_defaultReporter.get();

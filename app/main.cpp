@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     }
     wb::TerminationRequests termination;
     StartupErrors fileErrors(termination);
-    TMainForm MainForm(wb::executableDirectory(), fileErrors);
+    TMainForm MainForm(wb::DataDirectory([] { return wb::executableDirectory(); }), fileErrors);
     if (termination.requested())
         return 0; // asked to end while the dictionary was loading
     MainForm.showCentred();

@@ -30,7 +30,7 @@ TMainForm& form()
 {
     static SilentReporter reporter;
     static TMainForm* shown = [] {
-        auto* f = new TMainForm(WB_DATA_DIRECTORY, reporter);
+        auto* f = new TMainForm(std::filesystem::path(WB_DATA_DIRECTORY), reporter);
         f->show();
         (void)QTest::qWaitForWindowExposed(f);
         QApplication::processEvents();

@@ -11,6 +11,7 @@
 #include "dictionary/Windows1252.h"
 #include "system/ErrorReporter.h"
 #include "system/ExecutablePath.h"
+#include "system/FileReplacement.h"
 
 #include <algorithm>
 #include <iostream>
@@ -190,6 +191,19 @@ std::optional<std::vector<std::uint8_t>> readForCheck(const std::filesystem::pat
     return readDictionaryFile(directory, file, readLimit(file) + 1);
 }
 
+// A directory that cannot be listed hides no temporaries from the data files' checks,
+// which open them by name.
+std::vector<std::string> leftoverTemporaries(const std::filesystem::path& directory)
+{
+    const std::string names[] = {fileName(DictionaryFile::English),
+                                 fileName(DictionaryFile::German)};
+    try {
+        return wb::leftoverTemporaries(directory, names);
+    } catch (const FileReplaceError&) {
+        return {};
+    }
+}
+
 void printFileLine(std::ostream& out, DictionaryFile file, const FileCheck& check)
 {
     out << fileName(file) << ": ";
@@ -208,7 +222,8 @@ bool DataArguments::has(std::string_view name) const
 
 DataArguments parseDataArguments(Arguments args, std::span<const std::string_view> switches)
 {
-    DataArguments result{executableDirectory(), {}, {}};
+    DataArguments result;
+    bool haveDirectory = false;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -220,14 +235,22 @@ DataArguments parseDataArguments(Arguments args, std::span<const std::string_vie
             if (++i == args.size())
                 throw UsageError("--data needs a directory");
             result.directory = args[i];
+            haveDirectory = true;
         } else if (arg.compare(0, 7, "--data=") == 0) {
             result.directory = arg.substr(7);
+            haveDirectory = true;
         } else if (std::find(switches.begin(), switches.end(), arg) != switches.end()) {
             result.switches.push_back(arg);
         } else {
             throw UsageError("unknown option " + arg);
         }
     }
+    if (haveDirectory && result.directory.empty())
+        throw UsageError("--data needs a directory");
+    // Looked up only when it is needed: with --data, a program whose own directory
+    // cannot be found still works.
+    if (!haveDirectory)
+        result.directory = executableDirectory();
     return result;
 }
 
@@ -308,9 +331,21 @@ int checkCommand(Arguments args, std::ostream& out, std::ostream&)
     for (const auto& problem : report.problems)
         out << fileName(problem.file) << ": record " << problem.record << " at byte "
             << problem.offset << ": " << problem.what << '\n';
-    const bool good = report.wellFormed();
-    out << (good ? "well formed" : std::to_string(report.problemCount()) + " problem(s)") << '\n';
-    return good ? kExitOk : kExitProblems;
+    for (const DictionaryFile file : {DictionaryFile::German, DictionaryFile::English}) {
+        const FileCheck& check = file == DictionaryFile::German ? report.german : report.english;
+        if (check.referencesIntoMissing > 0)
+            out << fileName(file) << ": " << check.referencesIntoMissing << " references into "
+                << fileName(file == DictionaryFile::German ? DictionaryFile::English
+                                                           : DictionaryFile::German)
+                << ", which cannot be opened\n";
+    }
+    const auto leftovers = leftoverTemporaries(parsed.directory);
+    for (const auto& name : leftovers)
+        out << name << ": left over from an interrupted compile (the next compile into "
+            << "this directory removes it)\n";
+    const std::size_t problems = report.problemCount() + leftovers.size();
+    out << (problems == 0 ? "well formed" : std::to_string(problems) + " problem(s)") << '\n';
+    return problems == 0 ? kExitOk : kExitProblems;
 }
 
 } // namespace wb::cli

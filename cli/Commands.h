@@ -18,7 +18,7 @@ constexpr int kExitNoMatch = 1;      // lookup --status found nothing
 constexpr int kExitProblems = 1;     // check found problems
 constexpr int kExitOutputFailed = 1; // standard output could not be written
 constexpr int kExitSearchFailed = 2; // a translation index was out of range
-constexpr int kExitNoData = 3;       // neither data file could be read
+constexpr int kExitNoData = 3;       // no data: neither file read, or no directory to read from
 constexpr int kExitUsage = 64;
 
 class UsageError : public std::runtime_error {
@@ -30,7 +30,8 @@ using Arguments = std::span<const std::string>;
 
 // Takes `--data DIR` (or `--data=DIR`) and the switches named in `switches` out of
 // `args`; the rest, in order, are the positional arguments. The directory defaults to
-// the executable's own.
+// the executable's own; when that cannot be found, throws ExecutablePathError (never a
+// relative path).
 struct DataArguments {
     std::filesystem::path directory;
     std::vector<std::string> positional;

@@ -1,8 +1,10 @@
 #include "cli/CompileCommand.h"
 
+#include "system/FileReplacement.h"
 #include "vocabulary/VocabularyCompiler.h"
 
 #include <charconv>
+#include <malloc.h>
 #include <optional>
 
 namespace wb::cli {
@@ -39,6 +41,10 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
     bool haveOutput = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (option == "--no-wait") {
+            options.wait = false;
+            continue;
+        }
         if (option != "--ding" && option != "--tsv" && option != "--out" && option != "--max" &&
             option != "--frequencies")
             throw UsageError("compile does not take '" + option + "'");
@@ -71,7 +77,20 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
 
 int compileCommand(Arguments args, std::ostream& out, std::ostream& err)
 {
-    const auto options = parseCompileArguments(args);
+    auto options = parseCompileArguments(args);
+    options.onWait = [&err, &options] {
+        err << "woerterbuch-dict: waiting for another compile into "
+            << options.outputDirectory.string() << " to finish\n";
+        err.flush();
+    };
+    // A termination request ends the compile through the error path below, and the
+    // process by that signal only once the message is out.
+    const TerminationHold hold;
+    // The compile builds and drops vectors of tens of megabytes. With a fixed mmap
+    // threshold they come straight from the kernel and go straight back to it, instead
+    // of leaving holes in the heap that the process keeps (a third of its peak on
+    // Debian's list).
+    ::mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     try {
         vocab::printSummary(out, vocab::compileVocabulary(options));
     } catch (const std::exception& error) {

@@ -6,7 +6,7 @@ namespace wb::cli {
 
 constexpr int kExitCompileFailed = 1; // the source could not be read or the output written
 
-// compile (--ding FILE | --tsv FILE) --out DIR [--max N]
+// compile (--ding FILE | --tsv FILE) --out DIR [--max N] [--frequencies L=FILE]... [--no-wait]
 int compileCommand(Arguments args, std::ostream& out, std::ostream& err);
 
 } // namespace wb::cli

@@ -4,6 +4,7 @@
 #include "cli/CompileCommand.h"
 #include "cli/OutputBuffer.h"
 #include "dictionary/RecordDecoder.h"
+#include "system/ExecutablePath.h"
 
 #include <cerrno>
 #include <cstring>
@@ -28,7 +29,7 @@ const Verb kVerbs[] = {
     {"check", "check [--data DIR]", checkCommand},
     {"compile",
      "compile (--ding FILE | --tsv FILE) --out DIR [--max N] [--frequencies en=FILE] "
-     "[--frequencies de=FILE]",
+     "[--frequencies de=FILE] [--no-wait]",
      compileCommand},
 };
 
@@ -81,6 +82,9 @@ int run(const std::vector<std::string>& args, std::ostream& out)
             std::cerr << "woerterbuch-dict: " << error.what() << "\n\n";
             printUsage(std::cerr);
             return kExitUsage;
+        } catch (const wb::ExecutablePathError& error) {
+            std::cerr << "woerterbuch-dict: " << error.what() << '\n';
+            return kExitNoData;
         }
     }
     std::cerr << "woerterbuch-dict: unknown command '" << args[0] << "'\n\n";

@@ -28,6 +28,14 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # directory holds the same link as the installed system).
 function(wb_install_program target)
     install(TARGETS ${target} RUNTIME DESTINATION ${WB_INSTALL_PRIVATE_DIR})
+    # A stripped install (the package's) also drops the toolchain's .comment notes, as
+    # Debian's own packaging tools do; strip alone keeps them.
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${WB_INSTALL_PRIVATE_DIR}/${target}\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
     get_filename_component(privatedir ${WB_INSTALL_PRIVATE_DIR} ABSOLUTE
                            BASE_DIR ${CMAKE_INSTALL_PREFIX})
     file(RELATIVE_PATH target_path ${CMAKE_INSTALL_FULL_BINDIR} ${privatedir}/${target})

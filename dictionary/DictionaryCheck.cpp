@@ -7,8 +7,29 @@ namespace {
 
 struct Scan {
     std::size_t records = 0;
+    std::size_t referencesIntoMissing = 0;
     std::vector<CheckProblem> problems;
 };
+
+std::string hexByte(unsigned char byte)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    return {'0', 'x', kDigits[byte >> 4], kDigits[byte & 15]};
+}
+
+void checkHeadword(const DecodedRecord& record, std::size_t number, DictionaryFile file,
+                   std::vector<CheckProblem>& problems)
+{
+    for (std::size_t i = 0; i < record.headword.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(record.headword[i]);
+        if (byte < 0x20 || byte == 0x7F) {
+            problems.push_back({file, number, record.offset,
+                                "the headword holds the control byte " + hexByte(byte) +
+                                    " at position " + std::to_string(i)});
+            return;
+        }
+    }
+}
 
 std::size_t countRecords(DictionaryFile file, std::span<const std::uint8_t> bytes)
 {
@@ -20,9 +41,11 @@ std::size_t countRecords(DictionaryFile file, std::span<const std::uint8_t> byte
     return count;
 }
 
+// `otherCount` is nullopt when the other file cannot be opened.
 void checkReferences(const DecodedRecord& record, std::size_t number, DictionaryFile file,
-                     std::size_t otherCount, std::vector<CheckProblem>& problems)
+                     std::optional<std::size_t> otherCount, Scan& scan)
 {
+    auto& problems = scan.problems;
     const bool english = file == DictionaryFile::English;
     const int slots = english ? std::min(record.count, 3) : 1;
     for (int k = 0; k < slots; ++k) {
@@ -33,17 +56,20 @@ void checkReferences(const DecodedRecord& record, std::size_t number, Dictionary
             if (k == 0)
                 problems.push_back(
                     {file, number, record.offset, "the first reference is 65535 (no translation)"});
-        } else if (index >= otherCount) {
+        } else if (!otherCount) {
+            ++scan.referencesIntoMissing;
+        } else if (index >= *otherCount) {
             problems.push_back(
                 {file, number, record.offset,
                  "reference " + std::to_string(index) + " is not below the " +
                      fileName(english ? DictionaryFile::German : DictionaryFile::English) +
-                     " record count " + std::to_string(otherCount)});
+                     " record count " + std::to_string(*otherCount)});
         }
     }
 }
 
-Scan scanFile(DictionaryFile file, std::span<const std::uint8_t> bytes, std::size_t otherCount)
+Scan scanFile(DictionaryFile file, std::span<const std::uint8_t> bytes,
+              std::optional<std::size_t> otherCount)
 {
     Scan scan;
     RecordDecoder decoder(file, bytes);
@@ -72,7 +98,8 @@ Scan scanFile(DictionaryFile file, std::span<const std::uint8_t> bytes, std::siz
             scan.problems.push_back(
                 {file, number, record.offset,
                  "has " + std::to_string(record.count) + " references (1 to 3 allowed)"});
-        checkReferences(record, number, file, otherCount, scan.problems);
+        checkHeadword(record, number, file, scan.problems);
+        checkReferences(record, number, file, otherCount, scan);
         ++scan.records;
     }
     return scan;
@@ -84,18 +111,21 @@ CheckReport checkDictionaryFiles(const std::optional<std::vector<std::uint8_t>>&
                                  const std::optional<std::vector<std::uint8_t>>& english)
 {
     // References are checked against what the reader would keep of the other file.
-    const auto kept = [](DictionaryFile file, const auto& bytes) -> std::size_t {
-        return bytes ? countRecords(file, *bytes) : 0;
+    const auto kept = [](DictionaryFile file, const auto& bytes) -> std::optional<std::size_t> {
+        if (!bytes)
+            return std::nullopt;
+        return countRecords(file, *bytes);
     };
-    const std::size_t germanKept = kept(DictionaryFile::German, german);
-    const std::size_t englishKept = kept(DictionaryFile::English, english);
+    const auto germanKept = kept(DictionaryFile::German, german);
+    const auto englishKept = kept(DictionaryFile::English, english);
 
     CheckReport report;
-    auto run = [&](DictionaryFile file, const auto& bytes, std::size_t otherCount, FileCheck& out) {
+    auto run = [&](DictionaryFile file, const auto& bytes, std::optional<std::size_t> otherCount,
+                   FileCheck& out) {
         if (!bytes)
             return;
         auto scan = scanFile(file, *bytes, otherCount);
-        out = {true, bytes->size(), scan.records};
+        out = {true, bytes->size(), scan.records, scan.referencesIntoMissing};
         report.problems.insert(report.problems.end(), scan.problems.begin(), scan.problems.end());
     };
     run(DictionaryFile::German, german, englishKept, report.german);

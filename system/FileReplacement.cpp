@@ -1,10 +1,14 @@
 #include "system/FileReplacement.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <map>
+#include <optional>
 #include <pthread.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -15,7 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kHeldSignals[] = {SIGINT, SIGTERM, SIGHUP};
 constexpr std::size_t kChunkBytes = 64 * 1024;
 
 std::string reason(int error)
@@ -28,40 +31,20 @@ std::string reason(int error)
     throw FileReplaceError("cannot write " + file.string() + ": " + reason(error));
 }
 
-// Blocks the termination signals for the lifetime of the object, so that none of them
-// can end the process between two steps; they are delivered when it is destroyed.
-class HeldSignals {
-public:
-    HeldSignals()
-    {
-        sigemptyset(&m_held);
-        for (int signal : kHeldSignals)
-            sigaddset(&m_held, signal);
-        pthread_sigmask(SIG_BLOCK, &m_held, &m_previous);
-    }
-    ~HeldSignals() { pthread_sigmask(SIG_SETMASK, &m_previous, nullptr); }
-    HeldSignals(const HeldSignals&) = delete;
-    HeldSignals& operator=(const HeldSignals&) = delete;
-
-    // Whether a termination request waits that the process does not ignore.
-    bool requested() const
-    {
-        sigset_t pending;
-        if (sigpending(&pending) != 0)
-            return false;
-        for (int signal : kHeldSignals) {
-            struct sigaction action {};
-            if (sigismember(&pending, signal) == 1 && sigaction(signal, nullptr, &action) == 0 &&
-                action.sa_handler != SIG_IGN)
-                return true;
-        }
-        return false;
-    }
-
-private:
-    sigset_t m_held;
-    sigset_t m_previous;
-};
+// The signals whose default action ends the process and that come from outside it
+// (another process, the terminal, a timer, a limit); the faults a program raises on
+// itself are left alone, since blocking them would only hide a crash.
+sigset_t terminationSignals()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (int signal : {SIGHUP, SIGINT, SIGQUIT, SIGPIPE, SIGALRM, SIGTERM, SIGUSR1, SIGUSR2,
+                       SIGXCPU, SIGVTALRM, SIGPROF, SIGIO, SIGPWR, SIGSTKFLT})
+        sigaddset(&set, signal);
+    for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal)
+        sigaddset(&set, signal);
+    return set;
+}
 
 std::string randomSuffix()
 {
@@ -73,19 +56,9 @@ std::string randomSuffix()
     return suffix;
 }
 
-// A name beside `target` that no file has: ".NAME.KIND-XXXXXXXX". `create` makes the
-// file under that name and returns false when the name is taken (errno EEXIST).
-template <typename Create>
-fs::path freshNameBeside(const fs::path& target, const char* kind, Create create)
+fs::path temporaryName(const fs::path& target, const char* kind, const std::string& suffix)
 {
-    for (;;) {
-        fs::path candidate = target.parent_path() /
-                             ("." + target.filename().string() + "." + kind + "-" + randomSuffix());
-        if (create(candidate))
-            return candidate;
-        if (errno != EEXIST)
-            return {};
-    }
+    return target.parent_path() / ("." + target.filename().string() + "." + kind + "-" + suffix);
 }
 
 // One file on its way into place: the new version under a temporary name and, once
@@ -134,19 +107,12 @@ private:
     bool m_committed = false;
 };
 
-void checkRequests(const HeldSignals& signals, const fs::path& target)
-{
-    if (signals.requested())
-        throw FileReplaceError("cannot write " + target.string() +
-                               ": interrupted by a termination request");
-}
-
 void writeAll(int fd, std::span<const std::uint8_t> bytes, const fs::path& target,
-              const HeldSignals& signals)
+              const TerminationHold& hold)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        checkRequests(signals, target);
+        hold.throwIfRequested(target);
         const std::size_t chunk = std::min(kChunkBytes, bytes.size() - done);
         const ssize_t written = ::write(fd, bytes.data() + done, chunk);
         if (written < 0 && errno == EINTR)
@@ -158,18 +124,21 @@ void writeAll(int fd, std::span<const std::uint8_t> bytes, const fs::path& targe
 }
 
 // Writes the new version of one file under a temporary name and flushes it to disk.
-void stage(Staged& file, std::span<const std::uint8_t> bytes, const HeldSignals& signals)
+void stage(Staged& file, std::span<const std::uint8_t> bytes, const TerminationHold& hold)
 {
-    int fd = -1, openError = 0;
-    file.temporary = freshNameBeside(file.target, "new", [&](const fs::path& name) {
-        fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        openError = errno;
-        return fd >= 0;
-    });
-    if (fd < 0)
-        fail(file.target, openError);
+    int fd = -1;
+    for (;;) {
+        file.temporary = temporaryName(file.target, "new", randomSuffix());
+        fd = ::open(file.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            break;
+        const int error = errno;
+        file.temporary.clear();
+        if (error != EEXIST)
+            fail(file.target, error);
+    }
     try {
-        writeAll(fd, bytes, file.target, signals);
+        writeAll(fd, bytes, file.target, hold);
         if (::fsync(fd) != 0)
             fail(file.target, errno);
     } catch (...) {
@@ -194,16 +163,33 @@ void checkTarget(Staged& file)
     file.hadPrevious = true;
 }
 
-void keepPrevious(Staged& file)
+// Links every previous version under one shared suffix, so that a later recovery can
+// tell which links belong to the same swap.
+void keepPrevious(std::vector<Staged>& files)
 {
-    if (!file.hadPrevious)
-        return;
-    // Without a second link (a file system without hard links) a failed rename of a
-    // later file cannot be undone for this one; the renames rarely fail once the
-    // temporary files could be made, so the replacement goes on.
-    file.backup = freshNameBeside(file.target, "old", [&](const fs::path& name) {
-        return ::link(file.target.c_str(), name.c_str()) == 0;
-    });
+    for (;;) {
+        const std::string suffix = randomSuffix();
+        bool taken = false;
+        for (Staged& file : files) {
+            if (!file.hadPrevious)
+                continue;
+            const fs::path name = temporaryName(file.target, "old", suffix);
+            if (::link(file.target.c_str(), name.c_str()) == 0)
+                file.backup = name;
+            else
+                taken = taken || errno == EEXIST;
+            // Without a second link (a file system without hard links) a failed rename
+            // of a later file cannot be undone for this one; the renames rarely fail
+            // once the temporary files could be made, so the replacement goes on.
+        }
+        if (!taken)
+            return;
+        for (Staged& file : files) {
+            if (!file.backup.empty())
+                ::unlink(file.backup.c_str());
+            file.backup.clear();
+        }
+    }
 }
 
 void syncDirectory(const fs::path& directory)
@@ -220,22 +206,137 @@ void syncDirectory(const fs::path& directory)
         fail(directory, error);
 }
 
+// A temporary file of ours: ".NAME.new-XXXXXXXX" or ".NAME.old-XXXXXXXX" for one of
+// `names`. Gives the name's position in `names`, whether it is an old link, and the
+// suffix.
+struct Temporary {
+    std::size_t name = 0;
+    bool old = false;
+    std::string suffix;
+};
+
+std::optional<Temporary> parseTemporary(const std::string& entry,
+                                        std::span<const std::string> names)
+{
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        for (const bool old : {false, true}) {
+            const std::string lead = "." + names[i] + (old ? ".old-" : ".new-");
+            if (entry.size() == lead.size() + 8 && entry.compare(0, lead.size(), lead) == 0)
+                return Temporary{i, old, entry.substr(lead.size())};
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::pair<std::string, Temporary>> temporariesIn(const fs::path& directory,
+                                                             std::span<const std::string> names)
+{
+    std::vector<std::pair<std::string, Temporary>> found;
+    std::error_code error;
+    for (fs::directory_iterator it(directory, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string entry = it->path().filename().string();
+        if (auto temporary = parseTemporary(entry, names))
+            found.emplace_back(entry, std::move(*temporary));
+    }
+    if (error && error != std::errc::no_such_file_or_directory)
+        throw FileReplaceError("cannot read " + directory.string() + ": " + error.message());
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    return found;
+}
+
 } // namespace
+
+TerminationHold::TerminationHold()
+{
+    const sigset_t held = terminationSignals();
+    pthread_sigmask(SIG_BLOCK, &held, &m_previousMask);
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGXFSZ, &ignore, &m_previousXfsz);
+}
+
+TerminationHold::~TerminationHold()
+{
+    ::sigaction(SIGXFSZ, &m_previousXfsz, nullptr);
+    pthread_sigmask(SIG_SETMASK, &m_previousMask, nullptr);
+}
+
+bool TerminationHold::requested() const
+{
+    sigset_t pending;
+    if (sigpending(&pending) != 0)
+        return false;
+    const sigset_t held = terminationSignals();
+    for (int signal = 1; signal <= SIGRTMAX; ++signal) {
+        struct sigaction action {};
+        if (sigismember(&held, signal) == 1 && sigismember(&pending, signal) == 1 &&
+            sigaction(signal, nullptr, &action) == 0 && action.sa_handler != SIG_IGN)
+            return true;
+    }
+    return false;
+}
+
+void TerminationHold::throwIfRequested(const fs::path& what) const
+{
+    if (requested())
+        throw FileReplaceError("cannot write " + what.string() +
+                               ": interrupted by a termination request");
+}
+
+DirectoryLock::DirectoryLock(const fs::path& directory)
+    : m_directory(directory)
+{
+    m_fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_fd < 0)
+        throw FileReplaceError("cannot lock " + directory.string() + ": " + reason(errno));
+}
+
+DirectoryLock::~DirectoryLock()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool DirectoryLock::tryLock()
+{
+    for (;;) {
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EWOULDBLOCK || errno == EINTR)
+                return false;
+            throw FileReplaceError("cannot lock " + m_directory.string() + ": " + reason(errno));
+        }
+        // The holder before us may have removed the directory it had made (a failed
+        // first compile); the lock would then guard nothing that the path names.
+        struct stat locked {
+        }, named{};
+        if (::fstat(m_fd, &locked) == 0 && ::stat(m_directory.c_str(), &named) == 0 &&
+            locked.st_dev == named.st_dev && locked.st_ino == named.st_ino)
+            return true;
+        ::close(m_fd);
+        if (::mkdir(m_directory.c_str(), 0777) == 0)
+            m_remade = true;
+        m_fd = ::open(m_directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (m_fd < 0)
+            throw FileReplaceError("cannot lock " + m_directory.string() + ": " + reason(errno));
+    }
+}
 
 void replaceFiles(const fs::path& directory, std::span<const FileContent> files)
 {
-    const HeldSignals signals;
+    const TerminationHold hold;
     Staging staging;
     for (const FileContent& file : files)
         staging.files().push_back({directory / file.name, {}, {}, false, false});
     for (Staged& file : staging.files())
         checkTarget(file);
     for (std::size_t i = 0; i < files.size(); ++i)
-        stage(staging.files()[i], files[i].bytes, signals);
+        stage(staging.files()[i], files[i].bytes, hold);
 
-    for (Staged& file : staging.files())
-        keepPrevious(file);
-    checkRequests(signals, directory);
+    keepPrevious(staging.files());
+    hold.throwIfRequested(directory);
     for (Staged& file : staging.files()) {
         if (::rename(file.temporary.c_str(), file.target.c_str()) != 0)
             fail(file.target, errno);
@@ -243,6 +344,45 @@ void replaceFiles(const fs::path& directory, std::span<const FileContent> files)
     }
     staging.commit();
     syncDirectory(directory);
+}
+
+std::vector<std::string> leftoverTemporaries(const fs::path& directory,
+                                             std::span<const std::string> names)
+{
+    std::vector<std::string> result;
+    for (const auto& [entry, temporary] : temporariesIn(directory, names))
+        result.push_back(entry);
+    return result;
+}
+
+std::size_t recoverReplacement(const fs::path& directory, std::span<const std::string> names)
+{
+    const TerminationHold hold;
+    const auto found = temporariesIn(directory, names);
+    if (found.empty())
+        return 0;
+    // The suffixes under which every file has its previous version.
+    std::map<std::string, std::size_t> oldLinks;
+    for (const auto& [entry, temporary] : found)
+        oldLinks[temporary.suffix] += temporary.old;
+    for (const auto& [suffix, count] : oldLinks) {
+        if (count != names.size())
+            continue;
+        for (const std::string& name : names) {
+            const fs::path old = temporaryName(directory / name, "old", suffix);
+            if (::rename(old.c_str(), (directory / name).c_str()) != 0)
+                fail(directory / name, errno);
+        }
+        break;
+    }
+    for (const auto& [entry, temporary] : found) {
+        // A link renamed onto the file it already names stays (rename does nothing
+        // then), and one put back above is gone: either way unlink leaves no temporary.
+        if (::unlink((directory / entry).c_str()) != 0 && errno != ENOENT)
+            fail(directory / entry, errno);
+    }
+    syncDirectory(directory);
+    return found.size();
 }
 
 } // namespace wb

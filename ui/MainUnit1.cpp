@@ -5,6 +5,8 @@
 #include "controls/Picture.h"
 #include "controls/StatusBar.h"
 #include "platform/Fonts.h"
+#include "system/ErrorReporter.h"
+#include "system/ExecutablePath.h"
 #include "ui/AboutBoxUnit.h"
 #include "ui/MainFormLayout.h"
 #include "ui/PictureButton.h"
@@ -49,7 +51,7 @@ struct PictureHandlers {
 
 } // namespace
 
-TMainForm::TMainForm(const std::filesystem::path& dataDirectory, wb::ErrorReporter& fileErrors,
+TMainForm::TMainForm(const wb::DataDirectory& dataDirectory, wb::ErrorReporter& fileErrors,
                      QWidget* parent)
     : QWidget(parent)
     , m_builder(*this)
@@ -74,11 +76,19 @@ TMainForm::~TMainForm()
     FormDestroy();
 }
 
-void TMainForm::FormCreate(const std::filesystem::path& dataDirectory,
-                           wb::ErrorReporter& fileErrors)
+void TMainForm::FormCreate(const wb::DataDirectory& dataDirectory, wb::ErrorReporter& fileErrors)
 {
     m_store = std::make_unique<wb::DictionaryStore>();
-    m_store->OpenDistNow(dataDirectory, fileErrors);
+    std::filesystem::path directory;
+    try {
+        directory = dataDirectory.locate();
+    } catch (const wb::ExecutablePathError& error) {
+        // Nowhere to read from: an empty path would mean the current directory, and
+        // whatever lies there is not this program's vocabulary.
+        fileErrors.reportError(error.what());
+        return;
+    }
+    m_store->OpenDistNow(directory, fileErrors);
 }
 
 void TMainForm::FormDestroy()

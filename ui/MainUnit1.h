@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 class QMouseEvent;
@@ -22,6 +23,25 @@ namespace wb {
 class ErrorReporter;
 class PictureButton;
 struct SearchPage;
+
+// Where the window finds the dictionary files: a given directory, or one looked up
+// while the window is created (the executable's own). A lookup that fails throws
+// ExecutablePathError, and the window then reads nothing.
+class DataDirectory {
+public:
+    DataDirectory(std::filesystem::path directory)
+        : m_locate([directory = std::move(directory)] { return directory; })
+    {
+    }
+    explicit DataDirectory(std::function<std::filesystem::path()> locate)
+        : m_locate(std::move(locate))
+    {
+    }
+    std::filesystem::path locate() const { return m_locate(); }
+
+private:
+    std::function<std::filesystem::path()> m_locate;
+};
 } // namespace wb
 
 class TMainForm : public QWidget {
@@ -29,8 +49,8 @@ class TMainForm : public QWidget {
 
 public:
     // `dataDirectory` is where the dictionary files lie; `fileErrors` reports the
-    // files that cannot be opened.
-    TMainForm(const std::filesystem::path& dataDirectory, wb::ErrorReporter& fileErrors,
+    // files that cannot be opened, and a directory that cannot be found.
+    TMainForm(const wb::DataDirectory& dataDirectory, wb::ErrorReporter& fileErrors,
               QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -67,7 +87,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormCreate(const std::filesystem::path& dataDirectory, wb::ErrorReporter& fileErrors);
+    void FormCreate(const wb::DataDirectory& dataDirectory, wb::ErrorReporter& fileErrors);
     void FormDestroy();
 
     void createPages();

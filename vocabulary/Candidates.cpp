@@ -154,11 +154,11 @@ void Candidates::addEnglishDerivations(std::span<const std::string_view> raw,
         const auto cleaned = cleanHeadword(alternative, Language::English, german.verb);
         if (cleaned.skipped)
             continue;
-        const auto found = m_english.ids.find(std::string_view(cleaned.headword));
-        if (found == m_english.ids.end())
+        const auto found = m_english.ids.find(m_english.headwords, cleaned.headword);
+        if (!found)
             continue;
-        const auto place = std::size_t(
-            std::find(english.ids.begin(), english.ids.end(), found->second) - english.ids.begin());
+        const auto place = std::size_t(std::find(english.ids.begin(), english.ids.end(), *found) -
+                                       english.ids.begin());
         // "broke" is a form of "break", not of "break off".
         if (braces && cleaned.headword.find(' ') == std::string::npos) {
             for (auto form : irregularForms(alternative)) {
@@ -190,12 +190,13 @@ void Candidates::addDerived(std::string&& headword, Origin origin, std::size_t p
 HeadwordId Candidates::intern(Language language, std::string&& text, bool main, bool specialist)
 {
     Side& words = side(language);
-    auto found = words.ids.find(std::string_view(text));
-    if (found == words.ids.end()) {
-        found = words.ids.emplace(text, HeadwordId(words.headwords.size())).first;
+    auto found = words.ids.find(words.headwords, text);
+    if (!found) {
+        found = HeadwordId(words.headwords.size());
         words.headwords.push_back({std::move(text), 0, 0, false, 0});
+        words.ids.add(words.headwords, *found);
     }
-    Headword& headword = words.headwords[found->second];
+    Headword& headword = words.headwords[*found];
     if (headword.lastLine != m_line) {
         headword.lastLine = m_line;
         ++headword.lines;
@@ -203,7 +204,7 @@ HeadwordId Candidates::intern(Language language, std::string&& text, bool main, 
             ++headword.generalLines;
     }
     headword.main = headword.main || main;
-    return found->second;
+    return *found;
 }
 
 void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
@@ -223,6 +224,13 @@ void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternativ
 
 void Candidates::finish(const FrequencyTable* english, const FrequencyTable* german)
 {
+    // What only the reading needed goes before the translation lists are built, and
+    // the headwords give back what their growth left over: the lists are the largest
+    // part of a compile, and this keeps its peak down.
+    for (Side* words : {&m_german, &m_english}) {
+        words->ids.release();
+        words->headwords.shrink_to_fit();
+    }
     auto score = [](Side& side, const FrequencyTable* own, const FrequencyTable* other) {
         auto scores = vocab::commonness(side.headwords, side.mentions, own, own ? own : other);
         side.commonness = std::move(scores.values);
@@ -233,16 +241,18 @@ void Candidates::finish(const FrequencyTable* english, const FrequencyTable* ger
     // Senses are told apart by how much the word list uses each translation, as
     // without frequency lists: text counts do not know which sense a word is used
     // in, and "pull" is said more often than "train" but is not what "Zug" first means.
-    buildLists(m_german, vocab::commonness(m_english.headwords, m_english.mentions, nullptr).values,
-               m_occurrences, Language::German);
-    buildLists(m_english, vocab::commonness(m_german.headwords, m_german.mentions, nullptr).values,
-               m_occurrences, Language::English);
+    const auto englishSenses =
+        vocab::commonness(m_english.headwords, m_english.mentions, nullptr).values;
+    const auto germanSenses =
+        vocab::commonness(m_german.headwords, m_german.mentions, nullptr).values;
+    // The mention counts live on in the commonness alone.
+    m_german.mentions = {};
+    m_english.mentions = {};
+    buildLists(m_german, englishSenses, m_occurrences, Language::German);
+    buildLists(m_english, germanSenses, m_occurrences, Language::English);
     if (english)
         estimateFromTranslations();
-    m_occurrences.clear();
-    m_occurrences.shrink_to_fit();
-    m_german.ids = {};
-    m_english.ids = {};
+    m_occurrences = {};
 }
 
 void Candidates::estimateFromTranslations()
@@ -277,7 +287,7 @@ void Candidates::estimateFromTranslations()
 }
 
 void Candidates::buildLists(Side& side, const std::vector<double>& otherCommonness,
-                            std::vector<Occurrence>& occurrences, Language language)
+                            std::deque<Occurrence>& occurrences, Language language)
 {
     // Seen from `language`: the headword is `self`, its translation `other`, and it
     // collects the other side's share and listing position.
@@ -300,8 +310,21 @@ void Candidates::buildLists(Side& side, const std::vector<double>& otherCommonne
         return o.origin != Origin::BeAdjective || !ownTranslations[self(o)];
     };
 
+    // One translation per distinct pair that counts, known before any is added, so
+    // that the list takes its exact size instead of up to twice it.
+    std::size_t pairs = 0;
+    const Occurrence* previous = nullptr;
+    for (const Occurrence& o : occurrences) {
+        if (!counts(o))
+            continue;
+        if (!previous || self(*previous) != self(o) || other(*previous) != other(o))
+            ++pairs;
+        previous = &o;
+    }
     side.offsets.assign(side.headwords.size() + 1, 0);
     side.translations.clear();
+    side.translations.shrink_to_fit();
+    side.translations.reserve(pairs);
     HeadwordId lastSelf = 0;
     for (const Occurrence& o : occurrences) {
         if (!counts(o))
@@ -315,7 +338,7 @@ void Candidates::buildLists(Side& side, const std::vector<double>& otherCommonne
             last.first = std::min(last.first, first);
             last.origin = std::min(last.origin, o.origin);
         } else {
-            side.translations.push_back({other(o), share, 0, first, o.origin});
+            side.translations.push_back({other(o), o.origin, share, 0, first});
             ++side.offsets[self(o) + 1];
             lastSelf = self(o);
         }

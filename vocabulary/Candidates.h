@@ -7,12 +7,14 @@
 #include "vocabulary/Commonness.h"
 #include "vocabulary/DerivedHeadwords.h"
 #include "vocabulary/HeadwordCleaner.h"
+#include "vocabulary/HeadwordIndex.h"
 #include "vocabulary/MentionCounter.h"
 #include "vocabulary/SourceLine.h"
 #include "vocabulary/StringHash.h"
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <span>
 #include <string>
 #include <vector>
@@ -22,12 +24,14 @@ namespace wb::vocab {
 using HeadwordId = std::uint32_t;
 
 // A translation of a headword, from its point of view.
+// The origin sits beside the index, where it costs no room: there are as many of these
+// as pairs in the list (1.6 million for Debian's).
 struct Translation {
     HeadwordId other = 0;
+    Origin origin = Origin::Listed; // the most direct of the ways the list pairs the two
     std::uint64_t pairing = 0;      // how strongly the list pairs the two (see Candidates.cpp)
     double fit = 0;                 // the pairing, weighted by how common the translation is
     std::uint64_t first = 0;        // where it was first listed: line, sub-entry, position
-    Origin origin = Origin::Listed; // the most direct of the ways the list pairs the two
 };
 
 class Candidates {
@@ -57,7 +61,6 @@ public:
     // What the headword's place rests on: Listed when the list pairs it directly (or
     // not at all), otherwise the most direct way it was derived.
     Origin origin(Language language, HeadwordId id) const;
-    const MentionCounter& mentions(Language language) const { return side(language).mentions; }
 
     std::uint32_t skipped(Language language, SkipReason reason) const
     {
@@ -71,7 +74,7 @@ public:
 private:
     struct Side {
         std::vector<Headword> headwords;
-        StringMap<HeadwordId> ids;
+        HeadwordIndex ids; // while reading
         MentionCounter mentions;
         std::vector<double> commonness;
         std::vector<RankSource> sources;
@@ -117,12 +120,14 @@ private:
     void addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
                   std::size_t entry, Origin origin);
     static void buildLists(Side& side, const std::vector<double>& otherCommonness,
-                           std::vector<Occurrence>& occurrences, Language language);
+                           std::deque<Occurrence>& occurrences, Language language);
     void estimateFromTranslations();
 
     Side m_german;
     Side m_english;
-    std::vector<Occurrence> m_occurrences;
+    // A deque grows by blocks: a vector of these would double (to 50 MB on Debian's
+    // list) and hold both copies while it moves.
+    std::deque<Occurrence> m_occurrences;
     std::uint32_t m_line = 0;
     std::uint32_t m_ignoredLines = 0;
     std::uint32_t m_malformedLines = 0;

@@ -79,9 +79,9 @@ std::uint32_t LineWords::occurrences(std::string_view word) const
 void MentionCounter::addLine(const LineWords& words)
 {
     for (const auto& [word, count] : words.counts()) {
-        auto found = m_lines.find(std::string_view(word));
-        if (found == m_lines.end())
-            m_lines.emplace(word, 1);
+        auto found = m_lines->find(std::string_view(word));
+        if (found == m_lines->end())
+            m_lines->emplace(word, 1);
         else
             ++found->second;
     }
@@ -91,8 +91,8 @@ std::uint32_t MentionCounter::linesMentioning(std::string_view word) const
 {
     if (!isSingleWord(word))
         return 0;
-    const auto found = m_lines.find(word);
-    return found == m_lines.end() ? 0 : found->second;
+    const auto found = m_lines->find(word);
+    return found == m_lines->end() ? 0 : found->second;
 }
 
 } // namespace wb::vocab

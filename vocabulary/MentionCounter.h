@@ -37,7 +37,7 @@ public:
     static bool isSingleWord(std::string_view text);
 
 private:
-    StringMap<std::uint32_t> m_lines;
+    ArenaStringMap<std::uint32_t> m_lines;
 };
 
 } // namespace wb::vocab

@@ -2,6 +2,8 @@
 // A hash for string-keyed maps that can be searched with a string_view, so that a
 // lookup does not build a std::string first.
 #include <functional>
+#include <memory>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -18,5 +20,43 @@ struct StringHash {
 
 template <typename Value>
 using StringMap = std::unordered_map<std::string, Value, StringHash, std::equal_to<>>;
+
+// A string map whose nodes and keys live in an arena of their own. Such maps hold
+// hundreds of thousands of small blocks; built among blocks that stay (headwords), they
+// would leave the heap too holed to shrink once they go. The arena's large blocks go
+// back to the system whole. Use it through ->; release() drops it early.
+template <typename Value> class ArenaStringMap {
+public:
+    using Map = std::pmr::unordered_map<std::pmr::string, Value, StringHash, std::equal_to<>>;
+
+    ArenaStringMap()
+        : m_arena(std::make_unique<std::pmr::monotonic_buffer_resource>(kFirstBlockBytes))
+        , m_map(std::make_unique<Map>(m_arena.get()))
+    {
+    }
+    ArenaStringMap(ArenaStringMap&&) noexcept = default;
+    ArenaStringMap& operator=(ArenaStringMap&& other) noexcept
+    {
+        release(); // the map before the arena it lives in
+        m_arena = std::move(other.m_arena);
+        m_map = std::move(other.m_map);
+        return *this;
+    }
+    ~ArenaStringMap() { release(); }
+
+    Map* operator->() { return m_map.get(); }
+    const Map* operator->() const { return m_map.get(); }
+
+    void release()
+    {
+        m_map.reset();
+        m_arena.reset();
+    }
+
+private:
+    static constexpr std::size_t kFirstBlockBytes = 256 * 1024;
+    std::unique_ptr<std::pmr::monotonic_buffer_resource> m_arena;
+    std::unique_ptr<Map> m_map;
+};
 
 } // namespace wb::vocab

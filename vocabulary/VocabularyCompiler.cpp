@@ -3,10 +3,14 @@
 #include "vocabulary/Ranking.h"
 #include "vocabulary/VocabularyWriter.h"
 
+#include "system/FileReplacement.h"
+
+#include <chrono>
 #include <fstream>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace wb::vocab {
 namespace {
@@ -59,30 +63,152 @@ void printLanguage(std::ostream& out, const char* name, const char* file, const 
     out << '\n' << "  " << file << ": " << s.chosen << " records, " << s.fileBytes << " bytes\n";
 }
 
+constexpr std::size_t kReadBlockBytes = 64 * 1024;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Control bytes would reach a terminal through lookup and dump, or split a record
+// into rows. The tab separates a TSV line's sides and is its parser's to judge; a
+// final CR (a line ended CR LF) is the parsers' to drop.
+bool holdsControlCharacter(std::string_view line, SourceFormat format)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && !(byte == '\t' && format == SourceFormat::Tsv)) || byte == 0x7F)
+            return true;
+    }
+    return false;
+}
+
+// The output directory for the length of a compile: made if missing, locked against
+// every other compile into it, cleared of what a killed one left, and removed again
+// when the compile fails and the directory was made for it.
+class OutputDirectory {
+public:
+    OutputDirectory(const CompileOptions& options, const TerminationHold& hold)
+        : m_path(options.outputDirectory)
+    {
+        std::error_code error;
+        m_created = std::filesystem::create_directories(m_path, error);
+        if (error)
+            throw FileReplaceError("cannot write " + m_path.string() + ": " + error.message());
+        m_lock.emplace(m_path);
+        if (!m_lock->tryLock()) {
+            if (!options.wait)
+                throw std::runtime_error("another compile is writing into " + m_path.string() +
+                                         "; not waiting for it (--no-wait)");
+            if (options.onWait)
+                options.onWait();
+            while (!m_lock->tryLock()) {
+                hold.throwIfRequested(m_path);
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        }
+        m_created = m_created || m_lock->remade();
+        recoverReplacement(m_path, kDataFileNames);
+    }
+    ~OutputDirectory()
+    {
+        // Only an empty directory goes; remove() refuses any other.
+        std::error_code ignored;
+        if (m_created && !m_kept)
+            std::filesystem::remove(m_path, ignored);
+    }
+    void keep() { m_kept = true; }
+
+private:
+    static inline const std::string kDataFileNames[] = {fileName(DictionaryFile::English),
+                                                        fileName(DictionaryFile::German)};
+    std::filesystem::path m_path;
+    std::optional<DirectoryLock> m_lock;
+    bool m_created = false;
+    bool m_kept = false;
+};
+
 } // namespace
 
-Candidates readCandidates(std::istream& in, SourceFormat format, const FrequencyTable* english,
+Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& refused,
+                          const std::function<void()>& poll, const FrequencyTable* english,
                           const FrequencyTable* german)
 {
     Candidates candidates;
     SourceLine parsed;
     std::string line;
-    while (std::getline(in, line)) {
+    bool first = true;
+    const auto take = [&] {
+        std::string_view text = line;
+        if (first && text.starts_with(kByteOrderMark))
+            text.remove_prefix(kByteOrderMark.size());
+        first = false;
+        if (holdsControlCharacter(text, format)) {
+            ++refused.controlCharacters;
+            return;
+        }
         const LineKind kind =
-            format == SourceFormat::Ding ? parseDingLine(line, parsed) : parseTsvLine(line, parsed);
+            format == SourceFormat::Ding ? parseDingLine(text, parsed) : parseTsvLine(text, parsed);
         if (kind == LineKind::Entry)
             candidates.addLine(parsed);
         else if (kind == LineKind::Ignored)
             candidates.countIgnoredLine();
         else
             candidates.countMalformedLine();
+    };
+
+    // The input comes in blocks; a line is gathered only while it fits, so that neither
+    // an endless line nor a huge one is ever held.
+    std::vector<char> block(kReadBlockBytes);
+    std::uintmax_t total = 0;
+    bool skipping = false; // inside a line already known to be too long
+    while (in) {
+        in.read(block.data(), std::streamsize(block.size()));
+        const auto got = std::size_t(in.gcount());
+        if (got == 0)
+            break;
+        total += got;
+        if (total > kMaxSourceBytes)
+            throw std::runtime_error("the word list goes on past " +
+                                     std::to_string(kMaxSourceBytes >> 20) +
+                                     " MiB, more than any word list holds");
+        if (poll)
+            poll();
+        std::string_view rest(block.data(), got);
+        while (!rest.empty()) {
+            const auto newline = rest.find('\n');
+            const auto piece = rest.substr(0, newline);
+            if (!skipping && line.size() + piece.size() > kMaxLineBytes) {
+                skipping = true;
+                line.clear();
+                first = false;
+            }
+            if (!skipping)
+                line.append(piece);
+            if (newline == std::string_view::npos)
+                break;
+            rest.remove_prefix(newline + 1);
+            if (skipping)
+                ++refused.tooLong;
+            else
+                take();
+            skipping = false;
+            line.clear();
+        }
     }
+    if (skipping)
+        ++refused.tooLong;
+    else if (!line.empty())
+        take();
     candidates.finish(english, german);
     return candidates;
 }
 
 CompileSummary compileVocabulary(const CompileOptions& options)
 {
+    // Termination requests wait while the compile runs and are looked at between
+    // blocks of input and of output: a compile ends cleanly or not at all.
+    const TerminationHold hold;
+    OutputDirectory output(options, hold);
+
     auto table = [](const std::filesystem::path& path) {
         return path.empty() ? std::optional<FrequencyTable>()
                             : std::optional(FrequencyTable::read(path));
@@ -92,8 +218,19 @@ CompileSummary compileVocabulary(const CompileOptions& options)
     std::ifstream in(options.source, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + options.source.string());
-    const Candidates candidates = readCandidates(in, options.format, english ? &*english : nullptr,
-                                                 german ? &*german : nullptr);
+    CompileSummary summary;
+    Candidates candidates;
+    try {
+        candidates = readCandidates(
+            in, options.format, summary.refused,
+            [&] { hold.throwIfRequested(options.outputDirectory); }, english ? &*english : nullptr,
+            german ? &*german : nullptr);
+    } catch (const FileReplaceError&) {
+        throw;
+    } catch (const std::runtime_error& error) {
+        throw std::runtime_error(options.source.string() + ": " + error.what() +
+                                 "; nothing was written");
+    }
     if (in.bad())
         throw std::runtime_error("error while reading " + options.source.string());
 
@@ -107,8 +244,8 @@ CompileSummary compileVocabulary(const CompileOptions& options)
                                  "nothing was written");
     const VocabularyFiles files = encodeVocabulary(candidates, selection);
     writeVocabulary(files, options.outputDirectory);
+    output.keep();
 
-    CompileSummary summary;
     summary.entryLines = candidates.entryLines();
     summary.ignoredLines = candidates.ignoredLines();
     summary.malformedLines = candidates.malformedLines();
@@ -123,7 +260,9 @@ void printSummary(std::ostream& out, const CompileSummary& summary)
 {
     out << "source: " << summary.entryLines << " entry lines, " << summary.ignoredLines
         << " comments or blank, " << summary.malformedLines << " malformed, "
-        << summary.unpairedLines << " with unpaired sub-entries\n";
+        << summary.unpairedLines << " with unpaired sub-entries\n"
+        << "  skipped: " << summary.refused.tooLong << " too long (over " << kMaxLineBytes / 1024
+        << " KiB), " << summary.refused.controlCharacters << " with control characters\n";
     printLanguage(out, "English", fileName(DictionaryFile::English), summary.english);
     printLanguage(out, "German", fileName(DictionaryFile::German), summary.german);
     out << "selection settled after " << summary.rounds << " round(s)\n";

@@ -7,13 +7,22 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <ostream>
 
 namespace wb::vocab {
 
 enum class SourceFormat { Ding, Tsv };
+
+// A line is held whole only up to this length; a longer one is skipped as it streams
+// past. No real entry comes near it (Debian's longest line is under 1 KiB).
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
+// A source that goes on past this is refused: no word list is that large (Debian's is
+// 25 MB), and an endless stream such as /dev/zero must end.
+constexpr std::uintmax_t kMaxSourceBytes = std::uintmax_t(1) << 30;
 
 struct CompileOptions {
     std::filesystem::path source;
@@ -23,6 +32,17 @@ struct CompileOptions {
     // Word frequency lists (`word<TAB>count`), each optional; see Commonness.h.
     std::filesystem::path englishFrequencies;
     std::filesystem::path germanFrequencies;
+    // Whether to wait for another compile into the same directory to finish, or to
+    // fail at once.
+    bool wait = true;
+    // Told once when the compile has to wait for another one.
+    std::function<void()> onWait;
+};
+
+// Lines that never reach the parser.
+struct RefusedLines {
+    std::size_t tooLong = 0;           // over kMaxLineBytes
+    std::size_t controlCharacters = 0; // a byte below 0x20 (other than the TSV tab) or 0x7F
 };
 
 struct LanguageSummary {
@@ -41,6 +61,7 @@ struct LanguageSummary {
 };
 
 struct CompileSummary {
+    RefusedLines refused;
     std::size_t entryLines = 0;
     std::size_t ignoredLines = 0;
     std::size_t malformedLines = 0;
@@ -51,8 +72,12 @@ struct CompileSummary {
 };
 
 // Reads every line of `in` into a finished candidate set, ranked by the frequency
-// lists given (either may be null).
-Candidates readCandidates(std::istream& in, SourceFormat format,
+// lists given (either may be null), skipping a leading UTF-8 byte-order mark and
+// counting in `refused` the lines it leaves out. `poll` runs between blocks of input
+// (a termination request throws from it). Throws std::runtime_error when the input
+// goes on past kMaxSourceBytes.
+Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& refused,
+                          const std::function<void()>& poll = {},
                           const FrequencyTable* english = nullptr,
                           const FrequencyTable* german = nullptr);
 

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "platform/TerminationRequests.h"
+#include "system/ExecutablePath.h"
 #include "tests/support/TestSupport.h"
 #include "ui/MainUnit1.h"
 
@@ -26,6 +27,29 @@ TEST(MainForm, LoadsWhileBeingCreatedAndReportsMissingFilesInOrder)
     EXPECT_EQ(form.windowTitle(), "QUORVEL Wörterbuch Englisch");
     EXPECT_EQ(form.objectName(), "MainForm");
     EXPECT_EQ(form.size(), QSize(680, 444));
+}
+
+TEST(MainForm, ADataDirectoryThatCannotBeFoundIsReportedAndNothingIsRead)
+{
+    // A pair planted in the current directory must not be what the window shows.
+    test::TempDir planted;
+    test::generateDictionary(10, 12, 5).writeTo(planted.path());
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(planted.path());
+    test::CollectingReporter reporter;
+    {
+        const DataDirectory unresolvable([] {
+            return executableDirectory(std::filesystem::path("/nonexistent/proc/self/exe"));
+        });
+        TMainForm form(unresolvable, reporter);
+        std::filesystem::current_path(cwd);
+        ASSERT_NE(form.store(), nullptr);
+        EXPECT_EQ(form.store()->englishWords().size(), 0u);
+        EXPECT_EQ(form.store()->germanWords().size(), 0u);
+    }
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_TRUE(reporter.messages[0].starts_with("cannot find the program's own directory: "))
+        << reporter.messages[0];
 }
 
 TEST(MainForm, ClosingTheWindowEndsTheEventLoopWithZero)

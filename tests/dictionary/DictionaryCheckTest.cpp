@@ -75,7 +75,35 @@ TEST(DictionaryCheck, MissingFileIsNotWellFormedButTheOtherIsChecked)
     EXPECT_FALSE(report.wellFormed());
     EXPECT_FALSE(report.german.opened);
     EXPECT_EQ(report.english.records, 2u);
-    EXPECT_EQ(report.problems.size(), 2u); // both references point into an empty list
+    // Both references point into the missing file: counted, not listed one by one.
+    EXPECT_TRUE(report.problems.empty());
+    EXPECT_EQ(report.english.referencesIntoMissing, 2u);
+    EXPECT_EQ(report.problemCount(), 2u);
+
+    const auto neither = checkDictionaryFiles(std::nullopt, std::nullopt);
+    EXPECT_EQ(neither.problemCount(), 2u);
+}
+
+TEST(DictionaryCheck, ControlBytesInAHeadwordAreProblems)
+{
+    // Printed, LF and TAB forge rows, ESC starts a terminal sequence; DEL and NUL are
+    // no text either. A byte from 0x20 up (but 0x7F) is fine, 0x80 to 0xFF included.
+    const std::pair<std::uint8_t, const char*> controls[] = {
+        {0x00, "0x00"}, {0x09, "0x09"}, {0x0A, "0x0A"}, {0x0D, "0x0D"},
+        {0x1B, "0x1B"}, {0x1F, "0x1F"}, {0x7F, "0x7F"}};
+    for (const auto& [control, hex] : controls) {
+        SCOPED_TRACE(hex);
+        Bytes english = kEnglish;
+        english[8] = control; // "hat" becomes "h?t"
+        EXPECT_EQ(
+            problems(kGerman, english),
+            std::vector<std::string>{"engdeu.dat #1 @6: the headword holds the control byte " +
+                                     std::string(hex) + " at position 1"});
+    }
+    Bytes german = kGerman;
+    german[1] = 0xFC; // "ü" in the code page
+    german[2] = ' ';
+    EXPECT_TRUE(problems(german, kEnglish).empty());
 }
 
 TEST(DictionaryCheck, MoreRecordsThanIndicesCanAddressStopsTheCheck)

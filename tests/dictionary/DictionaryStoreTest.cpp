@@ -148,5 +148,24 @@ TEST(ExecutableDirectory, DoesNotDependOnTheCurrentDirectory)
     EXPECT_TRUE(std::filesystem::exists(after / "dictionary_tests"));
 }
 
+TEST(ExecutableDirectory, AnUnresolvableLinkFailsInsteadOfNamingTheCurrentDirectory)
+{
+    // Without /proc, or once the executable is deleted ("/path (deleted)"), the link
+    // does not resolve; an empty result would open the files in the current directory.
+    TempDir dir;
+    std::filesystem::create_symlink(dir.path() / "gone (deleted)", dir.path() / "exe");
+    for (const auto& link : {dir.path() / "exe", dir.path() / "no-proc" / "self" / "exe"}) {
+        try {
+            const auto found = executableDirectory(link);
+            ADD_FAILURE() << link << " gave " << found;
+        } catch (const ExecutablePathError& error) {
+            EXPECT_TRUE(std::string_view(error.what())
+                            .starts_with(
+                                "cannot find the program's own directory: " + link.string() + ": "))
+                << error.what();
+        }
+    }
+}
+
 } // namespace
 } // namespace wb

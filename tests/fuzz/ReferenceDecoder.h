@@ -58,9 +58,20 @@ constexpr std::size_t longestHeadword(DictionaryFile file)
 bool referencesResolve(const ReferenceFile& decoded, std::size_t otherRecords);
 
 // Whether `check` must accept this file of the pair.
+// No headword holds a control byte (below 0x20, or 0x7F).
+inline bool headwordsPrintable(const ReferenceFile& decoded)
+{
+    for (const auto& record : decoded.records)
+        for (const char c : record.headword)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                return false;
+    return true;
+}
+
 inline bool acceptable(const ReferenceFile& decoded, std::size_t otherRecords)
 {
-    return decoded.readWithoutRepair() && referencesResolve(decoded, otherRecords);
+    return decoded.readWithoutRepair() && referencesResolve(decoded, otherRecords) &&
+           headwordsPrintable(decoded);
 }
 
 } // namespace wb::fuzz

@@ -222,7 +222,8 @@ TEST_F(FileReplacement, FailedSecondRenameRestoresTheFirstFile)
 
 TEST_F(FileReplacement, TerminationRequestAbandonsTheWriteAndIsDeliveredAfterwards)
 {
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGPIPE, SIGALRM,
+                       SIGXCPU, SIGPROF, SIGRTMIN, SIGRTMAX}) {
         SCOPED_TRACE(signal);
         // The request is pending when the write starts, as if it had come during it.
         const auto request = [signal] {
@@ -230,6 +231,9 @@ TEST_F(FileReplacement, TerminationRequestAbandonsTheWriteAndIsDeliveredAfterwar
             sigemptyset(&set);
             sigaddset(&set, signal);
             ::sigprocmask(SIG_BLOCK, &set, nullptr);
+            std::signal(signal, SIG_DFL);
+            const rlimit noCore{0, 0};
+            ::setrlimit(RLIMIT_CORE, &noCore);
             ::raise(signal);
             return std::string();
         };
@@ -243,6 +247,51 @@ TEST_F(FileReplacement, TerminationRequestAbandonsTheWriteAndIsDeliveredAfterwar
         EXPECT_EQ(outcome.killedBy, signal);
         expectUnchanged();
     }
+}
+
+TEST_F(FileReplacement, FileSizeLimitIsAnErrorNotTheEndOfTheProcess)
+{
+    const Outcome outcome = replaceInChild(dir, newEnglish, newGerman, [] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{150'000, 150'000};
+        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? "" : "cannot limit the file size";
+    });
+    EXPECT_EQ(outcome.killedBy, 0);
+    EXPECT_EQ(outcome.message,
+              "cannot write " + (dir / "deueng.dat").string() + ": File too large");
+    expectUnchanged();
+}
+
+TEST_F(FileReplacement, RecoveryPutsBackTheOlderPairOfAnInterruptedSwap)
+{
+    const std::string names[] = {"engdeu.dat", "deueng.dat"};
+    // Killed after the first rename: new engdeu.dat, old deueng.dat, both old links.
+    ASSERT_EQ(::link((dir / "engdeu.dat").c_str(), (dir / ".engdeu.dat.old-abcd1234").c_str()), 0);
+    ASSERT_EQ(::link((dir / "deueng.dat").c_str(), (dir / ".deueng.dat.old-abcd1234").c_str()), 0);
+    fs::remove(dir / "engdeu.dat");
+    test::writeFile(dir / "engdeu.dat", newEnglish);
+    test::writeFile(dir / ".deueng.dat.new-00000000", newGerman);
+    EXPECT_EQ(leftoverTemporaries(dir, names),
+              (std::vector<std::string>{".deueng.dat.new-00000000", ".deueng.dat.old-abcd1234",
+                                        ".engdeu.dat.old-abcd1234"}));
+    EXPECT_EQ(recoverReplacement(dir, names), 3u);
+    expectUnchanged();
+
+    // Killed after both renames, while the links went: the new pair is whole and stays.
+    for (const auto& [name, bytes] :
+         {std::pair{"engdeu.dat", &newEnglish}, {"deueng.dat", &newGerman}}) {
+        test::writeFile(dir / "staged", *bytes);
+        fs::rename(dir / "staged", dir / name);
+    }
+    test::writeFile(dir / ".deueng.dat.old-ffff0000", oldGerman);
+    EXPECT_EQ(recoverReplacement(dir, names), 1u);
+    EXPECT_EQ(readAll(dir / "engdeu.dat"), newEnglish);
+    EXPECT_EQ(readAll(dir / "deueng.dat"), newGerman);
+    EXPECT_TRUE(leftoverTemporaries(dir, names).empty());
+    // Other files of the same look are not ours.
+    test::writeFile(dir / ".notes.txt.new-00000000", std::string_view("x"));
+    EXPECT_EQ(recoverReplacement(dir, names), 0u);
+    EXPECT_TRUE(fs::exists(dir / ".notes.txt.new-00000000"));
 }
 
 TEST_F(FileReplacement, IgnoredSignalDoesNotStopTheWrite)

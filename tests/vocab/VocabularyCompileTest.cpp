@@ -360,6 +360,59 @@ TEST(DerivedHeadwords, CompeteForThePlacesByHowCommonTheyAre)
     EXPECT_EQ(common.german, (Words{"geht", "Haus"}));
 }
 
+// What the reader refuses before any parser sees it, and what it lets through.
+TEST(SourceReading, ByteOrderMarkControlBytesAndLongLines)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    for (const auto format : {SourceFormat::Tsv, SourceFormat::Ding}) {
+        SCOPED_TRACE(format == SourceFormat::Tsv ? "tsv" : "ding");
+        const auto pair = [format](const std::string& english, const std::string& german) {
+            return format == SourceFormat::Tsv ? english + "\t" + german + "\n"
+                                               : german + " :: " + english + "\n";
+        };
+        // The mark before the first entry is no part of it; a line over 64 KiB is
+        // skipped whole, even with a newline only far past the bound.
+        std::string text = bom + pair("house", "Haus") + pair("tree", "Baum");
+        for (const char control : {'\0', '\x0B', '\x0C', '\r', '\x1B', '\x7F', '\n'})
+            text += pair(std::string("ev") + control + "il", "B\xC3\xB6se");
+        text += pair(std::string(vocab::kMaxLineBytes, 'x'), "Lang");
+        text += pair("long", std::string(3 * vocab::kMaxLineBytes, 'y'));
+        // A final CR is a line end, not a control byte; a tab is one only in ding.
+        text += "box\tKiste\r\n";
+        const auto compiled = compileText(text, format);
+        EXPECT_EQ(compiled.decoded.translationsOf("house"), Words{"Haus"});
+        EXPECT_EQ(compiled.decoded.translationsOf("tree"), Words{"Baum"});
+        for (const auto& word : compiled.decoded.english)
+            for (const char c : word)
+                EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 || c == 0x7F) << word;
+        EXPECT_EQ(compiled.summary.refused.tooLong, 2u);
+        // "ev\nil" is two lines, "ev" and "il\tB\xC3\xB6se", neither with a control byte.
+        EXPECT_EQ(compiled.summary.refused.controlCharacters,
+                  format == SourceFormat::Tsv ? 6u : 7u);
+        EXPECT_EQ(compiled.decoded.translationsOf("box").empty(), format == SourceFormat::Ding);
+    }
+    // A line just at the bound is kept.
+    const auto atBound = compileText(std::string(vocab::kMaxLineBytes - 4, 'a') + "\tAbc\nb\tB\n",
+                                     SourceFormat::Tsv);
+    EXPECT_EQ(atBound.summary.refused.tooLong, 0u);
+}
+
+TEST(SourceReading, AnEndlessSourceIsRefused)
+{
+    // Like /dev/zero: no line end ever comes, and the reader must stop by itself.
+    struct Endless : std::streambuf {
+        std::vector<char> zeros = std::vector<char>(1 << 20, '\0');
+        int_type underflow() override
+        {
+            setg(zeros.data(), zeros.data(), zeros.data() + zeros.size());
+            return 0;
+        }
+    } endless;
+    std::istream in(&endless);
+    vocab::RefusedLines refused;
+    EXPECT_THROW(vocab::readCandidates(in, SourceFormat::Tsv, refused), std::runtime_error);
+}
+
 TEST(Determinism, SameInputSameBytes)
 {
     std::mt19937 rng(11);

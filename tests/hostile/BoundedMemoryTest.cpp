@@ -1,0 +1,146 @@
+// The compile's memory stays bounded by what it keeps, not by what it reads: the
+// uninstrumented command (a sanitizer reserves terabytes of address space) under a
+// 300 MB address-space limit meets input that never ends and a line of a gigabyte.
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace wb {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr rlim_t kAddressSpace = 300u << 20;
+
+struct CompileRun {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string textOf(const fs::path& path)
+{
+    const auto bytes = test::readAll(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+CompileRun compile(const fs::path& source, const fs::path& out, const fs::path& capture)
+{
+    std::vector<std::string> args{WB_PLAIN_DICT,   "compile", "--tsv",
+                                  source.string(), "--out",   out.string()};
+    std::vector<char*> argv;
+    for (auto& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int o = ::open((capture / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int e = ::open((capture / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const rlimit limit{kAddressSpace, kAddressSpace};
+        if (o < 0 || e < 0 || ::dup2(o, 1) < 0 || ::dup2(e, 2) < 0 ||
+            ::setrlimit(RLIMIT_AS, &limit) != 0)
+            ::_exit(127);
+        // Whatever happens, a test that hangs is worse than one that fails.
+        ::alarm(120);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    CompileRun run;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.out = textOf(capture / "out");
+    run.err = textOf(capture / "err");
+    return run;
+}
+
+// Writes `before`, a line of `bytes` letters and `after` into a pipe, from a thread of
+// its own, while the command reads it.
+class PipeSource {
+public:
+    PipeSource(const fs::path& path, std::string before, std::size_t bytes, std::string after)
+    {
+        ::mkfifo(path.c_str(), 0600);
+        m_writer = std::thread([=] {
+            const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+            if (fd < 0)
+                return;
+            const std::string block(1 << 20, 'a');
+            bool open = ::write(fd, before.data(), before.size()) >= 0;
+            for (std::size_t left = bytes; open && left > 0;) {
+                const auto n = ::write(fd, block.data(), std::min(left, block.size()));
+                open = n > 0;
+                left -= open ? std::size_t(n) : 0;
+            }
+            if (open) [[maybe_unused]]
+                const auto ignored = ::write(fd, after.data(), after.size());
+            ::close(fd);
+        });
+    }
+    ~PipeSource() { m_writer.join(); }
+
+private:
+    std::thread m_writer;
+};
+
+class BoundedMemory : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::signal(SIGPIPE, SIG_IGN); // the command may stop reading a pipe early
+        test::writeFile(temp.path() / "old.tsv", std::string_view("house\tHaus\n"));
+        ASSERT_EQ(compile(temp.path() / "old.tsv", out, capture.path()).status, 0);
+        before = test::snapshot(out);
+    }
+    void TearDown() override { std::signal(SIGPIPE, SIG_DFL); }
+
+    test::TempDir temp, capture;
+    const fs::path out = temp.path() / "out";
+    std::map<std::string, std::vector<std::uint8_t>> before;
+};
+
+TEST_F(BoundedMemory, AnEndlessSourceIsRefusedAndThePairStays)
+{
+    const CompileRun run = compile("/dev/zero", out, capture.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "woerterbuch-dict: /dev/zero: the word list goes on past 1024 MiB, more "
+                       "than any word list holds; nothing was written\n");
+    EXPECT_TRUE(test::snapshot(out) == before);
+}
+
+TEST_F(BoundedMemory, AGigabyteLineIsSkippedAndCounted)
+{
+    const fs::path pipe = temp.path() / "list.tsv";
+    {
+        // Alone, it leaves nothing to compile.
+        PipeSource source(pipe, "", 1'000'000'000, "\n");
+        const CompileRun run = compile(pipe, out, capture.path());
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "woerterbuch-dict: " + pipe.string() +
+                               " yields no pair of an English and a German headword; nothing "
+                               "was written\n");
+        EXPECT_TRUE(test::snapshot(out) == before);
+    }
+    fs::remove(pipe);
+    {
+        PipeSource source(pipe, "tree\tBaum\n", 1'000'000'000, "\ncat\tKatze\n");
+        const CompileRun run = compile(pipe, out, capture.path());
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find("  skipped: 1 too long (over 64 KiB), 0 with control characters\n"),
+                  std::string::npos)
+            << run.out;
+        EXPECT_NE(run.out.find("engdeu.dat: 2 records"), std::string::npos) << run.out;
+    }
+}
+
+} // namespace
+} // namespace wb
