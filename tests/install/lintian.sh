@@ -10,15 +10,20 @@ build=$1
 source=$2
 
 # The package is checked as it ships: from an optimised build without sanitizers (the
-# hardening flags are for those only). A sanitizer or debug build makes such a tree
-# beside itself, kept there so that a later run only rebuilds what changed.
+# hardening flags are for those only). A sanitizer or debug build uses the plain copy
+# the memcheck tests build beside it, which needs only the rest of the programs, or
+# else makes such a tree beside itself, kept so that a later run only rebuilds what
+# changed.
 cache=$build/CMakeCache.txt
 if grep -q '^WB_SANITIZE:BOOL=ON$' "$cache" \
     || ! grep -qE '^CMAKE_BUILD_TYPE:STRING=(Release|RelWithDebInfo|MinSizeRel)$' "$cache"; then
-    release=$build/lintian-release
-    cmake -S "$source" -B "$release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DWB_BUILD_TESTS=OFF \
-        -DWB_BUILD_BENCH=OFF >"$SCRATCH/configure.log" 2>&1 \
-        || { cat "$SCRATCH/configure.log" >&2; fail "cannot configure a release build"; }
+    release=$build/memcheck
+    if [ ! -f "$release/CMakeCache.txt" ]; then
+        release=$build/lintian-release
+        cmake -S "$source" -B "$release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DWB_BUILD_TESTS=OFF \
+            -DWB_BUILD_BENCH=OFF >"$SCRATCH/configure.log" 2>&1 \
+            || { cat "$SCRATCH/configure.log" >&2; fail "cannot configure a release build"; }
+    fi
     cmake --build "$release" -j 2 >"$SCRATCH/build.log" 2>&1 \
         || { tail -50 "$SCRATCH/build.log" >&2; fail "the release build failed"; }
     build=$release
