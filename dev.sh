@@ -24,8 +24,8 @@ PACKAGING_PACKAGES=(dpkg-dev file lintian)
 # The install tests validate the menu entry and the metainfo, render the manual pages
 # and build the package.
 TEST_PACKAGES+=(desktop-file-utils appstream man-db groff-base "${PACKAGING_PACKAGES[@]}")
-# The completion test runs fish on the installed fish completion.
-TEST_PACKAGES+=(fish)
+# The completion tests run fish on the installed fish completion and parse the zsh one.
+TEST_PACKAGES+=(fish zsh)
 # The search service's test starts a private session bus (dbus-run-session) that
 # activates the installed service; gdbus is for calling it by hand.
 TEST_PACKAGES+=(dbus libglib2.0-bin)
