@@ -72,6 +72,17 @@ const DataFiles& fullSizeFiles()
     return files;
 }
 
+const DictionaryStore& fullSizeStore()
+{
+    static const DictionaryStore store = [] {
+        DictionaryStore loaded;
+        loaded.loadEnglish(fullSizeFiles().engdeu);
+        loaded.loadGerman(fullSizeFiles().deueng);
+        return loaded;
+    }();
+    return store;
+}
+
 ScratchDirectory::ScratchDirectory()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "wb-bench-XXXXXX").string();

@@ -3,6 +3,8 @@
 // most the indices can address) of generated headwords, and a scratch directory to
 // put them in. Built without any test framework, so the benchmarks build with the
 // tests switched off.
+#include "dictionary/DictionaryStore.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -18,6 +20,9 @@ struct DataFiles {
 // that prefixes repeat and case folding matters; in dictionary order, every reference
 // valid. The same files every time.
 const DataFiles& fullSizeFiles();
+
+// Those files loaded into a store, once.
+const DictionaryStore& fullSizeStore();
 
 // A fresh directory under the system's temporary directory, removed with the object.
 class ScratchDirectory {

@@ -19,18 +19,6 @@
 
 namespace {
 
-const wb::DictionaryStore& fullStore()
-{
-    static const wb::DictionaryStore store = [] {
-        const auto& files = wb::bench::fullSizeFiles();
-        wb::DictionaryStore s;
-        s.loadEnglish(files.engdeu);
-        s.loadGerman(files.deueng);
-        return s;
-    }();
-    return store;
-}
-
 // The first headword of `length` bytes after the middle of the list.
 std::string headwordOfLength(const wb::WordList& words, std::size_t length)
 {
@@ -42,7 +30,7 @@ std::string headwordOfLength(const wb::WordList& words, std::size_t length)
 
 void BM_FoldExactBothLists(benchmark::State& state)
 {
-    const auto& store = fullStore();
+    const auto& store = wb::bench::fullSizeStore();
     std::string text = headwordOfLength(store.germanWords(), 8);
     for (char& c : text)
         c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
@@ -57,7 +45,7 @@ void BM_FoldExactBothLists(benchmark::State& state)
 
 void BM_DidYouMeanTwelveLetters(benchmark::State& state)
 {
-    const auto& words = fullStore().englishWords();
+    const auto& words = wb::bench::fullSizeStore().englishWords();
     // Three letters changed: more than the two edits a hint may be away.
     std::string text = headwordOfLength(words, 12);
     text[2] = text[6] = text[10] = '#';
@@ -99,7 +87,7 @@ void BM_StdinTenThousandTexts(benchmark::State& state)
 {
     const wb::bench::ScratchDirectory scratch;
     scratch.write(wb::bench::fullSizeFiles());
-    const auto& words = fullStore().englishWords();
+    const auto& words = wb::bench::fullSizeStore().englishWords();
     {
         std::ofstream input(scratch.path() / "input");
         for (std::size_t i = 0; i < 10000; ++i)

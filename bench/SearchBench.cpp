@@ -14,22 +14,10 @@ namespace {
 
 using wb::Direction;
 
-const wb::DictionaryStore& fullStore()
-{
-    static const wb::DictionaryStore store = [] {
-        const auto& files = wb::bench::fullSizeFiles();
-        wb::DictionaryStore s;
-        s.loadEnglish(files.engdeu);
-        s.loadGerman(files.deueng);
-        return s;
-    }();
-    return store;
-}
-
 const wb::WordList& wordsOf(Direction direction)
 {
-    return direction == Direction::EnglishToGerman ? fullStore().englishWords()
-                                                   : fullStore().germanWords();
+    return direction == Direction::EnglishToGerman ? wb::bench::fullSizeStore().englishWords()
+                                                   : wb::bench::fullSizeStore().germanWords();
 }
 
 // The two-letter prefix whose share of the headwords lies closest to `share`.
@@ -65,7 +53,7 @@ struct NoProgress final : wb::ProgressSink {
 
 void runSearch(benchmark::State& state, Direction direction, const std::string& key)
 {
-    const auto& store = fullStore();
+    const auto& store = wb::bench::fullSizeStore();
     CountingRows rows;
     NoProgress progress;
     for (auto _ : state) {
