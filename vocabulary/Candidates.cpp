@@ -19,6 +19,15 @@ std::uint64_t placeWeight(std::size_t position)
     return kPlaceUnit / (position + 1);
 }
 
+// A headword's own place among its synonyms says how usual the word is for that
+// sense, not how usual the sense is for the word: "hound" comes fourth after
+// "hunting dog", yet a hound is a hunting dog. So its own place counts for little.
+std::uint64_t ownPlaceWeight(std::size_t position)
+{
+    return std::uint64_t(
+        std::llround(double(kPlaceUnit) / std::sqrt(std::sqrt(double(position + 1)))));
+}
+
 // The square root of how often the line's side mentions the headword, in thousandths.
 std::uint64_t emphasis(std::uint32_t occurrences)
 {
@@ -27,11 +36,16 @@ std::uint64_t emphasis(std::uint32_t occurrences)
 
 // Of two translations the list pairs about equally strongly with a headword, the
 // common word is the one a reader expects: "Zug" gives "train" before "pull". The
-// cube root keeps commonness from outweighing a clearly stronger pairing.
-double fit(std::uint64_t pairing, double commonness)
+// square root keeps commonness from outweighing a clearly stronger pairing.
+double fit(double pairing, double commonness)
 {
-    return double(pairing) * std::cbrt(1.0 + commonness);
+    return pairing * std::sqrt(1.0 + commonness);
 }
+
+// How much the share of the translation's senses that a pair covers counts (see
+// orderSenses): enough that "Jagdhund" comes before "verfolgen" for "hound", not so
+// much that a narrow compound ("Eisenbahnzug") comes before the word itself ("Zug").
+constexpr double kSharedSenseWeight = 0.6;
 
 // A German headword is likely as common as the English word of its main sense, but
 // it shares that sense with its synonyms ("Kugelschreiber", "Kuli").
@@ -194,6 +208,7 @@ HeadwordId Candidates::intern(Language language, std::string&& text, bool main, 
     if (!found) {
         found = HeadwordId(words.headwords.size());
         words.headwords.push_back({std::move(text), 0, 0, false, 0});
+        words.senseWeights.push_back(0);
         words.ids.add(words.headwords, *found);
     }
     Headword& headword = words.headwords[*found];
@@ -210,14 +225,24 @@ HeadwordId Candidates::intern(Language language, std::string&& text, bool main, 
 void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
                           std::size_t entry, Origin origin)
 {
+    if (!german.ids.empty() && !english.ids.empty() &&
+        (origin == Origin::Listed || origin == Origin::VerbForm)) {
+        for (std::size_t g = 0; g < german.ids.size(); ++g)
+            m_german.senseWeights[german.ids[g]] +=
+                float(placeWeight(german.places[g]) * german.emphasis[g]);
+        for (std::size_t e = 0; e < english.ids.size(); ++e)
+            m_english.senseWeights[english.ids[e]] +=
+                float(placeWeight(english.places[e]) * english.emphasis[e]);
+    }
     for (std::size_t g = 0; g < german.ids.size(); ++g) {
         for (std::size_t e = 0; e < english.ids.size(); ++e) {
             const std::size_t gPlace = german.places[g], ePlace = english.places[e];
-            const std::uint64_t places = placeWeight(gPlace) * placeWeight(ePlace);
-            m_occurrences.push_back({german.ids[g], english.ids[e], places * english.emphasis[e],
-                                     places * german.emphasis[g],
-                                     listingPosition(m_line, entry, gPlace),
-                                     listingPosition(m_line, entry, ePlace), origin});
+            m_occurrences.push_back(
+                {german.ids[g], english.ids[e],
+                 placeWeight(gPlace) * ownPlaceWeight(ePlace) * english.emphasis[e],
+                 placeWeight(ePlace) * ownPlaceWeight(gPlace) * german.emphasis[g],
+                 listingPosition(m_line, entry, gPlace), listingPosition(m_line, entry, ePlace),
+                 origin});
         }
     }
 }
@@ -230,6 +255,7 @@ void Candidates::finish(const FrequencyTable* english, const FrequencyTable* ger
     for (Side* words : {&m_german, &m_english}) {
         words->ids.release();
         words->headwords.shrink_to_fit();
+        words->senseWeights.shrink_to_fit();
     }
     auto score = [](Side& side, const FrequencyTable* own, const FrequencyTable* other) {
         auto scores = vocab::commonness(side.headwords, side.mentions, own, own ? own : other);
@@ -248,8 +274,12 @@ void Candidates::finish(const FrequencyTable* english, const FrequencyTable* ger
     // The mention counts live on in the commonness alone.
     m_german.mentions = {};
     m_english.mentions = {};
-    buildLists(m_german, englishSenses, m_occurrences, Language::German);
-    buildLists(m_english, germanSenses, m_occurrences, Language::English);
+    buildLists(m_german, m_occurrences, Language::German);
+    buildLists(m_english, m_occurrences, Language::English);
+    orderSenses(m_german, m_english, englishSenses);
+    orderSenses(m_english, m_german, germanSenses);
+    sortTranslations(m_german);
+    sortTranslations(m_english);
     if (english)
         estimateFromTranslations();
     m_occurrences = {};
@@ -286,14 +316,23 @@ void Candidates::estimateFromTranslations()
     }
 }
 
-void Candidates::buildLists(Side& side, const std::vector<double>& otherCommonness,
-                            std::deque<Occurrence>& occurrences, Language language)
+void Candidates::buildLists(Side& side, std::deque<Occurrence>& occurrences, Language language)
 {
     // Seen from `language`: the headword is `self`, its translation `other`, and it
     // collects the other side's share and listing position.
     const bool german = language == Language::German;
     auto self = [german](const Occurrence& o) { return german ? o.german : o.english; };
     auto other = [german](const Occurrence& o) { return german ? o.english : o.german; };
+    // The other word's weight in the sub-entry: its place's and its emphasis, which is
+    // what the pair's weight for the other side holds beside this side's place.
+    auto otherShare = [german](const Occurrence& o) {
+        const auto [weight, first] = german ? std::pair(o.germanAsTranslation, o.germanFirst)
+                                            : std::pair(o.englishAsTranslation, o.englishFirst);
+        const auto selfPlace = first & 4095;
+        const auto otherPlace = (german ? o.englishFirst : o.germanFirst) & 4095;
+        return double(weight) / double(placeWeight(selfPlace)) * double(placeWeight(otherPlace)) /
+               double(ownPlaceWeight(otherPlace));
+    };
     std::sort(occurrences.begin(), occurrences.end(),
               [&](const Occurrence& a, const Occurrence& b) {
                   return std::pair(self(a), other(a)) < std::pair(self(b), other(b));
@@ -331,26 +370,70 @@ void Candidates::buildLists(Side& side, const std::vector<double>& otherCommonne
             continue;
         const std::uint64_t share = german ? o.englishAsTranslation : o.germanAsTranslation;
         const std::uint64_t first = german ? o.englishFirst : o.germanFirst;
+        // Until the senses are ordered, `fit` collects the weight the translation's
+        // senses have where the two are paired directly.
+        const double otherSense =
+            o.origin == Origin::Listed || o.origin == Origin::VerbForm ? otherShare(o) : 0.0;
         if (!side.translations.empty() && lastSelf == self(o) &&
             side.translations.back().other == other(o)) {
             Translation& last = side.translations.back();
             last.pairing += share;
+            last.fit += otherSense;
             last.first = std::min(last.first, first);
             last.origin = std::min(last.origin, o.origin);
         } else {
-            side.translations.push_back({other(o), o.origin, share, 0, first});
+            side.translations.push_back({other(o), o.origin, share, otherSense, first});
             ++side.offsets[self(o) + 1];
             lastSelf = self(o);
         }
     }
     for (std::size_t i = 1; i < side.offsets.size(); ++i)
         side.offsets[i] += side.offsets[i - 1];
-    // Commonness tells the senses of a word apart ("Zug": train before pull); the
-    // German sides of "to be afraid" all translate one phrase, so the list's own
-    // pairing orders them.
-    for (Translation& t : side.translations)
-        t.fit = t.origin == Origin::BeAdjective ? double(t.pairing)
-                                                : fit(t.pairing, otherCommonness[t.other]);
+}
+
+namespace {
+
+// How strongly the list pairs `self` with each translation, summed.
+std::vector<double> totalPairing(const std::vector<std::uint32_t>& offsets,
+                                 const std::vector<Translation>& translations)
+{
+    std::vector<double> totals(offsets.size() - 1, 0.0);
+    for (std::size_t id = 0; id + 1 < offsets.size(); ++id)
+        for (std::uint32_t i = offsets[id]; i < offsets[id + 1]; ++i)
+            totals[id] += double(translations[i].pairing);
+    return totals;
+}
+
+} // namespace
+
+void Candidates::orderSenses(Side& side, const Side& other, const std::vector<double>& otherSenses)
+{
+    // A translation is a headword's main sense when each word is the other's first
+    // thought: "Jagdhund" means nothing but a hound, while "Jäger" is a hunter and a
+    // hound only as a keen collector. So the share the translation has of the
+    // headword's pairings is weighed by the share of the translation's senses that
+    // the two have in common.
+    const auto ownTotals = totalPairing(side.offsets, side.translations);
+    for (HeadwordId self = 0; self + 1 < side.offsets.size(); ++self) {
+        for (std::uint32_t i = side.offsets[self]; i < side.offsets[self + 1]; ++i) {
+            Translation& t = side.translations[i];
+            if (t.origin == Origin::BeAdjective) {
+                // The German sides of "to be afraid" all translate one phrase, so
+                // the list's own pairing orders them.
+                t.fit = double(t.pairing);
+                continue;
+            }
+            // A derived pairing says nothing of the translation's senses.
+            const double senses = other.senseWeights[t.other];
+            const double shared = t.fit > 0 && senses > 0 ? t.fit / senses : 1.0;
+            const double share = ownTotals[self] > 0 ? double(t.pairing) / ownTotals[self] : 0.0;
+            t.fit = fit(share * std::pow(shared, kSharedSenseWeight), otherSenses[t.other]);
+        }
+    }
+}
+
+void Candidates::sortTranslations(Side& side)
+{
     for (std::size_t i = 0; i + 1 < side.offsets.size(); ++i)
         std::sort(side.translations.begin() + side.offsets[i],
                   side.translations.begin() + side.offsets[i + 1],

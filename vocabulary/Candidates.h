@@ -76,6 +76,9 @@ private:
         std::vector<Headword> headwords;
         HeadwordIndex ids; // while reading
         MentionCounter mentions;
+        // Per headword: the weight of its place and emphasis summed over the
+        // sub-entries that pair it directly, the whole of its senses.
+        std::vector<float> senseWeights; // float: a ratio of two of them is all that is used
         std::vector<double> commonness;
         std::vector<RankSource> sources;
         std::array<std::uint32_t, kSkipReasonCount> skipped{};
@@ -119,8 +122,9 @@ private:
     HeadwordId intern(Language language, std::string&& text, bool main, bool specialist);
     void addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
                   std::size_t entry, Origin origin);
-    static void buildLists(Side& side, const std::vector<double>& otherCommonness,
-                           std::deque<Occurrence>& occurrences, Language language);
+    static void buildLists(Side& side, std::deque<Occurrence>& occurrences, Language language);
+    static void orderSenses(Side& side, const Side& other, const std::vector<double>& otherSenses);
+    static void sortTranslations(Side& side);
     void estimateFromTranslations();
 
     Side m_german;

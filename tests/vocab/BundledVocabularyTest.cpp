@@ -178,7 +178,8 @@ const char* const kLearnerGerman =
 // Forms and adjectives the list gives only inside other entries.
 const char* const kDerivedEnglish =
     "went=ging knew=wusste|kannte ran=lief|rannte wrote=schrieb began=beginnen|anfangen "
-    "ate=a\xC3\x9F gone=gegangen goes=geht says=sagt aware=wissen|bewusst|sich_\xC3\xBC"
+    "ate=a\xC3\x9F|a\xC3\x9F"
+    "en gone=gegangen goes=geht says=sagt aware=wissen|bewusst|sich_\xC3\xBC"
     "ber_eine_Sache_im_Klaren_sein glad=froh|froh_sein|sich_freuen|erfreut "
     "asleep=schlafen|schlafend sorry=leidtun|betr\xC3\xBC"
     "bt|traurig|bek\xC3\xBCmmert ";
@@ -286,6 +287,10 @@ TEST_F(BundledVocabulary, TranslatesTheExamplesOfTheIssue)
     const auto& train = s_english["train"];
     EXPECT_NE(std::find(train.begin(), train.end(), "Zug"), train.end());
     EXPECT_EQ(s_german["Zug"], "train");
+    // The main sense first: a hound is a hunting dog, a founder is what "Gründer" means.
+    ASSERT_FALSE(s_english["hound"].empty());
+    EXPECT_EQ(s_english["hound"].front(), "Jagdhund");
+    EXPECT_EQ(s_german["Gr\xFCnder"], "founder");
 }
 
 TEST_F(BundledVocabulary, EverydayWordsTranslateAsExpected)

@@ -104,6 +104,32 @@ TEST(Translations, OccurringTogetherMoreOftenBeatsBeingListedFirst)
     EXPECT_EQ(v.translationsOf("building"), (Words{"Haus", "Geb\xE4ude"}));
 }
 
+TEST(Translations, AWordThatMeansOnlyThisIsTheMainSense)
+{
+    // "Jäger" stands first for "hound", but only as the keen collector; a hunter is
+    // what it means. "Jagdhund" means a hound and nothing else, though "hound" is
+    // its third name.
+    const char* list = "J\xC3\xA4ger {m} (Sammler) :: hound\n"
+                       "J\xC3\xA4ger {m} | J\xC3\xA4ger {pl} :: hunter | hunters\n"
+                       "J\xC3\xA4ger {m}; J\xC3\xA4gerin {f} :: hunter; huntress\n"
+                       "Jagdhund {m} | Jagdhunde {pl} :: hunting dog; hunter; hound | "
+                       "hunting dogs; hunters; hounds\n";
+    const auto v = compileText(list, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationsOf("hound"), (Words{"Jagdhund", "J\xE4ger"}));
+    EXPECT_EQ(v.translationsOf("hunter").front(), "J\xE4ger");
+    EXPECT_EQ(v.translationOf("J\xE4ger"), "hunter");
+
+    // The same from the German side: a "Gründer" is first a founder, though the one
+    // line of its own makes it a floater, which is first a swimmer's float.
+    const char* founder = "Gr\xC3\xBCnder {m} :: floater\n"
+                          "Begr\xC3\xBCnder {m}; Gr\xC3\xBCnder {m} :: founder\n"
+                          "Schwimmer {m} :: floater\n"
+                          "Schwimmk\xC3\xB6rper {m} :: floater\n";
+    const auto w = compileText(founder, SourceFormat::Ding).decoded;
+    EXPECT_EQ(w.translationOf("Gr\xFCnder"), "founder");
+    EXPECT_EQ(w.translationsOf("floater").front(), "Schwimmer");
+}
+
 TEST(Translations, EqualFitsKeepTheListedOrder)
 {
     const char* forward = "der {art} :: the\ndie {art} :: the\ndas {art} :: the\n";
