@@ -43,6 +43,13 @@ std::uint64_t listingPosition(std::uint32_t line, std::size_t entry, std::size_t
            std::min<std::uint64_t>(position, 4095);
 }
 
+bool isBlank(std::span<const std::string_view> alternatives)
+{
+    return std::all_of(alternatives.begin(), alternatives.end(), [](std::string_view text) {
+        return text.find_first_not_of(" \t") == std::string_view::npos;
+    });
+}
+
 bool isConjugation(const SourceEntry& entry)
 {
     auto hasPronoun = [](Language language) {
@@ -65,46 +72,72 @@ void Candidates::addLine(const SourceLine& line)
     const LineWords englishWords(line.englishText);
     m_german.mentions.addLine(germanWords);
     m_english.mentions.addLine(englishWords);
-    for (std::size_t k = 0; k < line.entries.size(); ++k)
-        addEntry(line.entries[k], k, germanWords, englishWords, line.specialist);
+    std::array<AddedAlternatives, 2> first, second; // German and English side
+    for (std::size_t k = 0; k < line.entries.size(); ++k) {
+        auto added = addEntry(line.entries[k], k, germanWords, englishWords, line.specialist);
+        if (k == 0)
+            first = std::move(added);
+        else if (k == 1)
+            second = std::move(added);
+    }
+    // "Geduldsfaden {m} | jdm. reißt der Geduldsfaden :: | sb. is at the end of his
+    // tether": the list leaves a headword's other side empty where the word is only
+    // used in the phrases after it, and those phrases' translations are what it means.
+    if (line.entries.size() > 1) {
+        if (isBlank(line.entries[0].english) && !isBlank(line.entries[1].english))
+            addPairs(first[0], second[1], 1, Origin::Phrases);
+        if (isBlank(line.entries[0].german) && !isBlank(line.entries[1].german))
+            addPairs(second[0], first[1], 1, Origin::Phrases);
+    }
 }
 
-void Candidates::addEntry(const SourceEntry& entry, std::size_t k, const LineWords& germanWords,
-                          const LineWords& englishWords, bool specialist)
+std::array<Candidates::AddedAlternatives, 2>
+Candidates::addEntry(const SourceEntry& entry, std::size_t k, const LineWords& germanWords,
+                     const LineWords& englishWords, bool specialist)
 {
+    const auto germanAlternatives = separated(entry.german, Language::German);
+    const auto englishAlternatives = separated(entry.english, Language::English);
     if (isConjugation(entry)) {
-        addConjugation(entry, k, germanWords, englishWords, specialist);
-        return;
+        addConjugation(germanAlternatives, englishAlternatives, k, germanWords, englishWords,
+                       specialist);
+        return {};
     }
     // The German side tells whether a leading "to " on the English side is the
     // infinitive marker, so it is cleaned first.
-    const auto german =
-        addAlternatives(Language::German, entry.german, k, false, germanWords, specialist);
-    const auto english =
-        addAlternatives(Language::English, entry.english, k, german.verb, englishWords, specialist);
+    auto german =
+        addAlternatives(Language::German, germanAlternatives, k, false, germanWords, specialist);
+    auto english = addAlternatives(Language::English, englishAlternatives, k, german.verb,
+                                   englishWords, specialist);
     addPairs(german, english, k, Origin::Listed);
-    addEnglishDerivations(entry.english, german, english, k, englishWords, specialist);
+    addEnglishDerivations(englishAlternatives, german, english, k, englishWords, specialist);
+    if (std::all_of(germanAlternatives.begin(), germanAlternatives.end(),
+                    [](std::string_view alternative) {
+                        return alternative.find("{pl}") != std::string_view::npos;
+                    }))
+        addSingulars(english, german, k, englishWords, specialist);
+    return {std::move(german), std::move(english)};
 }
 
 // "he/she goes" beside "er/sie geht": the forms pair up like any alternatives, but
 // they are no entry's headwords.
-void Candidates::addConjugation(const SourceEntry& entry, std::size_t k,
-                                const LineWords& germanWords, const LineWords& englishWords,
-                                bool specialist)
+void Candidates::addConjugation(std::span<const std::string_view> germanAlternatives,
+                                std::span<const std::string_view> englishAlternatives,
+                                std::size_t k, const LineWords& germanWords,
+                                const LineWords& englishWords, bool specialist)
 {
-    const bool conditional =
-        std::any_of(entry.english.begin(), entry.english.end(), [](std::string_view english) {
+    const bool conditional = std::any_of(
+        englishAlternatives.begin(), englishAlternatives.end(), [](std::string_view english) {
             return isConditional(withoutPronoun(english, Language::English).value_or(english));
         });
     if (conditional) {
-        m_german.skipped[std::size_t(SkipReason::Conditional)] += entry.german.size();
-        m_english.skipped[std::size_t(SkipReason::Conditional)] += entry.english.size();
+        m_german.skipped[std::size_t(SkipReason::Conditional)] += germanAlternatives.size();
+        m_english.skipped[std::size_t(SkipReason::Conditional)] += englishAlternatives.size();
         return;
     }
-    const auto german =
-        addAlternatives(Language::German, entry.german, k, false, germanWords, specialist, true);
-    const auto english =
-        addAlternatives(Language::English, entry.english, k, false, englishWords, specialist, true);
+    const auto german = addAlternatives(Language::German, germanAlternatives, k, false, germanWords,
+                                        specialist, true);
+    const auto english = addAlternatives(Language::English, englishAlternatives, k, false,
+                                         englishWords, specialist, true);
     addPairs(german, english, k, Origin::VerbForm);
 }
 
@@ -118,7 +151,11 @@ Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
     for (auto alternative : raw) {
         if (conjugation)
             alternative = withoutPronoun(alternative, language).value_or(alternative);
-        auto cleaned = cleanHeadword(alternative, language, verb);
+        // "has/had gone" folds two tenses, neither of which a reader looks up; a phrase's
+        // slash elsewhere only offers another word for the same sense.
+        auto cleaned = conjugation && alternative.find('/') != std::string_view::npos
+                           ? CleanResult{{}, SkipReason::Slash}
+                           : cleanHeadword(alternative, language, verb);
         if (language == Language::German && isGermanVerb(alternative, cleaned))
             added.verb = true;
         if (cleaned.skipped) {
@@ -128,6 +165,8 @@ Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
         const auto occurrences = words.occurrences(cleaned.headword);
         const HeadwordId id =
             intern(language, std::move(cleaned.headword), entry == 0 && !conjugation, specialist);
+        if (alternative.find("{pl}") != std::string_view::npos)
+            side(language).headwords[id].plural = true;
         if (std::find(added.ids.begin(), added.ids.end(), id) == added.ids.end()) {
             added.places.push_back(added.ids.size());
             added.ids.push_back(id);
@@ -137,8 +176,9 @@ Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
     return added;
 }
 
-// The irregular forms in braces and the adjective of "to be X", each paired with the
-// German side of the sub-entry from the place of the alternative it came from.
+// The irregular forms in braces, the adjective of "to be X" and the verb of "to V P
+// sth.", each paired with the German side of the sub-entry from the place of the alternative it
+// came from.
 void Candidates::addEnglishDerivations(std::span<const std::string_view> raw,
                                        const AddedAlternatives& german,
                                        const AddedAlternatives& english, std::size_t entry,
@@ -149,7 +189,8 @@ void Candidates::addEnglishDerivations(std::span<const std::string_view> raw,
     for (auto alternative : raw) {
         const bool braces = alternative.find('{') != std::string_view::npos;
         const bool toBe = alternative.starts_with("to be ");
-        if (!braces && !toBe)
+        const bool phrase = german.verb && alternative.starts_with("to ");
+        if (!braces && !toBe && !phrase)
             continue;
         const auto cleaned = cleanHeadword(alternative, Language::English, german.verb);
         if (cleaned.skipped)
@@ -171,7 +212,39 @@ void Candidates::addEnglishDerivations(std::span<const std::string_view> raw,
         if (const auto complement = beComplement(alternative, cleaned.headword))
             addDerived(std::string(*complement), Origin::BeAdjective, place, german, entry, words,
                        specialist);
+        else if (const auto verb =
+                     phrase ? phraseVerb(alternative, cleaned.headword) : std::nullopt)
+            addDerived(std::string(*verb), Origin::PhraseVerb, place, german, entry, words,
+                       specialist);
     }
+}
+
+// "Erdbeeren {pl} :: strawberries": the list gives some nouns only in the plural,
+// where its German side is.
+void Candidates::addSingulars(const AddedAlternatives& english, const AddedAlternatives& german,
+                              std::size_t entry, const LineWords& words, bool specialist)
+{
+    if (german.ids.empty())
+        return;
+    for (std::size_t e = 0; e < english.ids.size(); ++e) {
+        auto singular = englishSingular(m_english.headwords[english.ids[e]].text);
+        // A singular the list already has, it has in an entry of its own: "houses"
+        // comes after "house".
+        if (singular && !m_english.ids.find(m_english.headwords, *singular))
+            addDerived(std::move(*singular), Origin::Singular, english.places[e], german, entry,
+                       words, specialist);
+    }
+}
+
+std::vector<std::string_view> Candidates::separated(std::span<const std::string_view> raw,
+                                                    Language language)
+{
+    std::vector<std::string_view> alternatives;
+    alternatives.reserve(raw.size());
+    for (auto alternative : raw)
+        for (auto part : separateAlternatives(alternative, language))
+            alternatives.push_back(part);
+    return alternatives;
 }
 
 void Candidates::addDerived(std::string&& headword, Origin origin, std::size_t place,
@@ -182,7 +255,9 @@ void Candidates::addDerived(std::string&& headword, Origin origin, std::size_t p
         return;
     // "to be afraid | being afraid | been afraid" repeats the adjective because the
     // phrase is conjugated, which says nothing about its sense.
-    const auto occurrences = origin == Origin::BeAdjective ? 1 : words.occurrences(headword);
+    const auto occurrences = origin == Origin::BeAdjective || origin == Origin::PhraseVerb
+                                 ? 1
+                                 : words.occurrences(headword);
     const HeadwordId id = intern(Language::English, std::move(headword), false, specialist);
     addPairs(german, {{id}, {emphasis(occurrences)}, false, {place}}, entry, origin);
 }
@@ -193,7 +268,7 @@ HeadwordId Candidates::intern(Language language, std::string&& text, bool main, 
     auto found = words.ids.find(words.headwords, text);
     if (!found) {
         found = HeadwordId(words.headwords.size());
-        words.headwords.push_back({std::move(text), 0, 0, false, 0});
+        words.headwords.push_back({std::move(text), 0, 0, false, false, 0});
         words.ids.add(words.headwords, *found);
     }
     Headword& headword = words.headwords[*found];
@@ -251,12 +326,21 @@ void Candidates::finish(const FrequencyTable* english, const FrequencyTable* ger
     buildLists(m_german, englishSenses, m_occurrences, Language::German);
     buildLists(m_english, germanSenses, m_occurrences, Language::English);
     if (english)
-        estimateFromTranslations();
+        estimateFromTranslations(*english);
     m_occurrences = {};
 }
 
-void Candidates::estimateFromTranslations()
+void Candidates::estimateFromTranslations(const FrequencyTable& english)
 {
+    // A German plural often says what English says in the singular ("Geschwister",
+    // "a sibling"; "Eltern", "a parent"), so its English word counts in both numbers.
+    auto mainSense = [&](HeadwordId german, HeadwordId main) {
+        double estimate = m_english.commonness[main];
+        if (m_german.headwords[german].plural)
+            if (const auto singular = englishSingular(m_english.headwords[main].text))
+                estimate += textFrequency(*singular, english).value_or(0);
+        return estimate;
+    };
     // Synonyms share their translation's frequency: the commonest by its own measure
     // takes the full share, the next half of it, and so on ("Hallo" before "Moin").
     std::vector<std::pair<HeadwordId, HeadwordId>> byMain; // main translation, headword
@@ -275,7 +359,7 @@ void Candidates::estimateFromTranslations()
     for (std::size_t i = 0, rank = 0; i < byMain.size(); ++i) {
         rank = i > 0 && byMain[i - 1].first == byMain[i].first ? rank + 1 : 0;
         estimates.emplace_back(byMain[i].second, kTranslationShare *
-                                                     m_english.commonness[byMain[i].first] /
+                                                     mainSense(byMain[i].second, byMain[i].first) /
                                                      double(rank + 1));
     }
     for (const auto& [id, estimate] : estimates) {
@@ -307,7 +391,7 @@ void Candidates::buildLists(Side& side, const std::vector<double>& otherCommonne
     auto counts = [&](const Occurrence& o) {
         if (german)
             return translatesGerman(o.origin);
-        return o.origin != Origin::BeAdjective || !ownTranslations[self(o)];
+        return !onlyForWantOfOwn(o.origin) || !ownTranslations[self(o)];
     };
 
     // One translation per distinct pair that counts, known before any is added, so

@@ -103,10 +103,18 @@ private:
     {
         return language == Language::German ? m_german : m_english;
     }
-    void addEntry(const SourceEntry& entry, std::size_t k, const LineWords& germanWords,
-                  const LineWords& englishWords, bool specialist);
-    void addConjugation(const SourceEntry& entry, std::size_t k, const LineWords& germanWords,
-                        const LineWords& englishWords, bool specialist);
+    // The German and English alternatives it added; none for a conjugation.
+    std::array<AddedAlternatives, 2> addEntry(const SourceEntry& entry, std::size_t k,
+                                              const LineWords& germanWords,
+                                              const LineWords& englishWords, bool specialist);
+    void addConjugation(std::span<const std::string_view> germanAlternatives,
+                        std::span<const std::string_view> englishAlternatives, std::size_t k,
+                        const LineWords& germanWords, const LineWords& englishWords,
+                        bool specialist);
+    void addSingulars(const AddedAlternatives& english, const AddedAlternatives& german,
+                      std::size_t entry, const LineWords& words, bool specialist);
+    static std::vector<std::string_view> separated(std::span<const std::string_view> raw,
+                                                   Language language);
     AddedAlternatives addAlternatives(Language language, std::span<const std::string_view> raw,
                                       std::size_t entry, bool verb, const LineWords& words,
                                       bool specialist, bool conjugation = false);
@@ -121,7 +129,7 @@ private:
                   std::size_t entry, Origin origin);
     static void buildLists(Side& side, const std::vector<double>& otherCommonness,
                            std::deque<Occurrence>& occurrences, Language language);
-    void estimateFromTranslations();
+    void estimateFromTranslations(const FrequencyTable& english);
 
     Side m_german;
     Side m_english;

@@ -179,7 +179,8 @@ const char* const kLearnerGerman =
 const char* const kDerivedEnglish =
     "went=ging knew=wusste|kannte ran=lief|rannte wrote=schrieb began=beginnen|anfangen "
     "ate=a\xC3\x9F gone=gegangen goes=geht says=sagt aware=wissen|bewusst|sich_\xC3\xBC"
-    "ber_eine_Sache_im_Klaren_sein glad=froh|froh_sein|sich_freuen|erfreut "
+    "ber_eine_Sache_im_Klaren_sein|sich_einer_Sache_bewusst_sein "
+    "glad=froh|froh_sein|sich_freuen|erfreut "
     "asleep=schlafen|schlafend sorry=leidtun|betr\xC3\xBC"
     "bt|traurig|bek\xC3\xBCmmert ";
 
