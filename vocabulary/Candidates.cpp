@@ -110,6 +110,8 @@ Candidates::addEntry(const SourceEntry& entry, std::size_t k, const LineWords& g
                                    englishWords, specialist);
     addPairs(german, english, k, Origin::Listed);
     addEnglishDerivations(englishAlternatives, german, english, k, englishWords, specialist);
+    if (german.verb)
+        addGermanPhraseVerbs(german, english, k, specialist);
     if (std::all_of(germanAlternatives.begin(), germanAlternatives.end(),
                     [](std::string_view alternative) {
                         return alternative.find("{pl}") != std::string_view::npos;
@@ -204,18 +206,61 @@ void Candidates::addEnglishDerivations(std::span<const std::string_view> raw,
         if (braces && cleaned.headword.find(' ') == std::string::npos) {
             for (auto form : irregularForms(alternative)) {
                 auto formCleaned = cleanHeadword(form, Language::English, false);
-                if (!formCleaned.skipped)
-                    addDerived(std::move(formCleaned.headword), Origin::IrregularForm, place,
-                               german, entry, words, specialist);
+                if (formCleaned.skipped)
+                    continue;
+                if (const auto id =
+                        addDerived(std::move(formCleaned.headword), Origin::IrregularForm, place,
+                                   german, entry, words, specialist))
+                    m_irregularForms.emplace_back(*id, *found);
             }
         }
-        if (const auto complement = beComplement(alternative, cleaned.headword))
-            addDerived(std::string(*complement), Origin::BeAdjective, place, german, entry, words,
-                       specialist);
-        else if (const auto verb =
-                     phrase ? phraseVerb(alternative, cleaned.headword) : std::nullopt)
+        if (const auto complement = beComplement(alternative, cleaned.headword)) {
+            const auto id = addDerived(std::string(*complement), Origin::BeAdjective, place, german,
+                                       entry, words, specialist);
+            if (id)
+                addGermanAdjectives(*id, place, german, entry, specialist);
+        } else if (const auto verb =
+                       phrase ? phraseVerb(alternative, cleaned.headword) : std::nullopt)
             addDerived(std::string(*verb), Origin::PhraseVerb, place, german, entry, words,
                        specialist);
+    }
+}
+
+// "kultiviert sein :: to be cultured": the adjectives of "sein" and "to be" translate
+// each other.
+void Candidates::addGermanAdjectives(HeadwordId english, std::size_t place,
+                                     const AddedAlternatives& german, std::size_t entry,
+                                     bool specialist)
+{
+    for (std::size_t g = 0; g < german.ids.size(); ++g) {
+        const std::string_view text = m_german.headwords[german.ids[g]].text;
+        if (!text.ends_with(" sein"))
+            continue;
+        auto adjective = std::string(text.substr(0, text.size() - 5));
+        if (!MentionCounter::isSingleWord(adjective))
+            continue;
+        const HeadwordId id = intern(Language::German, std::move(adjective), false, specialist);
+        // After the phrases it came from, which the list gives as the translation.
+        addPairs({{id}, {emphasis(1)}, false, {german.ids.size() + german.places[g]}},
+                 {{english}, {emphasis(1)}, false, {place}}, entry, Origin::BeAdjective, true);
+    }
+}
+
+// "Daten herunterladen :: to download data": the verb with its object noun, where the
+// list has no entry for the verb alone.
+void Candidates::addGermanPhraseVerbs(const AddedAlternatives& german,
+                                      const AddedAlternatives& english, std::size_t entry,
+                                      bool specialist)
+{
+    if (english.ids.empty())
+        return;
+    for (std::size_t g = 0; g < german.ids.size(); ++g) {
+        auto verb = germanPhraseVerb(m_german.headwords[german.ids[g]].text);
+        if (!verb)
+            continue;
+        const HeadwordId id = intern(Language::German, std::string(*verb), false, specialist);
+        addPairs({{id}, {emphasis(1)}, true, {german.places[g]}}, english, entry,
+                 Origin::PhraseVerb, true);
     }
 }
 
@@ -247,12 +292,13 @@ std::vector<std::string_view> Candidates::separated(std::span<const std::string_
     return alternatives;
 }
 
-void Candidates::addDerived(std::string&& headword, Origin origin, std::size_t place,
-                            const AddedAlternatives& german, std::size_t entry,
-                            const LineWords& words, bool specialist)
+std::optional<HeadwordId> Candidates::addDerived(std::string&& headword, Origin origin,
+                                                 std::size_t place, const AddedAlternatives& german,
+                                                 std::size_t entry, const LineWords& words,
+                                                 bool specialist)
 {
     if (!MentionCounter::isSingleWord(headword))
-        return;
+        return std::nullopt;
     // "to be afraid | being afraid | been afraid" repeats the adjective because the
     // phrase is conjugated, which says nothing about its sense.
     const auto occurrences = origin == Origin::BeAdjective || origin == Origin::PhraseVerb
@@ -260,6 +306,7 @@ void Candidates::addDerived(std::string&& headword, Origin origin, std::size_t p
                                  : words.occurrences(headword);
     const HeadwordId id = intern(Language::English, std::move(headword), false, specialist);
     addPairs(german, {{id}, {emphasis(occurrences)}, false, {place}}, entry, origin);
+    return id;
 }
 
 HeadwordId Candidates::intern(Language language, std::string&& text, bool main, bool specialist)
@@ -283,16 +330,16 @@ HeadwordId Candidates::intern(Language language, std::string&& text, bool main, 
 }
 
 void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
-                          std::size_t entry, Origin origin)
+                          std::size_t entry, Origin origin, bool germanDerived)
 {
     for (std::size_t g = 0; g < german.ids.size(); ++g) {
         for (std::size_t e = 0; e < english.ids.size(); ++e) {
             const std::size_t gPlace = german.places[g], ePlace = english.places[e];
             const std::uint64_t places = placeWeight(gPlace) * placeWeight(ePlace);
-            m_occurrences.push_back({german.ids[g], english.ids[e], places * english.emphasis[e],
-                                     places * german.emphasis[g],
-                                     listingPosition(m_line, entry, gPlace),
-                                     listingPosition(m_line, entry, ePlace), origin});
+            m_occurrences.push_back(
+                {german.ids[g], english.ids[e], places * english.emphasis[e],
+                 places * german.emphasis[g], listingPosition(m_line, entry, gPlace),
+                 listingPosition(m_line, entry, ePlace), origin, germanDerived});
         }
     }
 }
@@ -325,6 +372,16 @@ void Candidates::finish(const FrequencyTable* english, const FrequencyTable* ger
     m_english.mentions = {};
     buildLists(m_german, englishSenses, m_occurrences, Language::German);
     buildLists(m_english, germanSenses, m_occurrences, Language::English);
+    // A reader who meets "overthrew" cannot find it under "overthrow" without knowing
+    // the verb: a form the list gives only in braces is looked up as often as its verb.
+    for (const auto& [form, verb] : m_irregularForms) {
+        if (origin(Language::English, form) == Origin::IrregularForm &&
+            m_english.commonness[verb] > m_english.commonness[form]) {
+            m_english.commonness[form] = m_english.commonness[verb];
+            m_english.sources[form] = m_english.sources[verb];
+        }
+    }
+    m_irregularForms = {};
     if (english)
         estimateFromTranslations(*english);
     m_occurrences = {};
@@ -332,14 +389,16 @@ void Candidates::finish(const FrequencyTable* english, const FrequencyTable* ger
 
 void Candidates::estimateFromTranslations(const FrequencyTable& english)
 {
-    // A German plural often says what English says in the singular ("Geschwister",
-    // "a sibling"; "Eltern", "a parent"), so its English word counts in both numbers.
+    // A noun that English says more often in the plural than in the singular
+    // ("siblings", "parents") is one whose German plural is the word people use
+    // ("Geschwister", "Eltern"), for the singular's sense as well.
     auto mainSense = [&](HeadwordId german, HeadwordId main) {
-        double estimate = m_english.commonness[main];
-        if (m_german.headwords[german].plural)
-            if (const auto singular = englishSingular(m_english.headwords[main].text))
-                estimate += textFrequency(*singular, english).value_or(0);
-        return estimate;
+        const double plural = m_english.commonness[main];
+        if (!m_german.headwords[german].plural)
+            return plural;
+        const auto singular = englishSingular(m_english.headwords[main].text);
+        const double count = singular ? textFrequency(*singular, english).value_or(0) : 0;
+        return count < plural ? plural + count : plural;
     };
     // Synonyms share their translation's frequency: the commonest by its own measure
     // takes the full share, the next half of it, and so on ("Hallo" before "Moin").
@@ -389,9 +448,10 @@ void Candidates::buildLists(Side& side, const std::vector<double>& otherCommonne
         if (o.origin == Origin::Listed || o.origin == Origin::VerbForm)
             ownTranslations[self(o)] = true;
     auto counts = [&](const Occurrence& o) {
-        if (german)
-            return translatesGerman(o.origin);
-        return !onlyForWantOfOwn(o.origin) || !ownTranslations[self(o)];
+        if (german && !translatesGerman(o.origin))
+            return false;
+        const bool derivedHere = german == o.germanDerived;
+        return !derivedHere || !onlyForWantOfOwn(o.origin) || !ownTranslations[self(o)];
     };
 
     // One translation per distinct pair that counts, known before any is added, so

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -90,6 +91,7 @@ private:
         std::uint64_t germanAsTranslation, englishAsTranslation;
         std::uint64_t germanFirst, englishFirst;
         Origin origin;
+        bool germanDerived; // the derivation, if any, made the German headword
     };
     struct AddedAlternatives {
         std::vector<HeadwordId> ids;         // distinct, in listed order
@@ -121,12 +123,17 @@ private:
     void addEnglishDerivations(std::span<const std::string_view> raw,
                                const AddedAlternatives& german, const AddedAlternatives& english,
                                std::size_t entry, const LineWords& words, bool specialist);
-    void addDerived(std::string&& headword, Origin origin, std::size_t place,
-                    const AddedAlternatives& german, std::size_t entry, const LineWords& words,
-                    bool specialist);
+    // The derived headword, when it is one word.
+    std::optional<HeadwordId> addDerived(std::string&& headword, Origin origin, std::size_t place,
+                                         const AddedAlternatives& german, std::size_t entry,
+                                         const LineWords& words, bool specialist);
+    void addGermanAdjectives(HeadwordId english, std::size_t place, const AddedAlternatives& german,
+                             std::size_t entry, bool specialist);
     HeadwordId intern(Language language, std::string&& text, bool main, bool specialist);
     void addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
-                  std::size_t entry, Origin origin);
+                  std::size_t entry, Origin origin, bool germanDerived = false);
+    void addGermanPhraseVerbs(const AddedAlternatives& german, const AddedAlternatives& english,
+                              std::size_t entry, bool specialist);
     static void buildLists(Side& side, const std::vector<double>& otherCommonness,
                            std::deque<Occurrence>& occurrences, Language language);
     void estimateFromTranslations(const FrequencyTable& english);
@@ -136,6 +143,7 @@ private:
     // A deque grows by blocks: a vector of these would double (to 50 MB on Debian's
     // list) and hold both copies while it moves.
     std::deque<Occurrence> m_occurrences;
+    std::vector<std::pair<HeadwordId, HeadwordId>> m_irregularForms; // form, its verb
     std::uint32_t m_line = 0;
     std::uint32_t m_ignoredLines = 0;
     std::uint32_t m_malformedLines = 0;

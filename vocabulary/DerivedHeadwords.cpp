@@ -155,6 +155,28 @@ std::optional<std::string_view> phraseVerb(std::string_view alternative, std::st
     return headword.substr(0, space);
 }
 
+std::optional<std::string_view> germanPhraseVerb(std::string_view headword)
+{
+    const auto space = headword.find(' ');
+    if (space == std::string_view::npos || headword.find(' ', space + 1) != std::string_view::npos)
+        return std::nullopt;
+    const auto noun = headword.substr(0, space);
+    const auto verb = headword.substr(space + 1);
+    const auto isLower = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte >= 'a' && byte <= 'z') || byte >= 0xDF; // ß and ä..ÿ
+    };
+    const auto isCapital = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte >= 'A' && byte <= 'Z') || byte == 0xC4 || byte == 0xD6 || byte == 0xDC;
+    };
+    // A noun is capitalised and written out; an infinitive is lower case and ends in -n.
+    if (noun.size() < 2 || !isCapital(noun.front()) || noun.back() == '.' || verb.size() < 3 ||
+        !std::all_of(verb.begin(), verb.end(), isLower) || verb.back() != 'n')
+        return std::nullopt;
+    return verb;
+}
+
 std::optional<std::string> englishSingular(std::string_view plural)
 {
     const auto ends = [&](std::string_view ending) { return plural.ends_with(ending); };

@@ -20,7 +20,7 @@ enum class Origin : std::uint8_t {
     VerbForm,      // paired forms of a conjugation sub-entry, pronouns removed
     BeAdjective,   // "to be afraid" gives "afraid" the German side as translation
     IrregularForm, // a form in braces, translated by its verb for want of a paired form
-    PhraseVerb,    // "to depend on sth." gives "depend" the German side as translation
+    PhraseVerb,    // "to depend on sth." gives "depend", "Daten herunterladen" "herunterladen"
     Singular,      // "strawberries" beside a German plural gives "strawberry"
     Phrases,       // a headword whose own side is empty takes the next sub-entry's
 };
@@ -83,6 +83,10 @@ std::optional<std::string_view> beComplement(std::string_view alternative,
 // headword is `headword` ("V P" once the infinitive marker and the placeholder went):
 // "depend" of "to depend on sth."; nothing for any other shape.
 std::optional<std::string_view> phraseVerb(std::string_view alternative, std::string_view headword);
+
+// The verb of a German headword (Windows-1252) made of an object noun and an
+// infinitive: "herunterladen" of "Daten herunterladen"; nothing for any other shape.
+std::optional<std::string_view> germanPhraseVerb(std::string_view headword);
 
 // The singular of an English plural written as one word: "strawberries" gives
 // "strawberry", "boxes" "box", "trees" "tree"; nothing for a word that does not end

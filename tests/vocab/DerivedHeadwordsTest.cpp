@@ -94,6 +94,18 @@ TEST(PhraseVerb, TheVerbBeforeAPrepositionAndItsObject)
     EXPECT_FALSE(phraseVerb("to depend", "depend"));
 }
 
+TEST(PhraseVerb, TheGermanVerbAfterItsObjectNoun)
+{
+    EXPECT_EQ(germanPhraseVerb("Daten herunterladen"), "herunterladen");
+    EXPECT_EQ(germanPhraseVerb("\xC4rger machen"), "machen");
+    EXPECT_FALSE(germanPhraseVerb("herunterladen"));
+    EXPECT_FALSE(germanPhraseVerb("nach Hause gehen"));   // three words
+    EXPECT_FALSE(germanPhraseVerb("schnell laufen"));     // an adverb, no object
+    EXPECT_FALSE(germanPhraseVerb("Daten Verarbeitung")); // no infinitive
+    EXPECT_FALSE(germanPhraseVerb("Jahr 2000"));
+    EXPECT_FALSE(germanPhraseVerb("Etw. tun"));
+}
+
 TEST(Singular, OfARegularEnglishPlural)
 {
     EXPECT_EQ(englishSingular("strawberries"), "strawberry");

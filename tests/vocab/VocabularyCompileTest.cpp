@@ -351,7 +351,10 @@ const char* const kHidden =
     "danke {interj} | Danke! :: thanks | Thank you! Thanks!\n"
     "Treiber {m} :: driver\n" // a prefix for the phrase to build on
     "Fahrer {m} :: driver of a/the vehicle\n"
-    "mindestens {adv} :: at a/the minimum, at least\n";
+    "mindestens {adv} :: at a/the minimum, at least\n"
+    "Daten herunterladen {vt} :: to download data\n"
+    "kultiviert sein {vi} :: to be cultured\n"
+    "kultiviert {adj} :: cultivated\n";
 
 TEST(HiddenHeadwords, AVerbOnlyInPhrasesTakesTheirGermanSide)
 {
@@ -360,6 +363,21 @@ TEST(HiddenHeadwords, AVerbOnlyInPhrasesTakesTheirGermanSide)
     EXPECT_EQ(v.translationOf("von einer Sache abh\xE4ngen"), "depend on");
     // "count" has a translation of its own; "to count on sb." adds nothing to it.
     EXPECT_EQ(v.translationsOf("count"), Words{"z\xE4hlen"});
+}
+
+TEST(HiddenHeadwords, AGermanVerbOnlyWithItsObjectStandsAlone)
+{
+    const auto v = compileText(kHidden, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationOf("herunterladen"), "download data");
+    EXPECT_EQ(v.translationsOf("download data"), (Words{"Daten herunterladen", "herunterladen"}));
+}
+
+TEST(HiddenHeadwords, AdjectivesOfToBeAndSeinTranslateEachOther)
+{
+    const auto v = compileText(kHidden, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationsOf("cultured"), (Words{"kultiviert sein", "kultiviert"}));
+    // "kultiviert" has a translation of its own, which "to be cultured" leaves alone.
+    EXPECT_EQ(v.translationOf("kultiviert"), "cultivated");
 }
 
 TEST(HiddenHeadwords, ANounOnlyInThePluralGetsItsSingular)
@@ -398,6 +416,20 @@ TEST(HiddenHeadwords, TheSummaryCountsThemByKind)
     EXPECT_EQ(summary.english.derivedCandidates[std::size_t(Origin::Singular)], 1u);
     EXPECT_EQ(summary.german.derivedCandidates[std::size_t(Origin::Phrases)], 1u);
     EXPECT_EQ(summary.german.derivedChosen[std::size_t(Origin::Phrases)], 1u);
+    EXPECT_EQ(summary.german.derivedCandidates[std::size_t(Origin::PhraseVerb)], 1u);
+    EXPECT_EQ(summary.english.derivedCandidates[std::size_t(Origin::BeAdjective)], 1u);
+}
+
+// "overthrew" is rare in text, but a reader who meets it cannot look up "overthrow"
+// without knowing it is its past.
+TEST(Selection, AFormInBracesIsAsCommonAsItsVerb)
+{
+    const char* const list = "st\xC3\xBCrzen {vt} :: to overthrow {overthrew; overthrown}\n"
+                             "Haus {n} :: house\n";
+    const auto v =
+        compileText(list, SourceFormat::Ding, 3, "overthrow\t50\noverthrew\t1\nhouse\t10\n")
+            .decoded;
+    EXPECT_EQ(v.english, (Words{"overthrew", "overthrow", "overthrown"}));
 }
 
 // "Geschwister" is what German says where English says "siblings" and "a sibling".
