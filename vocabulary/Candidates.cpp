@@ -239,7 +239,8 @@ void Candidates::addGermanAdjectives(HeadwordId english, std::size_t place,
         auto adjective = std::string(text.substr(0, text.size() - 5));
         if (!MentionCounter::isSingleWord(adjective))
             continue;
-        const HeadwordId id = intern(Language::German, std::move(adjective), false, specialist);
+        const HeadwordId id =
+            intern(Language::German, std::move(adjective), false, specialist, false);
         // After the phrases it came from, which the list gives as the translation.
         addPairs({{id}, {emphasis(1)}, false, {german.ids.size() + german.places[g]}},
                  {{english}, {emphasis(1)}, false, {place}}, entry, Origin::BeAdjective, true);
@@ -258,7 +259,8 @@ void Candidates::addGermanPhraseVerbs(const AddedAlternatives& german,
         auto verb = germanPhraseVerb(m_german.headwords[german.ids[g]].text);
         if (!verb)
             continue;
-        const HeadwordId id = intern(Language::German, std::string(*verb), false, specialist);
+        const HeadwordId id =
+            intern(Language::German, std::string(*verb), false, specialist, false);
         addPairs({{id}, {emphasis(1)}, true, {german.places[g]}}, english, entry,
                  Origin::PhraseVerb, true);
     }
@@ -304,12 +306,13 @@ std::optional<HeadwordId> Candidates::addDerived(std::string&& headword, Origin 
     const auto occurrences = origin == Origin::BeAdjective || origin == Origin::PhraseVerb
                                  ? 1
                                  : words.occurrences(headword);
-    const HeadwordId id = intern(Language::English, std::move(headword), false, specialist);
+    const HeadwordId id = intern(Language::English, std::move(headword), false, specialist, false);
     addPairs(german, {{id}, {emphasis(occurrences)}, false, {place}}, entry, origin);
     return id;
 }
 
-HeadwordId Candidates::intern(Language language, std::string&& text, bool main, bool specialist)
+HeadwordId Candidates::intern(Language language, std::string&& text, bool main, bool specialist,
+                              bool alternative)
 {
     Side& words = side(language);
     auto found = words.ids.find(words.headwords, text);
@@ -319,7 +322,9 @@ HeadwordId Candidates::intern(Language language, std::string&& text, bool main, 
         words.ids.add(words.headwords, *found);
     }
     Headword& headword = words.headwords[*found];
-    if (headword.lastLine != m_line) {
+    // A headword derived from another alternative is not one more line that lists it:
+    // "fix" of "to fix on sth." says nothing of how much the list uses "fix".
+    if (alternative && headword.lastLine != m_line) {
         headword.lastLine = m_line;
         ++headword.lines;
         if (!specialist)

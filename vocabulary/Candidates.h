@@ -129,7 +129,8 @@ private:
                                          const LineWords& words, bool specialist);
     void addGermanAdjectives(HeadwordId english, std::size_t place, const AddedAlternatives& german,
                              std::size_t entry, bool specialist);
-    HeadwordId intern(Language language, std::string&& text, bool main, bool specialist);
+    HeadwordId intern(Language language, std::string&& text, bool main, bool specialist,
+                      bool alternative = true);
     void addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
                   std::size_t entry, Origin origin, bool germanDerived = false);
     void addGermanPhraseVerbs(const AddedAlternatives& german, const AddedAlternatives& english,
