@@ -57,6 +57,13 @@ std::uint64_t listingPosition(std::uint32_t line, std::size_t entry, std::size_t
            std::min<std::uint64_t>(position, 4095);
 }
 
+bool isBlank(std::span<const std::string_view> alternatives)
+{
+    return std::all_of(alternatives.begin(), alternatives.end(), [](std::string_view text) {
+        return text.find_first_not_of(" \t") == std::string_view::npos;
+    });
+}
+
 bool isConjugation(const SourceEntry& entry)
 {
     auto hasPronoun = [](Language language) {
@@ -79,46 +86,74 @@ void Candidates::addLine(const SourceLine& line)
     const LineWords englishWords(line.englishText);
     m_german.mentions.addLine(germanWords);
     m_english.mentions.addLine(englishWords);
-    for (std::size_t k = 0; k < line.entries.size(); ++k)
-        addEntry(line.entries[k], k, germanWords, englishWords, line.specialist);
+    std::array<AddedAlternatives, 2> first, second; // German and English side
+    for (std::size_t k = 0; k < line.entries.size(); ++k) {
+        auto added = addEntry(line.entries[k], k, germanWords, englishWords, line.specialist);
+        if (k == 0)
+            first = std::move(added);
+        else if (k == 1)
+            second = std::move(added);
+    }
+    // "Geduldsfaden {m} | jdm. reißt der Geduldsfaden :: | sb. is at the end of his
+    // tether": the list leaves a headword's other side empty where the word is only
+    // used in the phrases after it, and those phrases' translations are what it means.
+    if (line.entries.size() > 1) {
+        if (isBlank(line.entries[0].english) && !isBlank(line.entries[1].english))
+            addPairs(first[0], second[1], 1, Origin::Phrases);
+        if (isBlank(line.entries[0].german) && !isBlank(line.entries[1].german))
+            addPairs(second[0], first[1], 1, Origin::Phrases);
+    }
 }
 
-void Candidates::addEntry(const SourceEntry& entry, std::size_t k, const LineWords& germanWords,
-                          const LineWords& englishWords, bool specialist)
+std::array<Candidates::AddedAlternatives, 2>
+Candidates::addEntry(const SourceEntry& entry, std::size_t k, const LineWords& germanWords,
+                     const LineWords& englishWords, bool specialist)
 {
+    const auto germanAlternatives = separated(entry.german, Language::German);
+    const auto englishAlternatives = separated(entry.english, Language::English);
     if (isConjugation(entry)) {
-        addConjugation(entry, k, germanWords, englishWords, specialist);
-        return;
+        addConjugation(germanAlternatives, englishAlternatives, k, germanWords, englishWords,
+                       specialist);
+        return {};
     }
     // The German side tells whether a leading "to " on the English side is the
     // infinitive marker, so it is cleaned first.
-    const auto german =
-        addAlternatives(Language::German, entry.german, k, false, germanWords, specialist);
-    const auto english =
-        addAlternatives(Language::English, entry.english, k, german.verb, englishWords, specialist);
+    auto german =
+        addAlternatives(Language::German, germanAlternatives, k, false, germanWords, specialist);
+    auto english = addAlternatives(Language::English, englishAlternatives, k, german.verb,
+                                   englishWords, specialist);
     addPairs(german, english, k, Origin::Listed);
-    addEnglishDerivations(entry.english, german, english, k, englishWords, specialist);
+    addEnglishDerivations(englishAlternatives, german, english, k, englishWords, specialist);
+    if (german.verb)
+        addGermanPhraseVerbs(german, english, k, specialist);
+    if (std::all_of(germanAlternatives.begin(), germanAlternatives.end(),
+                    [](std::string_view alternative) {
+                        return alternative.find("{pl}") != std::string_view::npos;
+                    }))
+        addSingulars(english, german, k, englishWords, specialist);
+    return {std::move(german), std::move(english)};
 }
 
 // "he/she goes" beside "er/sie geht": the forms pair up like any alternatives, but
 // they are no entry's headwords.
-void Candidates::addConjugation(const SourceEntry& entry, std::size_t k,
-                                const LineWords& germanWords, const LineWords& englishWords,
-                                bool specialist)
+void Candidates::addConjugation(std::span<const std::string_view> germanAlternatives,
+                                std::span<const std::string_view> englishAlternatives,
+                                std::size_t k, const LineWords& germanWords,
+                                const LineWords& englishWords, bool specialist)
 {
-    const bool conditional =
-        std::any_of(entry.english.begin(), entry.english.end(), [](std::string_view english) {
+    const bool conditional = std::any_of(
+        englishAlternatives.begin(), englishAlternatives.end(), [](std::string_view english) {
             return isConditional(withoutPronoun(english, Language::English).value_or(english));
         });
     if (conditional) {
-        m_german.skipped[std::size_t(SkipReason::Conditional)] += entry.german.size();
-        m_english.skipped[std::size_t(SkipReason::Conditional)] += entry.english.size();
+        m_german.skipped[std::size_t(SkipReason::Conditional)] += germanAlternatives.size();
+        m_english.skipped[std::size_t(SkipReason::Conditional)] += englishAlternatives.size();
         return;
     }
-    const auto german =
-        addAlternatives(Language::German, entry.german, k, false, germanWords, specialist, true);
-    const auto english =
-        addAlternatives(Language::English, entry.english, k, false, englishWords, specialist, true);
+    const auto german = addAlternatives(Language::German, germanAlternatives, k, false, germanWords,
+                                        specialist, true);
+    const auto english = addAlternatives(Language::English, englishAlternatives, k, false,
+                                         englishWords, specialist, true);
     addPairs(german, english, k, Origin::VerbForm);
 }
 
@@ -132,7 +167,11 @@ Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
     for (auto alternative : raw) {
         if (conjugation)
             alternative = withoutPronoun(alternative, language).value_or(alternative);
-        auto cleaned = cleanHeadword(alternative, language, verb);
+        // "has/had gone" folds two tenses, neither of which a reader looks up; a phrase's
+        // slash elsewhere only offers another word for the same sense.
+        auto cleaned = conjugation && alternative.find('/') != std::string_view::npos
+                           ? CleanResult{{}, SkipReason::Slash}
+                           : cleanHeadword(alternative, language, verb);
         if (language == Language::German && isGermanVerb(alternative, cleaned))
             added.verb = true;
         if (cleaned.skipped) {
@@ -142,6 +181,8 @@ Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
         const auto occurrences = words.occurrences(cleaned.headword);
         const HeadwordId id =
             intern(language, std::move(cleaned.headword), entry == 0 && !conjugation, specialist);
+        if (alternative.find("{pl}") != std::string_view::npos)
+            side(language).headwords[id].plural = true;
         if (std::find(added.ids.begin(), added.ids.end(), id) == added.ids.end()) {
             added.places.push_back(added.ids.size());
             added.ids.push_back(id);
@@ -151,8 +192,9 @@ Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
     return added;
 }
 
-// The irregular forms in braces and the adjective of "to be X", each paired with the
-// German side of the sub-entry from the place of the alternative it came from.
+// The irregular forms in braces, the adjective of "to be X" and the verb of "to V P
+// sth.", each paired with the German side of the sub-entry from the place of the alternative it
+// came from.
 void Candidates::addEnglishDerivations(std::span<const std::string_view> raw,
                                        const AddedAlternatives& german,
                                        const AddedAlternatives& english, std::size_t entry,
@@ -163,7 +205,8 @@ void Candidates::addEnglishDerivations(std::span<const std::string_view> raw,
     for (auto alternative : raw) {
         const bool braces = alternative.find('{') != std::string_view::npos;
         const bool toBe = alternative.starts_with("to be ");
-        if (!braces && !toBe)
+        const bool phrase = german.verb && alternative.starts_with("to ");
+        if (!braces && !toBe && !phrase)
             continue;
         const auto cleaned = cleanHeadword(alternative, Language::English, german.verb);
         if (cleaned.skipped)
@@ -177,42 +220,126 @@ void Candidates::addEnglishDerivations(std::span<const std::string_view> raw,
         if (braces && cleaned.headword.find(' ') == std::string::npos) {
             for (auto form : irregularForms(alternative)) {
                 auto formCleaned = cleanHeadword(form, Language::English, false);
-                if (!formCleaned.skipped)
-                    addDerived(std::move(formCleaned.headword), Origin::IrregularForm, place,
-                               german, entry, words, specialist);
+                if (formCleaned.skipped)
+                    continue;
+                if (const auto id =
+                        addDerived(std::move(formCleaned.headword), Origin::IrregularForm, place,
+                                   german, entry, words, specialist))
+                    m_irregularForms.emplace_back(*id, *found);
             }
         }
-        if (const auto complement = beComplement(alternative, cleaned.headword))
-            addDerived(std::string(*complement), Origin::BeAdjective, place, german, entry, words,
+        if (const auto complement = beComplement(alternative, cleaned.headword)) {
+            const auto id = addDerived(std::string(*complement), Origin::BeAdjective, place, german,
+                                       entry, words, specialist);
+            if (id)
+                addGermanAdjectives(*id, place, german, entry, specialist);
+        } else if (const auto verb =
+                       phrase ? phraseVerb(alternative, cleaned.headword) : std::nullopt)
+            addDerived(std::string(*verb), Origin::PhraseVerb, place, german, entry, words,
                        specialist);
     }
 }
 
-void Candidates::addDerived(std::string&& headword, Origin origin, std::size_t place,
-                            const AddedAlternatives& german, std::size_t entry,
-                            const LineWords& words, bool specialist)
+// "kultiviert sein :: to be cultured": the adjectives of "sein" and "to be" translate
+// each other.
+void Candidates::addGermanAdjectives(HeadwordId english, std::size_t place,
+                                     const AddedAlternatives& german, std::size_t entry,
+                                     bool specialist)
 {
-    if (!MentionCounter::isSingleWord(headword))
-        return;
-    // "to be afraid | being afraid | been afraid" repeats the adjective because the
-    // phrase is conjugated, which says nothing about its sense.
-    const auto occurrences = origin == Origin::BeAdjective ? 1 : words.occurrences(headword);
-    const HeadwordId id = intern(Language::English, std::move(headword), false, specialist);
-    addPairs(german, {{id}, {emphasis(occurrences)}, false, {place}}, entry, origin);
+    for (std::size_t g = 0; g < german.ids.size(); ++g) {
+        const std::string_view text = m_german.headwords[german.ids[g]].text;
+        if (!text.ends_with(" sein"))
+            continue;
+        auto adjective = std::string(text.substr(0, text.size() - 5));
+        if (!MentionCounter::isSingleWord(adjective))
+            continue;
+        const HeadwordId id =
+            intern(Language::German, std::move(adjective), false, specialist, false);
+        // After the phrases it came from, which the list gives as the translation.
+        addPairs({{id}, {emphasis(1)}, false, {german.ids.size() + german.places[g]}},
+                 {{english}, {emphasis(1)}, false, {place}}, entry, Origin::BeAdjective, true);
+    }
 }
 
-HeadwordId Candidates::intern(Language language, std::string&& text, bool main, bool specialist)
+// "Daten herunterladen :: to download data": the verb with its object noun, where the
+// list has no entry for the verb alone.
+void Candidates::addGermanPhraseVerbs(const AddedAlternatives& german,
+                                      const AddedAlternatives& english, std::size_t entry,
+                                      bool specialist)
+{
+    if (english.ids.empty())
+        return;
+    for (std::size_t g = 0; g < german.ids.size(); ++g) {
+        auto verb = germanPhraseVerb(m_german.headwords[german.ids[g]].text);
+        if (!verb)
+            continue;
+        const HeadwordId id =
+            intern(Language::German, std::string(*verb), false, specialist, false);
+        addPairs({{id}, {emphasis(1)}, true, {german.places[g]}}, english, entry,
+                 Origin::PhraseVerb, true);
+    }
+}
+
+// "Erdbeeren {pl} :: strawberries": the list gives some nouns only in the plural,
+// where its German side is.
+void Candidates::addSingulars(const AddedAlternatives& english, const AddedAlternatives& german,
+                              std::size_t entry, const LineWords& words, bool specialist)
+{
+    if (german.ids.empty())
+        return;
+    for (std::size_t e = 0; e < english.ids.size(); ++e) {
+        auto singular = englishSingular(m_english.headwords[english.ids[e]].text);
+        // A singular the list already has, it has in an entry of its own: "houses"
+        // comes after "house".
+        if (singular && !m_english.ids.find(m_english.headwords, *singular))
+            addDerived(std::move(*singular), Origin::Singular, english.places[e], german, entry,
+                       words, specialist);
+    }
+}
+
+std::vector<std::string_view> Candidates::separated(std::span<const std::string_view> raw,
+                                                    Language language)
+{
+    std::vector<std::string_view> alternatives;
+    alternatives.reserve(raw.size());
+    for (auto alternative : raw)
+        for (auto part : separateAlternatives(alternative, language))
+            alternatives.push_back(part);
+    return alternatives;
+}
+
+std::optional<HeadwordId> Candidates::addDerived(std::string&& headword, Origin origin,
+                                                 std::size_t place, const AddedAlternatives& german,
+                                                 std::size_t entry, const LineWords& words,
+                                                 bool specialist)
+{
+    if (!MentionCounter::isSingleWord(headword))
+        return std::nullopt;
+    // "to be afraid | being afraid | been afraid" repeats the adjective because the
+    // phrase is conjugated, which says nothing about its sense.
+    const auto occurrences = origin == Origin::BeAdjective || origin == Origin::PhraseVerb
+                                 ? 1
+                                 : words.occurrences(headword);
+    const HeadwordId id = intern(Language::English, std::move(headword), false, specialist, false);
+    addPairs(german, {{id}, {emphasis(occurrences)}, false, {place}}, entry, origin);
+    return id;
+}
+
+HeadwordId Candidates::intern(Language language, std::string&& text, bool main, bool specialist,
+                              bool alternative)
 {
     Side& words = side(language);
     auto found = words.ids.find(words.headwords, text);
     if (!found) {
         found = HeadwordId(words.headwords.size());
-        words.headwords.push_back({std::move(text), 0, 0, false, 0});
+        words.headwords.push_back({std::move(text), 0, 0, false, false, 0});
         words.senseWeights.push_back(0);
         words.ids.add(words.headwords, *found);
     }
     Headword& headword = words.headwords[*found];
-    if (headword.lastLine != m_line) {
+    // A headword derived from another alternative is not one more line that lists it:
+    // "fix" of "to fix on sth." says nothing of how much the list uses "fix".
+    if (alternative && headword.lastLine != m_line) {
         headword.lastLine = m_line;
         ++headword.lines;
         if (!specialist)
@@ -223,7 +350,7 @@ HeadwordId Candidates::intern(Language language, std::string&& text, bool main, 
 }
 
 void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
-                          std::size_t entry, Origin origin)
+                          std::size_t entry, Origin origin, bool germanDerived)
 {
     if (!german.ids.empty() && !english.ids.empty() &&
         (origin == Origin::Listed || origin == Origin::VerbForm)) {
@@ -242,7 +369,7 @@ void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternativ
                  placeWeight(gPlace) * ownPlaceWeight(ePlace) * english.emphasis[e],
                  placeWeight(ePlace) * ownPlaceWeight(gPlace) * german.emphasis[g],
                  listingPosition(m_line, entry, gPlace), listingPosition(m_line, entry, ePlace),
-                 origin});
+                 origin, germanDerived});
         }
     }
 }
@@ -280,13 +407,34 @@ void Candidates::finish(const FrequencyTable* english, const FrequencyTable* ger
     orderSenses(m_english, m_german, germanSenses);
     sortTranslations(m_german);
     sortTranslations(m_english);
+    // A reader who meets "overthrew" cannot find it under "overthrow" without knowing
+    // the verb: a form the list gives only in braces is looked up as often as its verb.
+    for (const auto& [form, verb] : m_irregularForms) {
+        if (origin(Language::English, form) == Origin::IrregularForm &&
+            m_english.commonness[verb] > m_english.commonness[form]) {
+            m_english.commonness[form] = m_english.commonness[verb];
+            m_english.sources[form] = m_english.sources[verb];
+        }
+    }
+    m_irregularForms = {};
     if (english)
-        estimateFromTranslations();
+        estimateFromTranslations(*english);
     m_occurrences = {};
 }
 
-void Candidates::estimateFromTranslations()
+void Candidates::estimateFromTranslations(const FrequencyTable& english)
 {
+    // A noun that English says more often in the plural than in the singular
+    // ("siblings", "parents") is one whose German plural is the word people use
+    // ("Geschwister", "Eltern"), for the singular's sense as well.
+    auto mainSense = [&](HeadwordId german, HeadwordId main) {
+        const double plural = m_english.commonness[main];
+        if (!m_german.headwords[german].plural)
+            return plural;
+        const auto singular = englishSingular(m_english.headwords[main].text);
+        const double count = singular ? textFrequency(*singular, english).value_or(0) : 0;
+        return count < plural ? plural + count : plural;
+    };
     // Synonyms share their translation's frequency: the commonest by its own measure
     // takes the full share, the next half of it, and so on ("Hallo" before "Moin").
     std::vector<std::pair<HeadwordId, HeadwordId>> byMain; // main translation, headword
@@ -305,7 +453,7 @@ void Candidates::estimateFromTranslations()
     for (std::size_t i = 0, rank = 0; i < byMain.size(); ++i) {
         rank = i > 0 && byMain[i - 1].first == byMain[i].first ? rank + 1 : 0;
         estimates.emplace_back(byMain[i].second, kTranslationShare *
-                                                     m_english.commonness[byMain[i].first] /
+                                                     mainSense(byMain[i].second, byMain[i].first) /
                                                      double(rank + 1));
     }
     for (const auto& [id, estimate] : estimates) {
@@ -344,9 +492,10 @@ void Candidates::buildLists(Side& side, std::deque<Occurrence>& occurrences, Lan
         if (o.origin == Origin::Listed || o.origin == Origin::VerbForm)
             ownTranslations[self(o)] = true;
     auto counts = [&](const Occurrence& o) {
-        if (german)
-            return translatesGerman(o.origin);
-        return o.origin != Origin::BeAdjective || !ownTranslations[self(o)];
+        if (german && !translatesGerman(o.origin))
+            return false;
+        const bool derivedHere = german == o.germanDerived;
+        return !derivedHere || !onlyForWantOfOwn(o.origin) || !ownTranslations[self(o)];
     };
 
     // One translation per distinct pair that counts, known before any is added, so
