@@ -19,6 +19,12 @@ std::uint64_t placeWeight(std::size_t position)
     return kPlaceUnit / (position + 1);
 }
 
+// The list pairs the two itself, as alternatives of one sub-entry.
+bool isDirect(Origin origin)
+{
+    return origin == Origin::Listed || origin == Origin::VerbForm;
+}
+
 // A headword's own place among its synonyms says how usual the word is for that
 // sense, not how usual the sense is for the word: "hound" comes fourth after
 // "hunting dog", yet a hound is a hunting dog. So its own place counts for little.
@@ -352,8 +358,13 @@ HeadwordId Candidates::intern(Language language, std::string&& text, bool main, 
 void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
                           std::size_t entry, Origin origin, bool germanDerived)
 {
-    if (!german.ids.empty() && !english.ids.empty() &&
-        (origin == Origin::Listed || origin == Origin::VerbForm)) {
+    const bool direct = isDirect(origin);
+    // Of a derived pairing the headword's place is what the list gives for the phrase
+    // it came from, and counts in full.
+    auto ownPlace = [direct](std::size_t place) {
+        return direct ? ownPlaceWeight(place) : placeWeight(place);
+    };
+    if (direct && !german.ids.empty() && !english.ids.empty()) {
         for (std::size_t g = 0; g < german.ids.size(); ++g)
             m_german.senseWeights[german.ids[g]] +=
                 float(placeWeight(german.places[g]) * german.emphasis[g]);
@@ -364,12 +375,12 @@ void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternativ
     for (std::size_t g = 0; g < german.ids.size(); ++g) {
         for (std::size_t e = 0; e < english.ids.size(); ++e) {
             const std::size_t gPlace = german.places[g], ePlace = english.places[e];
-            m_occurrences.push_back(
-                {german.ids[g], english.ids[e],
-                 placeWeight(gPlace) * ownPlaceWeight(ePlace) * english.emphasis[e],
-                 placeWeight(ePlace) * ownPlaceWeight(gPlace) * german.emphasis[g],
-                 listingPosition(m_line, entry, gPlace), listingPosition(m_line, entry, ePlace),
-                 origin, germanDerived});
+            m_occurrences.push_back({german.ids[g], english.ids[e],
+                                     placeWeight(gPlace) * ownPlace(ePlace) * english.emphasis[e],
+                                     placeWeight(ePlace) * ownPlace(gPlace) * german.emphasis[g],
+                                     listingPosition(m_line, entry, gPlace),
+                                     listingPosition(m_line, entry, ePlace), origin,
+                                     germanDerived});
         }
     }
 }
@@ -521,8 +532,7 @@ void Candidates::buildLists(Side& side, std::deque<Occurrence>& occurrences, Lan
         const std::uint64_t first = german ? o.englishFirst : o.germanFirst;
         // Until the senses are ordered, `fit` collects the weight the translation's
         // senses have where the two are paired directly.
-        const double otherSense =
-            o.origin == Origin::Listed || o.origin == Origin::VerbForm ? otherShare(o) : 0.0;
+        const double otherSense = isDirect(o.origin) ? otherShare(o) : 0.0;
         if (!side.translations.empty() && lastSelf == self(o) &&
             side.translations.back().other == other(o)) {
             Translation& last = side.translations.back();
@@ -566,16 +576,22 @@ void Candidates::orderSenses(Side& side, const Side& other, const std::vector<do
     for (HeadwordId self = 0; self + 1 < side.offsets.size(); ++self) {
         for (std::uint32_t i = side.offsets[self]; i < side.offsets[self + 1]; ++i) {
             Translation& t = side.translations[i];
+            const double share = ownTotals[self] > 0 ? double(t.pairing) / ownTotals[self] : 0.0;
             if (t.origin == Origin::BeAdjective) {
                 // The German sides of "to be afraid" all translate one phrase, so
                 // the list's own pairing orders them.
-                t.fit = double(t.pairing);
+                t.fit = share;
                 continue;
             }
-            // A derived pairing says nothing of the translation's senses.
+            if (!isDirect(t.origin)) {
+                // A derived pairing says nothing of the translation's senses; how
+                // much the list uses the translation counts only a little, since a
+                // phrase ("von einer Sache abhängen") is always used less than a word.
+                t.fit = share * std::cbrt(1.0 + otherSenses[t.other]);
+                continue;
+            }
             const double senses = other.senseWeights[t.other];
-            const double shared = t.fit > 0 && senses > 0 ? t.fit / senses : 1.0;
-            const double share = ownTotals[self] > 0 ? double(t.pairing) / ownTotals[self] : 0.0;
+            const double shared = senses > 0 ? t.fit / senses : 1.0;
             t.fit = fit(share * std::pow(shared, kSharedSenseWeight), otherSenses[t.other]);
         }
     }

@@ -300,6 +300,11 @@ TEST_F(BundledVocabulary, TranslatesTheExamplesOfTheIssue)
     ASSERT_FALSE(s_english["hound"].empty());
     EXPECT_EQ(s_english["hound"].front(), "Jagdhund");
     EXPECT_EQ(s_german["Gr\xFCnder"], "founder");
+    // A verb known only from its phrase keeps the phrase's sense, not a common word
+    // that shares a line with it ("auf jdn. zählen :: to count on sb.; to depend on sb.").
+    ASSERT_FALSE(s_english["depend"].empty());
+    EXPECT_NE(s_english["depend"].front().find("abh\xE4ngen"), std::string::npos)
+        << windows1252ToUtf8(s_english["depend"].front());
 }
 
 TEST_F(BundledVocabulary, EverydayWordsTranslateAsExpected)
