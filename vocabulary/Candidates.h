@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -76,6 +77,9 @@ private:
         std::vector<Headword> headwords;
         HeadwordIndex ids; // while reading
         MentionCounter mentions;
+        // Per headword: the weight of its place and emphasis summed over the
+        // sub-entries that pair it directly, the whole of its senses.
+        std::vector<float> senseWeights; // float: a ratio of two of them is all that is used
         std::vector<double> commonness;
         std::vector<RankSource> sources;
         std::array<std::uint32_t, kSkipReasonCount> skipped{};
@@ -90,6 +94,7 @@ private:
         std::uint64_t germanAsTranslation, englishAsTranslation;
         std::uint64_t germanFirst, englishFirst;
         Origin origin;
+        bool germanDerived; // the derivation, if any, made the German headword
     };
     struct AddedAlternatives {
         std::vector<HeadwordId> ids;         // distinct, in listed order
@@ -103,31 +108,47 @@ private:
     {
         return language == Language::German ? m_german : m_english;
     }
-    void addEntry(const SourceEntry& entry, std::size_t k, const LineWords& germanWords,
-                  const LineWords& englishWords, bool specialist);
-    void addConjugation(const SourceEntry& entry, std::size_t k, const LineWords& germanWords,
-                        const LineWords& englishWords, bool specialist);
+    // The German and English alternatives it added; none for a conjugation.
+    std::array<AddedAlternatives, 2> addEntry(const SourceEntry& entry, std::size_t k,
+                                              const LineWords& germanWords,
+                                              const LineWords& englishWords, bool specialist);
+    void addConjugation(std::span<const std::string_view> germanAlternatives,
+                        std::span<const std::string_view> englishAlternatives, std::size_t k,
+                        const LineWords& germanWords, const LineWords& englishWords,
+                        bool specialist);
+    void addSingulars(const AddedAlternatives& english, const AddedAlternatives& german,
+                      std::size_t entry, const LineWords& words, bool specialist);
+    static std::vector<std::string_view> separated(std::span<const std::string_view> raw,
+                                                   Language language);
     AddedAlternatives addAlternatives(Language language, std::span<const std::string_view> raw,
                                       std::size_t entry, bool verb, const LineWords& words,
                                       bool specialist, bool conjugation = false);
     void addEnglishDerivations(std::span<const std::string_view> raw,
                                const AddedAlternatives& german, const AddedAlternatives& english,
                                std::size_t entry, const LineWords& words, bool specialist);
-    void addDerived(std::string&& headword, Origin origin, std::size_t place,
-                    const AddedAlternatives& german, std::size_t entry, const LineWords& words,
-                    bool specialist);
-    HeadwordId intern(Language language, std::string&& text, bool main, bool specialist);
+    // The derived headword, when it is one word.
+    std::optional<HeadwordId> addDerived(std::string&& headword, Origin origin, std::size_t place,
+                                         const AddedAlternatives& german, std::size_t entry,
+                                         const LineWords& words, bool specialist);
+    void addGermanAdjectives(HeadwordId english, std::size_t place, const AddedAlternatives& german,
+                             std::size_t entry, bool specialist);
+    HeadwordId intern(Language language, std::string&& text, bool main, bool specialist,
+                      bool alternative = true);
     void addPairs(const AddedAlternatives& german, const AddedAlternatives& english,
-                  std::size_t entry, Origin origin);
-    static void buildLists(Side& side, const std::vector<double>& otherCommonness,
-                           std::deque<Occurrence>& occurrences, Language language);
-    void estimateFromTranslations();
+                  std::size_t entry, Origin origin, bool germanDerived = false);
+    void addGermanPhraseVerbs(const AddedAlternatives& german, const AddedAlternatives& english,
+                              std::size_t entry, bool specialist);
+    static void buildLists(Side& side, std::deque<Occurrence>& occurrences, Language language);
+    static void orderSenses(Side& side, const Side& other, const std::vector<double>& otherSenses);
+    static void sortTranslations(Side& side);
+    void estimateFromTranslations(const FrequencyTable& english);
 
     Side m_german;
     Side m_english;
     // A deque grows by blocks: a vector of these would double (to 50 MB on Debian's
     // list) and hold both copies while it moves.
     std::deque<Occurrence> m_occurrences;
+    std::vector<std::pair<HeadwordId, HeadwordId>> m_irregularForms; // form, its verb
     std::uint32_t m_line = 0;
     std::uint32_t m_ignoredLines = 0;
     std::uint32_t m_malformedLines = 0;

@@ -19,6 +19,7 @@ struct Headword {
     std::uint32_t lines = 0;        // lines in which it is an alternative
     std::uint32_t generalLines = 0; // of those, lines without a specialist label
     bool main = false;              // it is an alternative of some line's first sub-entry
+    bool plural = false;            // the list marks it as a plural ({pl}) somewhere
     std::uint32_t lastLine = 0;     // while collecting: the last line counted
 };
 

@@ -76,6 +76,12 @@ const char* describe(Origin origin)
         return "adjectives of \"to be\"";
     case Origin::IrregularForm:
         return "irregular forms in braces";
+    case Origin::PhraseVerb:
+        return "verbs of phrases with an object";
+    case Origin::Singular:
+        return "singulars of plurals";
+    case Origin::Phrases:
+        return "headwords translated by their phrases";
     }
     return "?";
 }
@@ -128,6 +134,66 @@ std::optional<std::string_view> beComplement(std::string_view alternative,
     if (complement.empty() || complement.find(' ') != std::string_view::npos)
         return std::nullopt;
     return complement;
+}
+
+std::optional<std::string_view> phraseVerb(std::string_view alternative, std::string_view headword)
+{
+    if (!alternative.starts_with("to "))
+        return std::nullopt;
+    const auto space = headword.find(' ');
+    if (space == std::string_view::npos || space == 0 ||
+        headword.find(' ', space + 1) != std::string_view::npos)
+        return std::nullopt;
+    // The placeholder right after the second word makes that word a preposition or
+    // particle that takes the object, not the verb's own object ("to make sense").
+    const auto rest = alternative.substr(3);
+    if (!rest.starts_with(headword))
+        return std::nullopt;
+    const auto after = rest.substr(headword.size());
+    if (!after.starts_with(" sth.") && !after.starts_with(" sb."))
+        return std::nullopt;
+    return headword.substr(0, space);
+}
+
+std::optional<std::string_view> germanPhraseVerb(std::string_view headword)
+{
+    const auto space = headword.find(' ');
+    if (space == std::string_view::npos || headword.find(' ', space + 1) != std::string_view::npos)
+        return std::nullopt;
+    const auto noun = headword.substr(0, space);
+    const auto verb = headword.substr(space + 1);
+    const auto isLower = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte >= 'a' && byte <= 'z') || byte >= 0xDF; // ß and ä..ÿ
+    };
+    const auto isCapital = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte >= 'A' && byte <= 'Z') || byte == 0xC4 || byte == 0xD6 || byte == 0xDC;
+    };
+    // A noun is capitalised and written out; an infinitive is lower case and ends in -n.
+    if (noun.size() < 2 || !isCapital(noun.front()) || noun.back() == '.' || verb.size() < 3 ||
+        !std::all_of(verb.begin(), verb.end(), isLower) || verb.back() != 'n')
+        return std::nullopt;
+    return verb;
+}
+
+std::optional<std::string> englishSingular(std::string_view plural)
+{
+    const auto ends = [&](std::string_view ending) { return plural.ends_with(ending); };
+    if (plural.size() < 4 || !ends("s") || ends("ss") || ends("us") || ends("is") || ends("'s"))
+        return std::nullopt;
+    const bool letters =
+        std::all_of(plural.begin(), plural.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    if (!letters)
+        return std::nullopt;
+    std::string singular(plural);
+    if (ends("ies") && plural.size() > 4)
+        singular.replace(singular.size() - 3, 3, "y");
+    else if (ends("ches") || ends("shes") || ends("xes") || ends("sses"))
+        singular.resize(singular.size() - 2);
+    else
+        singular.pop_back();
+    return singular;
 }
 
 } // namespace wb::vocab

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,14 +20,26 @@ enum class Origin : std::uint8_t {
     VerbForm,      // paired forms of a conjugation sub-entry, pronouns removed
     BeAdjective,   // "to be afraid" gives "afraid" the German side as translation
     IrregularForm, // a form in braces, translated by its verb for want of a paired form
+    PhraseVerb,    // "to depend on sth." gives "depend", "Daten herunterladen" "herunterladen"
+    Singular,      // "strawberries" beside a German plural gives "strawberry"
+    Phrases,       // a headword whose own side is empty takes the next sub-entry's
 };
-constexpr int kOriginCount = 4;
+constexpr int kOriginCount = 7;
 const char* describe(Origin origin);
 
 // A verb does not translate its irregular forms: "gehen" is not "went".
 constexpr bool translatesGerman(Origin origin)
 {
     return origin != Origin::IrregularForm;
+}
+
+// A derivation that stands in for translations of the headword's own: it counts only
+// where the list pairs the headword with nothing directly ("afraid", but not "be" of
+// "to be on sth.").
+constexpr bool onlyForWantOfOwn(Origin origin)
+{
+    return origin == Origin::BeAdjective || origin == Origin::PhraseVerb ||
+           origin == Origin::Singular;
 }
 
 // Translations derived from the wider context come after the direct ones: "Angst
@@ -38,6 +51,9 @@ constexpr int precedence(Origin origin)
     case Origin::VerbForm:
         return 0;
     case Origin::BeAdjective:
+    case Origin::PhraseVerb:
+    case Origin::Singular:
+    case Origin::Phrases:
         return 1;
     case Origin::IrregularForm:
         break;
@@ -62,5 +78,19 @@ std::vector<std::string_view> irregularForms(std::string_view alternative);
 // ("be X" once the infinitive marker went); nothing unless X is a single word.
 std::optional<std::string_view> beComplement(std::string_view alternative,
                                              std::string_view headword);
+
+// The verb V of an English alternative "to V P sth." (or "sb.") whose cleaned
+// headword is `headword` ("V P" once the infinitive marker and the placeholder went):
+// "depend" of "to depend on sth."; nothing for any other shape.
+std::optional<std::string_view> phraseVerb(std::string_view alternative, std::string_view headword);
+
+// The verb of a German headword (Windows-1252) made of an object noun and an
+// infinitive: "herunterladen" of "Daten herunterladen"; nothing for any other shape.
+std::optional<std::string_view> germanPhraseVerb(std::string_view headword);
+
+// The singular of an English plural written as one word: "strawberries" gives
+// "strawberry", "boxes" "box", "trees" "tree"; nothing for a word that does not end
+// in a plural "s" ("glass", "bus", "analysis").
+std::optional<std::string> englishSingular(std::string_view plural);
 
 } // namespace wb::vocab

@@ -114,4 +114,23 @@ double FrequencyTable::perMillion(std::string_view word) const
     return m_total == 0 ? 0.0 : double(count(word)) * 1e6 / double(m_total);
 }
 
+std::vector<std::string> FrequencyTable::mostFrequent(std::size_t count) const
+{
+    std::vector<const std::pair<std::string, std::uint64_t>*> order;
+    order.reserve(m_words.size());
+    for (const auto& word : m_words)
+        order.push_back(&word);
+    count = std::min(count, order.size());
+    std::partial_sort(order.begin(), order.begin() + std::ptrdiff_t(count), order.end(),
+                      [](const auto* a, const auto* b) {
+                          return a->second != b->second ? a->second > b->second
+                                                        : a->first < b->first;
+                      });
+    std::vector<std::string> words;
+    words.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        words.push_back(order[i]->first);
+    return words;
+}
+
 } // namespace wb::vocab

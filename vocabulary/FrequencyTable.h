@@ -27,6 +27,9 @@ public:
     bool contains(std::string_view word) const;
     std::size_t size() const { return m_folded.size(); }
     std::uint64_t total() const { return m_total; }
+    // The `count` words counted most often, as written, the most frequent first (of
+    // equally frequent ones the first in byte order).
+    std::vector<std::string> mostFrequent(std::size_t count) const;
 
 private:
     using Words = std::vector<std::pair<std::string, std::uint64_t>>;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace wb::vocab {
@@ -168,10 +169,49 @@ std::size_t maxLength(Language language)
 // "Hallo!", "Danke!", "Sorry!": greetings and interjections are written as
 // exclamations, but each is one word that a reader looks up. Anything longer is a
 // sentence.
+// Short exclamations are looked up as a whole ("Thank you!", "What a pity!"); longer
+// ones are sentences.
+constexpr std::ptrdiff_t kMaxExclamationWords = 3;
+
 void dropExclamationMark(std::string& text)
 {
-    if (text.size() > 1 && text.find_first_of(" !?,.") == text.size() - 1 && text.back() == '!')
+    if (text.size() < 2 || text.back() != '!')
+        return;
+    const std::string_view body(text.data(), text.size() - 1);
+    if (body.find_first_of("!?,.") == std::string_view::npos &&
+        std::count(body.begin(), body.end(), ' ') < kMaxExclamationWords)
         text.pop_back();
+}
+
+// Inside a phrase, a slash folds the alternatives of one word into it: "driver of
+// a/the vehicle", "What a pity/shame!". The first stands for all. A slash before an
+// ending ("welche/r/s"), between figures ("km/h", "24/7") or between abbreviations
+// ("TCP/IP") folds nothing that the first part could stand for.
+std::optional<std::string> firstOption(std::string_view word)
+{
+    const auto punctuation = word.find_last_not_of("!?.,:");
+    const auto tail = word.substr(punctuation == std::string_view::npos ? 0 : punctuation + 1);
+    const auto options = word.substr(0, word.size() - tail.size());
+    auto isAcronym = [](std::string_view option) {
+        const auto capitals = std::count_if(option.begin(), option.end(),
+                                            [](char c) { return c >= 'A' && c <= 'Z'; });
+        return capitals >= 2 && std::none_of(option.begin(), option.end(),
+                                             [](char c) { return c >= 'a' && c <= 'z'; });
+    };
+    std::size_t start = 0;
+    std::string_view first;
+    for (std::size_t i = 0; i <= options.size(); ++i) {
+        if (i < options.size() && options[i] != '/')
+            continue;
+        const auto option = options.substr(start, i - start);
+        if (option.empty() || (start > 0 && option.size() < 2) || isAcronym(option) ||
+            option.find_first_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        if (start == 0)
+            first = option;
+        start = i + 1;
+    }
+    return std::string(first).append(tail);
 }
 
 CleanResult skip(SkipReason reason)
@@ -236,12 +276,18 @@ CleanResult cleanHeadword(std::string_view alternative, Language language, bool 
     if (inAbbreviation)
         return skip(SkipReason::Slash);
     std::string joined;
-    for (auto word : withoutEdgePlaceholders(std::move(tokens))) {
-        if (word.find('/') != std::string_view::npos && !isPlaceholder(word))
-            return skip(SkipReason::Slash);
+    const auto kept = withoutEdgePlaceholders(std::move(tokens));
+    for (auto word : kept) {
         if (!joined.empty())
             joined += ' ';
-        joined += word;
+        if (word.find('/') == std::string_view::npos || isPlaceholder(word)) {
+            joined += word;
+            continue;
+        }
+        const auto option = kept.size() > 1 ? firstOption(word) : std::nullopt;
+        if (!option)
+            return skip(SkipReason::Slash);
+        joined += *option;
     }
     const bool opensWithRemark = !alternative.empty() && isOpening(alternative.front());
     if (joined.empty() || (opensWithRemark && isLoneConjunction(joined)))
@@ -258,6 +304,71 @@ CleanResult cleanHeadword(std::string_view alternative, Language language, bool 
     if (result.headword.size() > maxLength(language))
         return skip(SkipReason::TooLong);
     return result;
+}
+
+std::vector<std::string_view> separateAlternatives(std::string_view alternative, Language language)
+{
+    // Where the parts start, outside brackets: after "! " before a capital, and, on the
+    // English side, after ", ".
+    std::vector<std::size_t> exclamations, commas;
+    int depth = 0;
+    for (std::size_t i = 0; i + 2 < alternative.size(); ++i) {
+        const char c = alternative[i];
+        if (isOpening(c))
+            ++depth;
+        else if (isClosing(c))
+            --depth;
+        if (depth != 0 || alternative[i + 1] != ' ')
+            continue;
+        const char next = alternative[i + 2];
+        if (c == '!' && ((next >= 'A' && next <= 'Z') || static_cast<unsigned char>(next) >= 0xC3))
+            exclamations.push_back(i + 2);
+        else if (c == ',')
+            commas.push_back(i + 2);
+    }
+    std::string outside = alternative.empty() ? std::string() : std::string(alternative);
+    if (!removeAnnotations(outside))
+        return {alternative};
+    const auto end = outside.find_last_not_of(' ');
+    const char last = end == std::string::npos ? ' ' : outside[end];
+    std::vector<std::size_t> starts;
+    // "Thank you! Thanks!": exclamations one after the other.
+    if (last == '!')
+        starts = exclamations;
+    // "at a minimum, at least": short phrases, where English would set a clause or a
+    // list of single words apart by commas.
+    const auto wordsOf = [](std::string_view part) {
+        std::string text(part);
+        return removeAnnotations(text) ? words(text).size() : 0;
+    };
+    if (language == Language::English && !commas.empty() && last != '.' && last != '!' &&
+        last != '?' && outside.find_first_of("!?") == std::string::npos &&
+        outside.find("\u2026") == std::string::npos) {
+        bool phrases = true;
+        std::size_t from = 0;
+        for (std::size_t i = 0; i <= commas.size() && phrases; ++i) {
+            const auto to = i < commas.size() ? commas[i] - 2 : alternative.size();
+            const auto count = wordsOf(alternative.substr(from, to - from));
+            phrases = count >= 2 && count <= 3;
+            from = i < commas.size() ? commas[i] : from;
+        }
+        if (phrases)
+            starts.insert(starts.end(), commas.begin(), commas.end());
+    }
+    if (starts.empty())
+        return {alternative};
+    std::sort(starts.begin(), starts.end());
+    std::vector<std::string_view> parts;
+    std::size_t from = 0;
+    for (const auto start : starts) {
+        auto part = alternative.substr(from, start - from);
+        while (!part.empty() && (part.back() == ' ' || part.back() == ','))
+            part.remove_suffix(1);
+        parts.push_back(part);
+        from = start;
+    }
+    parts.push_back(alternative.substr(from));
+    return parts;
 }
 
 bool isGermanVerb(std::string_view alternative, const CleanResult& cleaned)

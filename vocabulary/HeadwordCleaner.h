@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wb::vocab {
 
@@ -32,6 +33,12 @@ struct CleanResult {
 // `verb` says that the German side of the sub-entry is a verb, so that a leading
 // "to " of an English alternative is the infinitive marker and goes.
 CleanResult cleanHeadword(std::string_view alternative, Language language, bool verb);
+
+// The alternatives that the list runs together into one where it would otherwise
+// part them with "; ": exclamations one after the other ("Thank you! Thanks!") and, on
+// the English side, short phrases parted by commas ("at a minimum, at least"). The
+// views point into `alternative`; it comes back alone when it holds nothing of the kind.
+std::vector<std::string_view> separateAlternatives(std::string_view alternative, Language language);
 
 // Whether a German alternative names a verb: it is marked {v...}, or its headword
 // ends in a lower-case word ending in "n" (the infinitive: gehen, sein, ändern).

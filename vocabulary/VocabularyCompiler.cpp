@@ -5,6 +5,7 @@
 
 #include "system/FileReplacement.h"
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <optional>
@@ -15,8 +16,39 @@
 namespace wb::vocab {
 namespace {
 
+// A common word that the list has but the files leave out is one a reader misses.
+void countFrequentWords(const Candidates& candidates, const std::vector<Fate>& fates,
+                        Language language, const FrequencyTable& frequencies,
+                        LanguageSummary& summary)
+{
+    // "I" and "i", "Morgen" and "morgen" are one word to the list's counting.
+    auto frequent = frequencies.mostFrequent(kFrequentWords);
+    for (auto& word : frequent)
+        word = foldedLowerCase(word);
+    std::sort(frequent.begin(), frequent.end());
+    frequent.erase(std::unique(frequent.begin(), frequent.end()), frequent.end());
+    std::vector<char> listed(frequent.size(), 0), chosen(frequent.size(), 0);
+    const auto& headwords = candidates.headwords(language);
+    for (HeadwordId id = 0; id < headwords.size(); ++id) {
+        const auto text = foldedLowerCase(headwords[id].text);
+        const auto found = std::lower_bound(frequent.begin(), frequent.end(), text);
+        // A headword without any translation can be in neither file.
+        if (found == frequent.end() || *found != text ||
+            candidates.translations(language, id).empty())
+            continue;
+        const auto at = std::size_t(found - frequent.begin());
+        listed[at] = 1;
+        chosen[at] = chosen[at] || fates[id] == Fate::Chosen;
+    }
+    for (std::size_t i = 0; i < frequent.size(); ++i) {
+        summary.frequentListed += listed[i];
+        summary.frequentLeftOut += listed[i] && !chosen[i];
+    }
+}
+
 LanguageSummary summarize(const Candidates& candidates, const Selection& selection,
-                          Language language, std::size_t fileBytes)
+                          Language language, std::size_t fileBytes,
+                          const FrequencyTable* frequencies)
 {
     LanguageSummary summary;
     summary.candidates = candidates.headwords(language).size();
@@ -39,6 +71,8 @@ LanguageSummary summarize(const Candidates& candidates, const Selection& selecti
     for (HeadwordId id = 0; id < fates.size(); ++id)
         if (fates[id] == Fate::Chosen)
             ++summary.rankedBy[std::size_t(candidates.rankSource(language, id))];
+    if (frequencies)
+        countFrequentWords(candidates, fates, language, *frequencies, summary);
     return summary;
 }
 
@@ -60,6 +94,9 @@ void printLanguage(std::ostream& out, const char* name, const char* file, const 
     for (int source = 0; source < kRankSourceCount; ++source)
         out << (source == 0 ? " " : ", ") << s.rankedBy[std::size_t(source)] << ' '
             << describe(RankSource(source));
+    if (s.frequentListed > 0)
+        out << "\n  of the " << kFrequentWords << " most frequent words: " << s.frequentListed
+            << " listed, " << s.frequentLeftOut << " of them left out";
     out << '\n' << "  " << file << ": " << s.chosen << " records, " << s.fileBytes << " bytes\n";
 }
 
@@ -251,8 +288,10 @@ CompileSummary compileVocabulary(const CompileOptions& options)
     summary.malformedLines = candidates.malformedLines();
     summary.unpairedLines = candidates.unpairedLines();
     summary.rounds = selection.rounds;
-    summary.english = summarize(candidates, selection, Language::English, files.engdeu.size());
-    summary.german = summarize(candidates, selection, Language::German, files.deueng.size());
+    summary.english = summarize(candidates, selection, Language::English, files.engdeu.size(),
+                                english ? &*english : nullptr);
+    summary.german = summarize(candidates, selection, Language::German, files.deueng.size(),
+                               german ? &*german : nullptr);
     return summary;
 }
 

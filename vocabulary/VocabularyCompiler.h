@@ -58,7 +58,14 @@ struct LanguageSummary {
     std::array<std::size_t, kOriginCount> derivedChosen{};
     // Chosen headwords by what ranked them, by RankSource.
     std::array<std::size_t, kRankSourceCount> rankedBy{};
+    // Of the kFrequentWords most frequent words of the language's frequency list (when
+    // one was given), how many the list has as headwords, and how many of those were
+    // left out.
+    std::size_t frequentListed = 0;
+    std::size_t frequentLeftOut = 0;
 };
+
+constexpr std::size_t kFrequentWords = 10000;
 
 struct CompileSummary {
     RefusedLines refused;

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -153,7 +154,11 @@ const char* const kLearnerEnglish =
     "fung library=Bibliothek|B\xC3\xBC"
     "cherei pencil=Bleistift notebook=Notizbuch|Heft computer=Computer|Rechner "
     "keyboard=Tastatur email=E-Mail website=Webseite|Website|Internetseite "
-    "password=Passwort|Kennwort birthday=Geburtstag wedding=Hochzeit ";
+    "password=Passwort|Kennwort birthday=Geburtstag wedding=Hochzeit "
+    "strawberry=Erdbeere|Erdbeeren depend=abh\xC3\xA4ngen|von_einer_Sache_abh\xC3\xA4ngen "
+    "convince=\xC3\xBC"
+    "berzeugen|von_einer_Sachlage_\xC3\xBC"
+    "berzeugen Thanks=Danke|danke ";
 
 const char* const kLearnerGerman =
     "Kugelschreiber=ballpoint|ballpoint_pen|pen Vorname=first_name|forename "
@@ -173,13 +178,18 @@ const char* const kLearnerGerman =
     "Apotheke=pharmacy|chemist's Kopfschmerzen=headache Lehrer=teacher Sch\xC3\xBC"
     "ler=pupil|student|schoolboy Pr\xC3\xBC"
     "fung=examination|exam|test Bibliothek=library Bleistift=pencil Tastatur=keyboard "
-    "Geburtstag=birthday Hochzeit=wedding ";
+    "Geburtstag=birthday Hochzeit=wedding Geschwister=siblings|brothers_and_sisters "
+    "Fahrer=driver|driver_of_a_vehicle mindestens=at_least|at_a_minimum "
+    "schade=What_a_pity|pity|too_bad Danke=Thanks|Thank_you "
+    "herunterladen=download|download_data ";
 
 // Forms and adjectives the list gives only inside other entries.
 const char* const kDerivedEnglish =
     "went=ging knew=wusste|kannte ran=lief|rannte wrote=schrieb began=beginnen|anfangen "
-    "ate=a\xC3\x9F gone=gegangen goes=geht says=sagt aware=wissen|bewusst|sich_\xC3\xBC"
-    "ber_eine_Sache_im_Klaren_sein glad=froh|froh_sein|sich_freuen|erfreut "
+    "ate=a\xC3\x9F|a\xC3\x9F"
+    "en gone=gegangen goes=geht says=sagt aware=wissen|bewusst|sich_\xC3\xBC"
+    "ber_eine_Sache_im_Klaren_sein|sich_einer_Sache_bewusst_sein "
+    "glad=froh|froh_sein|sich_freuen|erfreut "
     "asleep=schlafen|schlafend sorry=leidtun|betr\xC3\xBC"
     "bt|traurig|bek\xC3\xBCmmert ";
 
@@ -286,6 +296,15 @@ TEST_F(BundledVocabulary, TranslatesTheExamplesOfTheIssue)
     const auto& train = s_english["train"];
     EXPECT_NE(std::find(train.begin(), train.end(), "Zug"), train.end());
     EXPECT_EQ(s_german["Zug"], "train");
+    // The main sense first: a hound is a hunting dog, a founder is what "Gründer" means.
+    ASSERT_FALSE(s_english["hound"].empty());
+    EXPECT_EQ(s_english["hound"].front(), "Jagdhund");
+    EXPECT_EQ(s_german["Gr\xFCnder"], "founder");
+    // A verb known only from its phrase keeps the phrase's sense, not a common word
+    // that shares a line with it ("auf jdn. zählen :: to count on sb.; to depend on sb.").
+    ASSERT_FALSE(s_english["depend"].empty());
+    EXPECT_NE(s_english["depend"].front().find("abh\xE4ngen"), std::string::npos)
+        << windows1252ToUtf8(s_english["depend"].front());
 }
 
 TEST_F(BundledVocabulary, EverydayWordsTranslateAsExpected)
@@ -327,6 +346,23 @@ TEST_F(BundledVocabulary, HasTheWordsOfTheFirstLessons)
         good += accepted(expectation, s_german[expectation.headword]);
     }
     EXPECT_GE(good * 10, german.size() * 9) << good << " of " << german.size();
+}
+
+TEST_F(BundledVocabulary, HasTheWordsANewUserMissed)
+{
+    // As the window finds them: in any letter's case ("hello" is "Hello").
+    std::set<std::string> english, german;
+    for (const auto& word : s_vocabulary->english)
+        english.insert(asciiUpperCase(word));
+    for (const auto& word : s_vocabulary->german)
+        german.insert(asciiUpperCase(word));
+    for (const auto& word : words("hello century niece percent campus strawberry depend "
+                                  "convince thanks"))
+        EXPECT_TRUE(english.count(asciiUpperCase(word))) << word;
+    for (const auto& word : words("Kugelschreiber Vorname Geschwister Fahrer mindestens schade "
+                                  "herunterladen Bahnsteig Reiseb\xC3\xBCro "
+                                  "Sehensw\xC3\xBCrdigkeit Nichte Jahrhundert Danke"))
+        EXPECT_TRUE(german.count(asciiUpperCase(word))) << windows1252ToUtf8(word);
 }
 
 TEST_F(BundledVocabulary, HasTheFormsAndAdjectivesPeopleType)

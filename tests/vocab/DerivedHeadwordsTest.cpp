@@ -23,7 +23,7 @@ TEST(Pronouns, AreRemovedBeforeTheForm)
     EXPECT_EQ(withoutPronoun("ich/er/sie ging", DE), "ging");
     EXPECT_EQ(withoutPronoun("er/sie/es kommt", DE), "kommt");
     EXPECT_EQ(withoutPronoun("wir/sie gingen", DE), "gingen");
-    // The slash of "has/had" is left for the cleaner to refuse.
+    // The slash of "has/had" is left for the compiler to refuse.
     EXPECT_EQ(withoutPronoun("he/she has/had gone", EN), "has/had gone");
 }
 
@@ -80,6 +80,47 @@ TEST(BeAdjective, TheSingleWordAfterToBe)
     EXPECT_FALSE(beComplement("to believe", "believe"));
     EXPECT_FALSE(beComplement("being afraid", "being afraid"));
     EXPECT_FALSE(beComplement("to be", "be"));
+}
+
+TEST(PhraseVerb, TheVerbBeforeAPrepositionAndItsObject)
+{
+    EXPECT_EQ(phraseVerb("to depend on sth. (of a thing)", "depend on"), "depend");
+    EXPECT_EQ(phraseVerb("to depend on sb.", "depend on"), "depend");
+    EXPECT_EQ(phraseVerb("to look after sb./sth.", "look after"), "look");
+    EXPECT_FALSE(phraseVerb("to make sense", "make sense")); // no object: an idiom
+    EXPECT_FALSE(phraseVerb("to entirely depend on sth.", "entirely depend on"));
+    EXPECT_FALSE(phraseVerb("to remind sb. of sth.", "remind sb. of sth."));
+    EXPECT_FALSE(phraseVerb("depend on sth.", "depend on")); // no infinitive
+    EXPECT_FALSE(phraseVerb("to depend", "depend"));
+}
+
+TEST(PhraseVerb, TheGermanVerbAfterItsObjectNoun)
+{
+    EXPECT_EQ(germanPhraseVerb("Daten herunterladen"), "herunterladen");
+    EXPECT_EQ(germanPhraseVerb("\xC4rger machen"), "machen");
+    EXPECT_FALSE(germanPhraseVerb("herunterladen"));
+    EXPECT_FALSE(germanPhraseVerb("nach Hause gehen"));   // three words
+    EXPECT_FALSE(germanPhraseVerb("schnell laufen"));     // an adverb, no object
+    EXPECT_FALSE(germanPhraseVerb("Daten Verarbeitung")); // no infinitive
+    EXPECT_FALSE(germanPhraseVerb("Jahr 2000"));
+    EXPECT_FALSE(germanPhraseVerb("Etw. tun"));
+}
+
+TEST(Singular, OfARegularEnglishPlural)
+{
+    EXPECT_EQ(englishSingular("strawberries"), "strawberry");
+    EXPECT_EQ(englishSingular("trees"), "tree");
+    EXPECT_EQ(englishSingular("boxes"), "box");
+    EXPECT_EQ(englishSingular("churches"), "church");
+    EXPECT_EQ(englishSingular("houses"), "house");
+    EXPECT_EQ(englishSingular("days"), "day");
+    EXPECT_FALSE(englishSingular("glass"));
+    EXPECT_FALSE(englishSingular("campus"));
+    EXPECT_FALSE(englishSingular("analysis"));
+    EXPECT_FALSE(englishSingular("bus"));
+    EXPECT_FALSE(englishSingular("Wales")); // a name
+    EXPECT_FALSE(englishSingular("wild strawberries"));
+    EXPECT_FALSE(englishSingular("men"));
 }
 
 } // namespace

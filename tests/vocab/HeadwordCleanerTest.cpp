@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace wb::vocab {
 namespace {
@@ -73,6 +74,20 @@ INSTANTIATE_TEST_SUITE_P(
         Clean{"AbbreviationWithASeparator", "century /c; cent./", EN, false, "century"},
         Clean{"GreetingLosesItsMark", "Hallo! {interj}", DE, false, "Hallo"},
         Clean{"InterjectionLosesItsMark", "Sorry!", EN, false, "Sorry"},
+        Clean{"ShortExclamationLosesItsMark", "Thank you!", EN, false, "Thank you"},
+        Clean{"ExclamationOfThreeWords", "That\xE2\x80\x99s too bad!", EN, false, "That's too bad"},
+        // A slash inside a phrase offers other words for one of its words.
+        Clean{"SlashInAPhraseTakesTheFirstWord", "driver of a/the vehicle", EN, false,
+              "driver of a vehicle"},
+        Clean{"SlashInAGermanPhrase",
+              "jdn. von einer Sachlage/Notwendigkeit \xC3\xBC"
+              "berzeugen {vt}",
+              DE, false,
+              "von einer Sachlage \xFC"
+              "berzeugen"},
+        Clean{"SlashBeforeTheExclamationMark", "What a pity/shame!", EN, false, "What a pity"},
+        Clean{"PronounsOfAPhrase", "at the end of his/her tether", EN, false,
+              "at the end of his tether"},
         Clean{"ConjunctionAsHeadword", "oder {conj}", DE, false, "oder"},
         Clean{"LongGermanHeadwordsAreFine", "Donaudampfschifffahrtsgesellschaftskapit\xC3\xA4n", DE,
               false, "Donaudampfschifffahrtsgesellschaftskapit\xE4n"}),
@@ -111,12 +126,16 @@ INSTANTIATE_TEST_SUITE_P(
         Skip{"StrayClosingBracket", "Haus) alt", DE, SkipReason::Malformed},
         Skip{"ExclamationSentence", "Geh auf dein Zimmer!", DE, SkipReason::Sentence},
         Skip{"StatementWithFullStop", "I go home.", EN, SkipReason::Sentence},
-        Skip{"ExclamationOfTwoWords", "Hi there!", EN, SkipReason::Sentence},
+        Skip{"ExclamationOfFourWords", "Das ist aber schade!", DE, SkipReason::Sentence},
         Skip{"DoubleExclamation", "Hilfe!!", DE, SkipReason::Sentence},
         Skip{"UnclosedAbbreviation", "Prozent / %", DE, SkipReason::Slash},
         Skip{"Clause", "die Frau, der das Lokal geh\xC3\xB6rt", DE, SkipReason::Sentence},
-        Skip{"SlashBetweenWords", "he/she goes", EN, SkipReason::Slash},
+        Skip{"SlashInAWordAlone", "he/she", EN, SkipReason::Slash},
         Skip{"SlashInsideAWord", "welche/r/s", DE, SkipReason::Slash},
+        Skip{"SlashBeforeAnEndingInAPhrase", "jede/r von uns", DE, SkipReason::Slash},
+        Skip{"SlashBetweenUnits", "50 km/h", DE, SkipReason::Slash},
+        Skip{"SlashBetweenFigures", "open 24/7", EN, SkipReason::Slash},
+        Skip{"SlashBetweenAbbreviations", "TCP/IP protocol", EN, SkipReason::Slash},
         Skip{"ThreeDots", "in four days ...", EN, SkipReason::Ellipsis},
         Skip{"EllipsisCharacter", "abgek\xC3\xBCrzt \xE2\x80\xA6", DE, SkipReason::Ellipsis},
         Skip{"GreekLetter", "\xCE\xB1-Teilchen", DE, SkipReason::NotWindows1252},
@@ -136,6 +155,46 @@ TEST(Cleaning, EnglishLimitIsWhatTheFrontCodingCanReach)
     EXPECT_FALSE(cleanHeadword(thirty + "x", DE, false).skipped);
     EXPECT_FALSE(cleanHeadword(std::string(270, 'x'), DE, false).skipped);
     EXPECT_TRUE(cleanHeadword(std::string(271, 'x'), DE, false).skipped);
+}
+
+using Parts = std::vector<std::string_view>;
+
+TEST(RunTogether, ExclamationsOneAfterTheOther)
+{
+    EXPECT_EQ(separateAlternatives("Thank you! Thanks!", EN), (Parts{"Thank you!", "Thanks!"}));
+    EXPECT_EQ(separateAlternatives("Hilfe! Feuer! {interj}", DE),
+              (Parts{"Hilfe!", "Feuer! {interj}"}));
+    // Only where the whole is exclamations.
+    EXPECT_EQ(separateAlternatives("Stop! You are hurting me.", EN),
+              (Parts{"Stop! You are hurting me."}));
+    EXPECT_EQ(separateAlternatives("Pass auf! (Warnung) ruft er", DE),
+              (Parts{"Pass auf! (Warnung) ruft er"}));
+}
+
+TEST(RunTogether, ShortEnglishPhrasesPartedByCommas)
+{
+    EXPECT_EQ(separateAlternatives("at a/the minimum, at least", EN),
+              (Parts{"at a/the minimum", "at least"}));
+    EXPECT_EQ(separateAlternatives("wild strawberry, woodland strawberry, Alpine strawberry", EN),
+              (Parts{"wild strawberry", "woodland strawberry", "Alpine strawberry"}));
+    EXPECT_EQ(separateAlternatives("no less than, not less than [formal]", EN),
+              (Parts{"no less than", "not less than [formal]"}));
+}
+
+TEST(RunTogether, CommasThatPartNoAlternatives)
+{
+    auto alone = [](std::string_view text, Language language) {
+        return separateAlternatives(text, language) == Parts{text};
+    };
+    EXPECT_TRUE(alone("die Frau, der das Lokal geh\xC3\xB6rt", DE)); // a German clause
+    EXPECT_TRUE(alone("bei, mit", DE));
+    EXPECT_TRUE(alone("David, the slayer of Goliath", EN)); // an apposition
+    EXPECT_TRUE(alone("small, round cakes", EN));           // a list of adjectives
+    EXPECT_TRUE(alone("If so, we go.", EN));                // a sentence
+    EXPECT_TRUE(alone("Well, well, what a surprise!", EN));
+    EXPECT_TRUE(alone("lead (in, on sth.) role", EN)); // inside a remark
+    EXPECT_TRUE(alone("house", EN));
+    EXPECT_TRUE(alone("", EN));
 }
 
 TEST(GermanVerbs, MarkerOrInfinitive)

@@ -104,6 +104,32 @@ TEST(Translations, OccurringTogetherMoreOftenBeatsBeingListedFirst)
     EXPECT_EQ(v.translationsOf("building"), (Words{"Haus", "Geb\xE4ude"}));
 }
 
+TEST(Translations, AWordThatMeansOnlyThisIsTheMainSense)
+{
+    // "Jäger" stands first for "hound", but only as the keen collector; a hunter is
+    // what it means. "Jagdhund" means a hound and nothing else, though "hound" is
+    // its third name.
+    const char* list = "J\xC3\xA4ger {m} (Sammler) :: hound\n"
+                       "J\xC3\xA4ger {m} | J\xC3\xA4ger {pl} :: hunter | hunters\n"
+                       "J\xC3\xA4ger {m}; J\xC3\xA4gerin {f} :: hunter; huntress\n"
+                       "Jagdhund {m} | Jagdhunde {pl} :: hunting dog; hunter; hound | "
+                       "hunting dogs; hunters; hounds\n";
+    const auto v = compileText(list, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationsOf("hound"), (Words{"Jagdhund", "J\xE4ger"}));
+    EXPECT_EQ(v.translationsOf("hunter").front(), "J\xE4ger");
+    EXPECT_EQ(v.translationOf("J\xE4ger"), "hunter");
+
+    // The same from the German side: a "Gründer" is first a founder, though the one
+    // line of its own makes it a floater, which is first a swimmer's float.
+    const char* founder = "Gr\xC3\xBCnder {m} :: floater\n"
+                          "Begr\xC3\xBCnder {m}; Gr\xC3\xBCnder {m} :: founder\n"
+                          "Schwimmer {m} :: floater\n"
+                          "Schwimmk\xC3\xB6rper {m} :: floater\n";
+    const auto w = compileText(founder, SourceFormat::Ding).decoded;
+    EXPECT_EQ(w.translationOf("Gr\xFCnder"), "founder");
+    EXPECT_EQ(w.translationsOf("floater").front(), "Schwimmer");
+}
+
 TEST(Translations, EqualFitsKeepTheListedOrder)
 {
     const char* forward = "der {art} :: the\ndie {art} :: the\ndas {art} :: the\n";
@@ -183,8 +209,8 @@ TEST(Selection, FrequenciesFromTextOutrankMentions)
 
 TEST(Selection, GreetingsAreHeadwordsWithoutTheirMark)
 {
-    const auto v = compileText("Hallo!; Servus! {interj} | Hallo allerseits! :: Hello!; Hi! | "
-                               "Hello everybody!\n",
+    const auto v = compileText("Hallo!; Servus! {interj} | Hallo, ihr alle da hinten! :: "
+                               "Hello!; Hi! | Hello to all of you at the back!\n",
                                SourceFormat::Ding)
                        .decoded;
     EXPECT_EQ(v.english, (Words{"Hello", "Hi"}));
@@ -335,6 +361,131 @@ TEST(DerivedHeadwords, TheSummaryCountsThemByKind)
     EXPECT_EQ(count(summary.english, Origin::BeAdjective), Counts(3, 3));
     EXPECT_EQ(count(summary.german, Origin::VerbForm), Counts(3, 3));
     EXPECT_EQ(count(summary.german, Origin::BeAdjective), Counts(0, 0));
+}
+
+// Headwords the list hides in its notation: a verb only in phrases with an object, a
+// noun only in the plural, a word whose own translation the list left empty, and
+// alternatives run together with commas, exclamation marks and slashes.
+const char* const kHidden =
+    "von einer Sache abh\xC3\xA4ngen {vi} :: to depend on sth. (of a thing)\n"
+    "sich auf jdn. verlassen {vr} :: to count on sb.\n"
+    "z\xC3\xA4hlen {vt} :: to count\n"
+    "Erdbeeren {pl} (Gattung) [bot.] :: strawberries (genus)\n"
+    "H\xC3\xA4user {pl} :: houses\n"
+    "Haus {n} :: house\n"
+    "schade {adj} | Wie schade!; Schade! ::  | What a pity/shame!; How sad!\n"
+    "danke {interj} | Danke! :: thanks | Thank you! Thanks!\n"
+    "Treiber {m} :: driver\n" // a prefix for the phrase to build on
+    "Fahrer {m} :: driver of a/the vehicle\n"
+    "mindestens {adv} :: at a/the minimum, at least\n"
+    "Daten herunterladen {vt} :: to download data\n"
+    "kultiviert sein {vi} :: to be cultured\n"
+    "kultiviert {adj} :: cultivated\n";
+
+TEST(HiddenHeadwords, AVerbOnlyInPhrasesTakesTheirGermanSide)
+{
+    const auto v = compileText(kHidden, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationsOf("depend"), Words{"von einer Sache abh\xE4ngen"});
+    EXPECT_EQ(v.translationOf("von einer Sache abh\xE4ngen"), "depend on");
+    // "count" has a translation of its own; "to count on sb." adds nothing to it.
+    EXPECT_EQ(v.translationsOf("count"), Words{"z\xE4hlen"});
+}
+
+TEST(HiddenHeadwords, AGermanVerbOnlyWithItsObjectStandsAlone)
+{
+    const auto v = compileText(kHidden, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationOf("herunterladen"), "download data");
+    EXPECT_EQ(v.translationsOf("download data"), (Words{"Daten herunterladen", "herunterladen"}));
+}
+
+TEST(HiddenHeadwords, AdjectivesOfToBeAndSeinTranslateEachOther)
+{
+    const auto v = compileText(kHidden, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationsOf("cultured"), (Words{"kultiviert sein", "kultiviert"}));
+    // "kultiviert" has a translation of its own, which "to be cultured" leaves alone.
+    EXPECT_EQ(v.translationOf("kultiviert"), "cultivated");
+}
+
+TEST(HiddenHeadwords, ANounOnlyInThePluralGetsItsSingular)
+{
+    const auto v = compileText(kHidden, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationsOf("strawberry"), Words{"Erdbeeren"});
+    EXPECT_EQ(v.translationOf("Erdbeeren"), "strawberries");
+    EXPECT_EQ(v.translationsOf("house"), Words{"Haus"});
+}
+
+TEST(HiddenHeadwords, AnEmptySideIsFilledFromThePhrasesAfterIt)
+{
+    const auto v = compileText(kHidden, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationOf("schade"), "What a pity");
+    EXPECT_EQ(v.translationOf("Schade"), "What a pity");
+    const auto pity = v.translationsOf("What a pity");
+    ASSERT_EQ(pity.size(), 3u);
+    EXPECT_EQ(pity.back(), "schade"); // after the phrases that translate it directly
+}
+
+TEST(HiddenHeadwords, RunTogetherAlternativesComeApart)
+{
+    const auto v = compileText(kHidden, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationsOf("Thanks"), Words{"Danke"});
+    EXPECT_EQ(v.translationsOf("Thank you"), Words{"Danke"});
+    EXPECT_EQ(v.translationOf("Fahrer"), "driver of a vehicle");
+    EXPECT_EQ(v.translationsOf("at least"), Words{"mindestens"});
+    EXPECT_EQ(v.translationsOf("at a minimum"), Words{"mindestens"});
+}
+
+TEST(HiddenHeadwords, TheSummaryCountsThemByKind)
+{
+    const auto summary = compileText(kHidden, SourceFormat::Ding).summary;
+    using vocab::Origin;
+    EXPECT_EQ(summary.english.derivedCandidates[std::size_t(Origin::PhraseVerb)], 1u);
+    EXPECT_EQ(summary.english.derivedCandidates[std::size_t(Origin::Singular)], 1u);
+    EXPECT_EQ(summary.german.derivedCandidates[std::size_t(Origin::Phrases)], 1u);
+    EXPECT_EQ(summary.german.derivedChosen[std::size_t(Origin::Phrases)], 1u);
+    EXPECT_EQ(summary.german.derivedCandidates[std::size_t(Origin::PhraseVerb)], 1u);
+    EXPECT_EQ(summary.english.derivedCandidates[std::size_t(Origin::BeAdjective)], 1u);
+}
+
+// "overthrew" is rare in text, but a reader who meets it cannot look up "overthrow"
+// without knowing it is its past.
+TEST(Selection, AFormInBracesIsAsCommonAsItsVerb)
+{
+    const char* const list = "st\xC3\xBCrzen {vt} :: to overthrow {overthrew; overthrown}\n"
+                             "Haus {n} :: house\n";
+    const auto v =
+        compileText(list, SourceFormat::Ding, 3, "overthrow\t50\noverthrew\t1\nhouse\t10\n")
+            .decoded;
+    EXPECT_EQ(v.english, (Words{"overthrew", "overthrow", "overthrown"}));
+}
+
+// "Geschwister" is what German says where English says "siblings" and "a sibling".
+TEST(Selection, AGermanPluralCountsTheEnglishSingularToo)
+{
+    const char* const list = "Geschwister {pl} :: siblings\n"
+                             "Nichte {f} :: niece\n"
+                             "Kusine {f} :: niece\n";
+    const auto v =
+        compileText(list, SourceFormat::Ding, 2, "niece\t300\nsiblings\t120\nsibling\t100\n")
+            .decoded;
+    EXPECT_EQ(v.english, (Words{"niece", "siblings"}));
+    // Half of niece's count for Nichte, a quarter for its synonym, half of both
+    // numbers of "sibling" for Geschwister.
+    EXPECT_EQ(v.german, (Words{"Geschwister", "Nichte"}));
+}
+
+TEST(Summary, CountsTheFrequentWordsLeftOut)
+{
+    const char* const list = "Haus {n} :: house\n"
+                             "Hund {m} :: dog\n"
+                             "Gutenacht\xE2\x80\xA6 :: goodnight\n";
+    const auto compiled =
+        compileText(list, SourceFormat::Ding, 2, "goodnight\t30\nhouse\t20\ndog\t10\n");
+    EXPECT_EQ(compiled.decoded.english, Words{"house"});
+    // "goodnight" has no translation, so no file could hold it.
+    EXPECT_EQ(compiled.summary.english.frequentListed, 2u);
+    EXPECT_EQ(compiled.summary.english.frequentLeftOut, 1u);
+    // Without a German frequency list there is nothing to measure German by.
+    EXPECT_EQ(compiled.summary.german.frequentListed, 0u);
 }
 
 // "goes" and "geht" occur only as forms; every mention makes them more common.
