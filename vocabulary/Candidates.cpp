@@ -187,8 +187,13 @@ Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
         const auto occurrences = words.occurrences(cleaned.headword);
         const HeadwordId id =
             intern(language, std::move(cleaned.headword), entry == 0 && !conjugation, specialist);
+        Headword& headword = side(language).headwords[id];
         if (alternative.find("{pl}") != std::string_view::npos)
-            side(language).headwords[id].plural = true;
+            headword.plural = true;
+        for (const auto& [mark, gender] :
+             {std::pair{"{m}", kMasculine}, {"{f}", kFeminine}, {"{n}", kNeuter}})
+            if (alternative.find(mark) != std::string_view::npos)
+                headword.genders |= gender;
         if (std::find(added.ids.begin(), added.ids.end(), id) == added.ids.end()) {
             added.places.push_back(added.ids.size());
             added.ids.push_back(id);
@@ -563,6 +568,60 @@ std::vector<double> totalPairing(const std::vector<std::uint32_t>& offsets,
     return totals;
 }
 
+// "Blau {n}" beside "blau": a neuter noun that is a word written with a capital is
+// that word used as a noun. Headwords are Windows-1252, where the two cases of a
+// letter, umlauts too, differ in one bit.
+bool isLetter(unsigned char c)
+{
+    const unsigned char upper = c & ~0x20;
+    return (upper >= 'A' && upper <= 'Z') || (upper >= 0xC0 && upper <= 0xDE && upper != 0xD7);
+}
+
+bool isNoun(const Headword& headword)
+{
+    const unsigned char first = headword.text.empty() ? 0 : headword.text[0];
+    return headword.genders == kNeuter && isLetter(first) && !(first & 0x20);
+}
+
+// The text with its first letter in lower case, as the pair orders.
+std::pair<unsigned char, std::string_view> lowered(std::string_view text)
+{
+    const unsigned char first = text[0];
+    return {isLetter(first) ? first | 0x20 : first, text.substr(1)};
+}
+
+// For each of `translations` that is a noun made of another of them, the two
+// positions: the noun's and the word's. Sorting keeps a headword with very many
+// translations from costing the square of their number.
+std::vector<std::pair<std::uint32_t, std::uint32_t>>
+nounsOfWords(std::span<const Translation> translations, const std::vector<Headword>& headwords)
+{
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> found;
+    std::vector<std::uint32_t> words;
+    for (std::uint32_t i = 0; i < translations.size(); ++i) {
+        const std::string_view text = headwords[translations[i].other].text;
+        if (isDirect(translations[i].origin) && !text.empty() && (text[0] & 0x20) &&
+            isLetter(text[0]))
+            words.push_back(i);
+    }
+    if (words.empty())
+        return found;
+    auto key = [&](std::uint32_t i) { return lowered(headwords[translations[i].other].text); };
+    std::sort(words.begin(), words.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return key(a) < key(b); });
+    for (std::uint32_t i = 0; i < translations.size(); ++i) {
+        if (!isDirect(translations[i].origin) || !isNoun(headwords[translations[i].other]))
+            continue;
+        const auto wanted = key(i);
+        const auto word =
+            std::lower_bound(words.begin(), words.end(), wanted,
+                             [&](std::uint32_t w, const auto& value) { return key(w) < value; });
+        if (word != words.end() && key(*word) == wanted)
+            found.emplace_back(i, *word);
+    }
+    return found;
+}
+
 } // namespace
 
 void Candidates::orderSenses(Side& side, const Side& other, const std::vector<double>& otherSenses)
@@ -572,9 +631,30 @@ void Candidates::orderSenses(Side& side, const Side& other, const std::vector<do
     // hound only as a keen collector. So the share the translation has of the
     // headword's pairings is weighed by the share of the translation's senses that
     // the two have in common.
+    //
+    // A noun made of a word ("das Blau" of "blau") means what the word means: alone
+    // it would seem to mean nothing but the headword ("blue") and come before the word
+    // itself. So the two count as one word for the senses they share with the headword:
+    // the noun takes the pair's share, and the word at least that.
     const auto ownTotals = totalPairing(side.offsets, side.translations);
+    std::vector<double> shared; // of one headword's translations
     for (HeadwordId self = 0; self + 1 < side.offsets.size(); ++self) {
-        for (std::uint32_t i = side.offsets[self]; i < side.offsets[self + 1]; ++i) {
+        const std::uint32_t begin = side.offsets[self], end = side.offsets[self + 1];
+        shared.clear();
+        for (std::uint32_t i = begin; i < end; ++i) {
+            const Translation& t = side.translations[i];
+            const double senses = other.senseWeights[t.other];
+            shared.push_back(senses > 0 ? t.fit / senses : 1.0);
+        }
+        const auto list = std::span(side.translations).subspan(begin, end - begin);
+        for (const auto& [i, j] : nounsOfWords(list, other.headwords)) {
+            const double senses =
+                double(other.senseWeights[list[i].other]) + other.senseWeights[list[j].other];
+            const double both = senses > 0 ? (list[i].fit + list[j].fit) / senses : 1.0;
+            shared[i] = both;
+            shared[j] = std::max(shared[j], both);
+        }
+        for (std::uint32_t i = begin; i < end; ++i) {
             Translation& t = side.translations[i];
             const double share = ownTotals[self] > 0 ? double(t.pairing) / ownTotals[self] : 0.0;
             if (t.origin == Origin::BeAdjective) {
@@ -590,9 +670,8 @@ void Candidates::orderSenses(Side& side, const Side& other, const std::vector<do
                 t.fit = share * std::cbrt(1.0 + otherSenses[t.other]);
                 continue;
             }
-            const double senses = other.senseWeights[t.other];
-            const double shared = senses > 0 ? t.fit / senses : 1.0;
-            t.fit = fit(share * std::pow(shared, kSharedSenseWeight), otherSenses[t.other]);
+            t.fit =
+                fit(share * std::pow(shared[i - begin], kSharedSenseWeight), otherSenses[t.other]);
         }
     }
 }

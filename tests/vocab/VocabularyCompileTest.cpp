@@ -130,6 +130,33 @@ TEST(Translations, AWordThatMeansOnlyThisIsTheMainSense)
     EXPECT_EQ(w.translationsOf("floater").front(), "Schwimmer");
 }
 
+TEST(Translations, ANounMadeOfAWordSharesItsSenses)
+{
+    // "das Blau" is the colour blue and nothing else, yet what "blue" means first is
+    // the adjective, which the list names more often.
+    const char* colours = "Blau {n} (Farbe) :: blue\n"
+                          "blau {adj} :: blue\n"
+                          "blau {adj} (betrunken) :: drunk\n";
+    EXPECT_EQ(compileText(colours, SourceFormat::Ding).decoded.translationsOf("blue"),
+              (Words{"blau", "Blau"}));
+    // A masculine or feminine noun is a word of its own ("der Komplex").
+    const char* complex = "Komplex {m} :: complex\n"
+                          "komplex {adj} :: complex\n"
+                          "komplex {adj} :: complicated\n";
+    EXPECT_EQ(compileText(complex, SourceFormat::Ding).decoded.translationsOf("complex").front(),
+              "Komplex");
+    // The word keeps what it shares with the headword on its own: the noun's other
+    // senses do not move it behind a third word.
+    const char* shake = "sch\xC3\xBCtteln {vt} :: to shake\n"
+                        "Sch\xC3\xBCtteln {n} :: shake\n"
+                        "Sch\xC3\xBCtteln {n} :: jolting\n"
+                        "Sch\xC3\xBCtteln {n} :: vibration\n"
+                        "Augenblick {m} :: shake; moment\n"
+                        "Augenblick {m} :: instant\n";
+    EXPECT_EQ(compileText(shake, SourceFormat::Ding).decoded.translationsOf("shake").front(),
+              "sch\xFCtteln");
+}
+
 TEST(Translations, EqualFitsKeepTheListedOrder)
 {
     const char* forward = "der {art} :: the\ndie {art} :: the\ndas {art} :: the\n";
