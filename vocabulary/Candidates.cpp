@@ -204,8 +204,8 @@ Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
 }
 
 // The irregular forms in braces, the adjective of "to be X" and the verb of "to V P
-// sth.", each paired with the German side of the sub-entry from the place of the alternative it
-// came from.
+// sth.", each paired with the German side of the sub-entry from the place of the
+// alternative it came from.
 void Candidates::addEnglishDerivations(std::span<const std::string_view> raw,
                                        const AddedAlternatives& german,
                                        const AddedAlternatives& english, std::size_t entry,
@@ -569,25 +569,15 @@ std::vector<double> totalPairing(const std::vector<std::uint32_t>& offsets,
 }
 
 // "Blau {n}" beside "blau": a neuter noun that is a word written with a capital is
-// that word used as a noun. Headwords are Windows-1252, where the two cases of a
-// letter, umlauts too, differ in one bit.
-bool isLetter(unsigned char c)
+// that word used as a noun.
+std::optional<std::string> wordOfNoun(const Headword& noun)
 {
-    const unsigned char upper = c & ~0x20;
-    return (upper >= 'A' && upper <= 'Z') || (upper >= 0xC0 && upper <= 0xDE && upper != 0xD7);
-}
-
-bool isNoun(const Headword& headword)
-{
-    const unsigned char first = headword.text.empty() ? 0 : headword.text[0];
-    return headword.genders == kNeuter && isLetter(first) && !(first & 0x20);
-}
-
-// The text with its first letter in lower case, as the pair orders.
-std::pair<unsigned char, std::string_view> lowered(std::string_view text)
-{
-    const unsigned char first = text[0];
-    return {isLetter(first) ? first | 0x20 : first, text.substr(1)};
+    if (noun.genders != kNeuter || noun.text.empty())
+        return std::nullopt;
+    auto word = foldedLowerCase(std::string_view(noun.text).substr(0, 1));
+    if (word[0] == noun.text[0])
+        return std::nullopt;
+    return word.append(noun.text, 1);
 }
 
 // For each of `translations` that is a noun made of another of them, the two
@@ -597,27 +587,30 @@ std::vector<std::pair<std::uint32_t, std::uint32_t>>
 nounsOfWords(std::span<const Translation> translations, const std::vector<Headword>& headwords)
 {
     std::vector<std::pair<std::uint32_t, std::uint32_t>> found;
-    std::vector<std::uint32_t> words;
+    std::vector<std::uint32_t> direct, nouns;
     for (std::uint32_t i = 0; i < translations.size(); ++i) {
-        const std::string_view text = headwords[translations[i].other].text;
-        if (isDirect(translations[i].origin) && !text.empty() && (text[0] & 0x20) &&
-            isLetter(text[0]))
-            words.push_back(i);
-    }
-    if (words.empty())
-        return found;
-    auto key = [&](std::uint32_t i) { return lowered(headwords[translations[i].other].text); };
-    std::sort(words.begin(), words.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return key(a) < key(b); });
-    for (std::uint32_t i = 0; i < translations.size(); ++i) {
-        if (!isDirect(translations[i].origin) || !isNoun(headwords[translations[i].other]))
+        if (!isDirect(translations[i].origin))
             continue;
-        const auto wanted = key(i);
-        const auto word =
-            std::lower_bound(words.begin(), words.end(), wanted,
-                             [&](std::uint32_t w, const auto& value) { return key(w) < value; });
-        if (word != words.end() && key(*word) == wanted)
-            found.emplace_back(i, *word);
+        direct.push_back(i);
+        if (headwords[translations[i].other].genders == kNeuter)
+            nouns.push_back(i);
+    }
+    if (nouns.empty())
+        return found;
+    auto text = [&](std::uint32_t i) -> std::string_view {
+        return headwords[translations[i].other].text;
+    };
+    std::sort(direct.begin(), direct.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return text(a) < text(b); });
+    for (const std::uint32_t noun : nouns) {
+        const auto wanted = wordOfNoun(headwords[translations[noun].other]);
+        if (!wanted)
+            continue;
+        const auto word = std::lower_bound(
+            direct.begin(), direct.end(), std::string_view(*wanted),
+            [&](std::uint32_t i, std::string_view value) { return text(i) < value; });
+        if (word != direct.end() && text(*word) == *wanted)
+            found.emplace_back(noun, *word);
     }
     return found;
 }

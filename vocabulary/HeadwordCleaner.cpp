@@ -166,11 +166,9 @@ std::size_t maxLength(Language language)
            std::size_t(language == Language::English ? kMaxEnglishSuffix : kMaxGermanSuffix);
 }
 
-// "Hallo!", "Danke!", "Sorry!": greetings and interjections are written as
-// exclamations, but each is one word that a reader looks up. Anything longer is a
+// "Hallo!", "Danke!", "Thank you!", "What a pity!": greetings and interjections are
+// written as exclamations, but a reader looks each up as a whole. Anything longer is a
 // sentence.
-// Short exclamations are looked up as a whole ("Thank you!", "What a pity!"); longer
-// ones are sentences.
 constexpr std::ptrdiff_t kMaxExclamationWords = 3;
 
 void dropExclamationMark(std::string& text)
