@@ -15,8 +15,11 @@ struct StartRequest {
     std::optional<QString> word;
 };
 
-// `arguments` without the program's name, after the toolkit took its own options.
-// Nothing when they are not "[--de] [--] WORD" or empty.
+// The program's command line without its name, decoded as the system's file names are.
+QStringList commandLineWords(int argc, const char* const* argv);
+
+// `arguments` without the program's name. Nothing when they are not "[--de] [--] WORD"
+// or empty.
 std::optional<StartRequest> parseStartArguments(const QStringList& arguments);
 
 inline constexpr const char* kStartUsage = "usage: woerterbuch [--de] [--] [WORD]";

@@ -34,12 +34,15 @@ private:
 
 int main(int argc, char** argv)
 {
-    wb::Application application(argc, argv);
-    const auto request = wb::parseStartArguments(application.arguments().mid(1));
+    // The words are the user's alone: Qt's own option parser would take "-reverse" or
+    // "-style=fusion" meant for the dictionary, so the toolkit is given the name only.
+    const auto request = wb::parseStartArguments(wb::commandLineWords(argc, argv));
     if (!request) {
         std::fprintf(stderr, "%s\n", wb::kStartUsage);
         return 64;
     }
+    int toolkitArgc = argc > 0 ? 1 : 0;
+    wb::Application application(toolkitArgc, argv);
     wb::TerminationRequests termination;
     StartupErrors fileErrors(termination);
     TMainForm MainForm(wb::DataDirectory([] { return wb::executableDirectory(); }), fileErrors);
