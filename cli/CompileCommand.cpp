@@ -1,5 +1,6 @@
 #include "cli/CompileCommand.h"
 
+#include "messages/QuotedInput.h"
 #include "system/FileReplacement.h"
 #include "vocabulary/VocabularyCompiler.h"
 
@@ -27,7 +28,8 @@ void parseFrequencies(const std::string& value, vocab::CompileOptions& options)
     const std::string language = value.substr(0, equals);
     if (equals == std::string::npos || equals + 1 == value.size() ||
         (language != "en" && language != "de"))
-        throw UsageError("--frequencies takes en=FILE or de=FILE, not '" + value + "'");
+        throw UsageError("--frequencies takes en=FILE or de=FILE, not " +
+                         messages::quotedInput(value));
     auto& path = language == "en" ? options.englishFrequencies : options.germanFrequencies;
     if (!path.empty())
         throw UsageError("--frequencies " + language + "= is given twice");
@@ -47,7 +49,7 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
         }
         if (option != "--ding" && option != "--tsv" && option != "--out" && option != "--max" &&
             option != "--frequencies")
-            throw UsageError("compile does not take '" + option + "'");
+            throw UsageError("compile does not take " + messages::quotedInput(option));
         if (++i == args.size())
             throw UsageError(option + " needs a value");
         const std::string& value = args[i];

@@ -1,5 +1,6 @@
 #include "vocabulary/VocabularyCompiler.h"
 
+#include "vocabulary/BoundedLines.h"
 #include "vocabulary/Ranking.h"
 #include "vocabulary/VocabularyWriter.h"
 
@@ -100,7 +101,6 @@ void printLanguage(std::ostream& out, const char* name, const char* file, const 
     out << '\n' << "  " << file << ": " << s.chosen << " records, " << s.fileBytes << " bytes\n";
 }
 
-constexpr std::size_t kReadBlockBytes = 64 * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Control bytes would reach a terminal through lookup and dump, or split a record
@@ -171,10 +171,8 @@ Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& r
 {
     Candidates candidates;
     SourceLine parsed;
-    std::string line;
     bool first = true;
-    const auto take = [&] {
-        std::string_view text = line;
+    const auto take = [&](std::string_view text) {
         if (first && text.starts_with(kByteOrderMark))
             text.remove_prefix(kByteOrderMark.size());
         first = false;
@@ -192,49 +190,20 @@ Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& r
             candidates.countMalformedLine();
     };
 
-    // The input comes in blocks; a line is gathered only while it fits, so that neither
-    // an endless line nor a huge one is ever held.
-    std::vector<char> block(kReadBlockBytes);
-    std::uintmax_t total = 0;
-    bool skipping = false; // inside a line already known to be too long
-    while (in) {
-        in.read(block.data(), std::streamsize(block.size()));
-        const auto got = std::size_t(in.gcount());
-        if (got == 0)
-            break;
-        total += got;
-        if (total > kMaxSourceBytes)
-            throw std::runtime_error("the word list goes on past " +
-                                     std::to_string(kMaxSourceBytes >> 20) +
-                                     " MiB, more than any word list holds");
-        if (poll)
-            poll();
-        std::string_view rest(block.data(), got);
-        while (!rest.empty()) {
-            const auto newline = rest.find('\n');
-            const auto piece = rest.substr(0, newline);
-            if (!skipping && line.size() + piece.size() > kMaxLineBytes) {
-                skipping = true;
-                line.clear();
-                first = false;
-            }
-            if (!skipping)
-                line.append(piece);
-            if (newline == std::string_view::npos)
-                break;
-            rest.remove_prefix(newline + 1);
-            if (skipping)
-                ++refused.tooLong;
-            else
-                take();
-            skipping = false;
-            line.clear();
-        }
+    // A line is gathered only while it fits, so that neither an endless line nor a huge
+    // one is ever held.
+    try {
+        forEachLine(in, {kMaxLineBytes, kMaxSourceBytes},
+                    {take,
+                     [&] {
+                         first = false;
+                         ++refused.tooLong;
+                     },
+                     poll});
+    } catch (const InputTooLarge& error) {
+        throw std::runtime_error("the word list " + std::string(error.what()) +
+                                 ", more than any word list holds");
     }
-    if (skipping)
-        ++refused.tooLong;
-    else if (!line.empty())
-        take();
     candidates.finish(english, german);
     return candidates;
 }
@@ -246,9 +215,10 @@ CompileSummary compileVocabulary(const CompileOptions& options)
     const TerminationHold hold;
     OutputDirectory output(options, hold);
 
-    auto table = [](const std::filesystem::path& path) {
+    auto table = [&](const std::filesystem::path& path) {
         return path.empty() ? std::optional<FrequencyTable>()
-                            : std::optional(FrequencyTable::read(path));
+                            : std::optional(FrequencyTable::read(
+                                  path, [&] { hold.throwIfRequested(options.outputDirectory); }));
     };
     const auto english = table(options.englishFrequencies);
     const auto german = table(options.germanFrequencies);
