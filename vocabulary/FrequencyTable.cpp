@@ -48,6 +48,18 @@ int compareFolded(std::string_view a, std::string_view b)
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+// The first eight bytes of the folded text as a number that orders as the bytes do.
+std::uint64_t foldedPrefixOf(std::string_view text)
+{
+    std::uint64_t prefix = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        prefix = (prefix << 8) | (i < text.size() ? foldedByte(text[i]) : 0);
+    return prefix;
+}
+
+// How many comparisons of the sort pass between two looks at a termination request.
+constexpr std::size_t kComparisonsPerPoll = std::size_t(1) << 20;
+
 } // namespace
 
 std::string foldedLowerCase(std::string_view text)
@@ -84,8 +96,8 @@ FrequencyTable FrequencyTable::read(std::istream& in, std::string_view name,
                  "the counts add up to more than " +
                      std::to_string(std::numeric_limits<std::uint64_t>::max()) +
                      "; divide them all by the same number");
-        table.m_words.push_back(
-            {std::uint32_t(table.m_text.size()), std::uint32_t(word.size()), count});
+        table.m_words.push_back({foldedPrefixOf(word), std::uint32_t(table.m_text.size()),
+                                 std::uint32_t(word.size()), count});
         table.m_text += word;
     };
     try {
@@ -104,9 +116,7 @@ FrequencyTable FrequencyTable::read(std::istream& in, std::string_view name,
     }
     if (in.bad())
         throw std::runtime_error("error while reading " + std::string(name));
-    table.sortAndMerge();
-    if (poll)
-        poll();
+    table.sortAndMerge(poll);
     return table;
 }
 
@@ -115,11 +125,25 @@ std::string_view FrequencyTable::textOf(const Entry& entry) const
     return std::string_view(m_text).substr(entry.offset, entry.length);
 }
 
-// A word listed twice adds up; spellings that fold to one word add up when looked up.
-void FrequencyTable::sortAndMerge()
+bool FrequencyTable::before(const Entry& a, const Entry& b) const
 {
-    std::sort(m_words.begin(), m_words.end(),
-              [this](const Entry& a, const Entry& b) { return textOf(a) < textOf(b); });
+    if (a.foldedPrefix != b.foldedPrefix)
+        return a.foldedPrefix < b.foldedPrefix;
+    const int folded = compareFolded(textOf(a), textOf(b));
+    return folded != 0 ? folded < 0 : textOf(a) < textOf(b);
+}
+
+// A word listed twice adds up; spellings that fold to one word add up when looked up.
+void FrequencyTable::sortAndMerge(const std::function<void()>& poll)
+{
+    std::size_t comparisons = 0;
+    std::sort(m_words.begin(), m_words.end(), [&](const Entry& a, const Entry& b) {
+        // Sorting ten million words takes seconds; a termination request may stop it,
+        // leaving an order that is thrown away with the table.
+        if (poll && ++comparisons % kComparisonsPerPoll == 0)
+            poll();
+        return before(a, b);
+    });
     std::size_t kept = 0;
     for (std::size_t i = 0; i < m_words.size(); ++i) {
         if (kept > 0 && textOf(m_words[kept - 1]) == textOf(m_words[i]))
@@ -129,18 +153,11 @@ void FrequencyTable::sortAndMerge()
     }
     m_words.resize(kept);
     m_words.shrink_to_fit();
-
-    m_byFolded.resize(m_words.size());
-    for (std::uint32_t i = 0; i < m_byFolded.size(); ++i)
-        m_byFolded[i] = i;
-    std::stable_sort(m_byFolded.begin(), m_byFolded.end(),
-                     [this](std::uint32_t a, std::uint32_t b) {
-                         return compareFolded(textOf(m_words[a]), textOf(m_words[b])) < 0;
-                     });
     m_foldedWords = 0;
-    for (std::size_t i = 0; i < m_byFolded.size(); ++i)
-        m_foldedWords += i == 0 || compareFolded(textOf(m_words[m_byFolded[i - 1]]),
-                                                 textOf(m_words[m_byFolded[i]])) != 0;
+    for (std::size_t i = 0; i < m_words.size(); ++i)
+        m_foldedWords += i == 0 || compareFolded(textOf(m_words[i - 1]), textOf(m_words[i])) != 0;
+    if (poll)
+        poll();
 }
 
 FrequencyTable FrequencyTable::read(const std::filesystem::path& path,
@@ -152,21 +169,28 @@ FrequencyTable FrequencyTable::read(const std::filesystem::path& path,
     return read(in, path.string(), poll);
 }
 
+std::pair<const FrequencyTable::Entry*, const FrequencyTable::Entry*>
+FrequencyTable::foldedRange(std::string_view word) const
+{
+    const auto first = std::lower_bound(m_words.begin(), m_words.end(), word,
+                                        [this](const Entry& entry, std::string_view wanted) {
+                                            return compareFolded(textOf(entry), wanted) < 0;
+                                        });
+    auto last = first;
+    while (last != m_words.end() && compareFolded(textOf(*last), word) == 0)
+        ++last;
+    return {m_words.data() + (first - m_words.begin()), m_words.data() + (last - m_words.begin())};
+}
+
 std::uint64_t FrequencyTable::count(std::string_view word) const
 {
-    const auto exact = std::lower_bound(
-        m_words.begin(), m_words.end(), word,
-        [this](const Entry& entry, std::string_view wanted) { return textOf(entry) < wanted; });
-    if (exact != m_words.end() && textOf(*exact) == word)
-        return exact->count;
-    auto folded = std::lower_bound(m_byFolded.begin(), m_byFolded.end(), word,
-                                   [this](std::uint32_t entry, std::string_view wanted) {
-                                       return compareFolded(textOf(m_words[entry]), wanted) < 0;
-                                   });
+    const auto [first, last] = foldedRange(word);
     std::uint64_t sum = 0;
-    for (; folded != m_byFolded.end() && compareFolded(textOf(m_words[*folded]), word) == 0;
-         ++folded)
-        sum += m_words[*folded].count;
+    for (const Entry* entry = first; entry != last; ++entry) {
+        if (textOf(*entry) == word)
+            return entry->count;
+        sum += entry->count;
+    }
     return sum;
 }
 

@@ -10,6 +10,7 @@
 #include <istream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace wb::vocab {
@@ -44,21 +45,27 @@ public:
     std::vector<std::string> mostFrequent(std::size_t count) const;
 
 private:
-    // A word as written: where its text lies in m_text, and its count.
+    // A word as written: the first bytes of its folded text (for a sort that mostly
+    // compares numbers), where its text lies in m_text, and its count.
     struct Entry {
+        std::uint64_t foldedPrefix;
         std::uint32_t offset;
         std::uint32_t length;
         std::uint64_t count;
     };
     std::string_view textOf(const Entry& entry) const;
-    void sortAndMerge();
+    bool before(const Entry& a, const Entry& b) const;
+    void sortAndMerge(const std::function<void()>& poll);
+    // The words that fold like `word`, each spelling once.
+    std::pair<const Entry*, const Entry*> foldedRange(std::string_view word) const;
     std::uint64_t count(std::string_view word) const;
 
-    // The words back to back and one flat entry per word keep the table near the size
-    // of its text; the folded order is an index into the same entries.
+    // The words back to back and one flat entry per spelling keep the table within a few
+    // times the size of its text. The entries are in the order of
+    // their folded text, the spellings of one word in byte order, so that both lookups are one
+    // binary search.
     std::string m_text;
-    std::vector<Entry> m_words;            // sorted by the word as written, each once
-    std::vector<std::uint32_t> m_byFolded; // m_words in the order of their folded text
+    std::vector<Entry> m_words;
     std::size_t m_foldedWords = 0;
     std::uint64_t m_total = 0;
 };
