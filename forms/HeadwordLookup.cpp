@@ -1,0 +1,54 @@
+#include "forms/HeadwordLookup.h"
+
+#include "forms/FormRules.h"
+
+#include <algorithm>
+
+namespace wb {
+
+HeadwordLookup::HeadwordLookup(const WordList& words)
+    : m_words(words)
+{
+    m_folded = latinLowerCase(words.bytes());
+    m_ends = words.ends();
+    m_order.resize(words.size());
+    for (std::uint32_t i = 0; i < m_order.size(); ++i)
+        m_order[i] = i;
+    std::stable_sort(m_order.begin(), m_order.end(),
+                     [this](std::uint32_t a, std::uint32_t b) { return key(a) < key(b); });
+}
+
+std::string_view HeadwordLookup::key(std::size_t index) const
+{
+    const std::uint32_t begin = index == 0 ? 0 : m_ends[index - 1];
+    return std::string_view(m_folded).substr(begin, m_ends[index] - begin);
+}
+
+std::pair<std::size_t, std::size_t> HeadwordLookup::range(std::string_view lowerText) const
+{
+    const auto first = std::lower_bound(
+        m_order.begin(), m_order.end(), lowerText,
+        [this](std::uint32_t index, std::string_view text) { return key(index) < text; });
+    auto last = first;
+    while (last != m_order.end() && key(*last) == lowerText)
+        ++last;
+    return {std::size_t(first - m_order.begin()), std::size_t(last - m_order.begin())};
+}
+
+std::vector<std::uint32_t> HeadwordLookup::folded(std::string_view lowerText) const
+{
+    const auto [first, last] = range(lowerText);
+    return {m_order.begin() + std::ptrdiff_t(first), m_order.begin() + std::ptrdiff_t(last)};
+}
+
+std::vector<std::uint32_t> HeadwordLookup::exact(std::string_view text) const
+{
+    std::vector<std::uint32_t> found;
+    const auto [first, last] = range(latinLowerCase(text));
+    for (std::size_t i = first; i < last; ++i)
+        if (m_words[m_order[i]] == text)
+            found.push_back(m_order[i]);
+    return found;
+}
+
+} // namespace wb
