@@ -2,6 +2,7 @@
 
 #include "dictionary/AsciiCase.h"
 #include "dictionary/RecordEncoder.h"
+#include "forms/FormsFile.h"
 #include "system/FileReplacement.h"
 
 #include <stdexcept>
@@ -86,7 +87,9 @@ VocabularyFiles encodeVocabulary(const Candidates& candidates, const Selection& 
     const auto englishIndex =
         indexOf(selection.english, candidates.headwords(Language::English).size());
     return {encodeFile(candidates, Language::English, selection.english, germanIndex),
-            encodeFile(candidates, Language::German, selection.german, englishIndex)};
+            encodeFile(candidates, Language::German, selection.german, englishIndex),
+            {},
+            {}};
 }
 
 void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& directory)
@@ -94,8 +97,12 @@ void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& 
     // A directory made here and left empty by a failure goes again, so that a failed
     // compile leaves nothing behind.
     const bool created = std::filesystem::create_directories(directory);
-    const FileContent contents[] = {{fileName(DictionaryFile::English), files.engdeu},
-                                    {fileName(DictionaryFile::German), files.deueng}};
+    std::vector<FileContent> contents = {{fileName(DictionaryFile::English), files.engdeu},
+                                         {fileName(DictionaryFile::German), files.deueng}};
+    if (!files.engforms.empty())
+        contents.push_back({formsFileName(DictionaryFile::English), files.engforms});
+    if (!files.deuforms.empty())
+        contents.push_back({formsFileName(DictionaryFile::German), files.deuforms});
     try {
         replaceFiles(directory, contents);
     } catch (const FileReplaceError&) {
