@@ -173,13 +173,15 @@ private:
         if (!m_resolver) {
             const bool english = m_direction == Direction::EnglishToGerman;
             const DictionaryFile file = english ? DictionaryFile::English : DictionaryFile::German;
-            LoadedForms loaded = loadForms(m_directory, file, headwordsOf(m_store, m_direction));
-            if (!loaded.problem.empty())
+            const WordList& headwords = headwordsOf(m_store, m_direction);
+            LoadedForms loaded = loadForms(m_directory, file, headwords);
+            // Without headwords the data file's own error has been told.
+            if (!loaded.problem.empty() && !headwords.empty())
                 m_err << "woerterbuch-dict: " << formsFileName(file) << ": " << loaded.problem
                       << "; looking up without its forms\n";
             m_forms = std::move(loaded.table);
-            m_resolver.emplace(english ? FormLanguage::English : FormLanguage::German,
-                               headwordsOf(m_store, m_direction), m_forms);
+            m_resolver.emplace(english ? FormLanguage::English : FormLanguage::German, headwords,
+                               m_forms);
         }
         return *m_resolver;
     }
@@ -277,17 +279,15 @@ void printFileLine(std::ostream& out, DictionaryFile file, const FileCheck& chec
 }
 
 // A forms file is checked against the headwords of the data file it was built for. A
-// missing one is no problem: lookups go on without its forms, as for a vocabulary
-// compiled before there were forms files.
+// missing one is no problem here: a vocabulary compiled before there were forms files
+// is whole, and lookup says that it goes without them.
 std::size_t checkFormsFile(const std::filesystem::path& directory, DictionaryFile file,
                            const std::optional<std::vector<std::uint8_t>>& data, std::ostream& out)
 {
     const char* name = formsFileName(file);
     const auto bytes = readDataFile(locateFile(directory, name), kMaxFormsFileBytes + 1);
-    if (!bytes) {
-        out << name << ": none (lookups go without its forms)\n";
+    if (!bytes)
         return 0;
-    }
     if (!data) {
         out << name << ": cannot be checked, " << fileName(file) << " cannot be opened\n";
         return 1;

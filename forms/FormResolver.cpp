@@ -85,6 +85,8 @@ std::vector<std::uint32_t> FormResolver::compoundPart(std::string_view lowerPart
         std::string capitalised(lowerPart);
         capitalised[0] = latinUpper(capitalised[0]);
         found = listedForm(capitalised);
+        if (found.empty())
+            found = byRules(capitalised);
     }
     // A part is spelt as a noun where the list has it so ("Dampf" before "dampf").
     std::stable_sort(found.begin(), found.end(), [this](std::uint32_t a, std::uint32_t b) {
