@@ -9,8 +9,8 @@
 #include "dictionary/NearWords.h"
 #include "dictionary/Search.h"
 #include "dictionary/Windows1252.h"
-#include "forms/FormResolver.h"
 #include "forms/FormsLoad.h"
+#include "forms/StoreForms.h"
 #include "system/ErrorReporter.h"
 #include "system/ExecutablePath.h"
 #include "system/FileReplacement.h"
@@ -90,13 +90,16 @@ struct LookupOptions {
 class Lookups {
 public:
     Lookups(const DictionaryStore& store, Direction direction, LookupOptions options,
-            RowWriter& rows, std::ostream& err, std::filesystem::path directory)
+            RowWriter& rows, std::ostream& err, const std::filesystem::path& directory)
         : m_store(store)
         , m_direction(direction)
         , m_options(options)
         , m_rows(rows)
         , m_err(err)
-        , m_directory(std::move(directory))
+        , m_forms(store, directory, [&err](std::string_view file, std::string_view problem) {
+            err << "woerterbuch-dict: " << file << ": " << problem
+                << "; looking up without its forms\n";
+        })
     {
     }
 
@@ -167,24 +170,8 @@ private:
         return true;
     }
 
-    // Made on the first text that matches nothing: most lookups never need it.
-    const FormResolver& resolver()
-    {
-        if (!m_resolver) {
-            const bool english = m_direction == Direction::EnglishToGerman;
-            const DictionaryFile file = english ? DictionaryFile::English : DictionaryFile::German;
-            const WordList& headwords = headwordsOf(m_store, m_direction);
-            LoadedForms loaded = loadForms(m_directory, file, headwords);
-            // Without headwords the data file's own error has been told.
-            if (!loaded.problem.empty() && !headwords.empty())
-                m_err << "woerterbuch-dict: " << formsFileName(file) << ": " << loaded.problem
-                      << "; looking up without its forms\n";
-            m_forms = std::move(loaded.table);
-            m_resolver.emplace(english ? FormLanguage::English : FormLanguage::German, headwords,
-                               m_forms);
-        }
-        return *m_resolver;
-    }
+    // Read on the first text that matches nothing: most lookups never need it.
+    const FormResolver& resolver() { return m_forms.resolver(m_direction); }
 
     std::vector<std::uint32_t> matches(std::string_view key)
     {
@@ -229,9 +216,7 @@ private:
     std::vector<std::string> m_translations;
     int m_walks = 0;
     std::optional<FoldedIndex> m_index;
-    std::filesystem::path m_directory;
-    FormsTable m_forms;
-    std::optional<FormResolver> m_resolver;
+    StoreForms m_forms;
 };
 
 constexpr std::string_view kLookupSwitches[] = {"--exact", "--fold",   "--json",

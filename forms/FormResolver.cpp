@@ -116,13 +116,21 @@ Resolution FormResolver::compound(std::string_view text) const
     return resolution;
 }
 
+std::vector<std::uint32_t> FormResolver::basesOf(std::string_view text) const
+{
+    if (text.empty())
+        return {};
+    auto bases = listedForm(text);
+    if (bases.empty() && !m_headwords.contains(text))
+        bases = byRules(text);
+    return bases;
+}
+
 Resolution FormResolver::resolve(std::string_view text) const
 {
     if (text.empty() || m_headwords.contains(text))
         return {};
-    auto bases = listedForm(text);
-    if (bases.empty())
-        bases = byRules(text);
+    auto bases = basesOf(text);
     if (!bases.empty())
         return {ResolutionKind::Form, {std::move(bases)}};
     if (m_language == FormLanguage::German)

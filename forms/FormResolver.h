@@ -2,8 +2,8 @@
 // Takes a word as it stands in a text to the headwords of one language it comes from:
 // a form listed in the forms file ("Häusern" -> "Haus"), a contraction ("im" -> "in"),
 // a regular form the rules find ("geklickt" -> "klicken"), or, in German, a compound
-// split into headwords. It never replaces a headword: a text that is one resolves to
-// nothing. It holds references to the word list and the table; both must outlive it.
+// split into headwords. resolve() never replaces a headword: a text that is one
+// resolves to nothing. It holds references to the word list and the table; both must outlive it.
 #include "dictionary/WordList.h"
 #include "forms/FormRules.h"
 #include "forms/FormsFile.h"
@@ -31,6 +31,10 @@ public:
 
     // `text` in Windows-1252.
     Resolution resolve(std::string_view text) const;
+    // The headwords `text` is a form of, even when it is a headword itself ("ging" of
+    // "gehen"): the forms file's entries, and the rules' only for a text that is no
+    // headword. No compounds.
+    std::vector<std::uint32_t> basesOf(std::string_view text) const;
 
 private:
     std::vector<std::uint32_t> listedForm(std::string_view text) const;

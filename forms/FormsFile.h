@@ -20,7 +20,9 @@
 //     +S+1  2*N        headword indices into the language's file, ascending
 //
 // Form = first P bytes of the previous form + suffix (Windows-1252). The forms are in
-// strictly ascending byte order, which lets a lookup bisect them; no form is empty.
+// strictly ascending byte order, which lets a lookup bisect them; no form is empty. A
+// form may be a headword itself ("ging" of "gehen"): lookup shows that headword as it
+// is, the desktop's search lists the base first.
 //
 // Malformed input is rejected whole, never repaired: a half-trusted table could send
 // a reader to the wrong word, and the lookup works without one.

@@ -122,11 +122,10 @@ std::vector<std::uint8_t> buildFormsFile(DictionaryFile file,
             if (base == indexOf.end())
                 continue;
             for (const std::string& form : line.forms) {
-                // A headword is looked up as itself, never as another's form.
-                if (indexOf.count(form)) {
-                    ++summary.headwordForms;
+                // Kept: the lookup shows such a headword as itself, the desktop's
+                // search lists its base first ("ging", "gehen").
+                if (form == line.base)
                     continue;
-                }
                 auto& bases = forms[form];
                 if (std::find(bases.begin(), bases.end(), base->second) == bases.end())
                     bases.push_back(base->second);
@@ -146,6 +145,8 @@ std::vector<std::uint8_t> buildFormsFile(DictionaryFile file,
         entries.push_back({form, std::move(bases)});
     }
     summary.forms = entries.size();
+    for (const FormEntry& entry : entries)
+        summary.headwordForms += indexOf.count(entry.form);
     summary.headwords = std::size_t(std::count(hasForm.begin(), hasForm.end(), 1));
     auto bytes = encodeForms(headwordListHash(views), entries);
     summary.fileBytes = bytes.size();

@@ -39,7 +39,7 @@ struct FormsSummary {
     std::size_t forms = 0;         // records written
     std::size_t headwords = 0;     // headwords with at least one form
     std::size_t ambiguous = 0;     // forms of more than one headword
-    std::size_t headwordForms = 0; // forms left out because they are headwords themselves
+    std::size_t headwordForms = 0; // forms that are headwords themselves ("ging")
     std::size_t fileBytes = 0;
 };
 

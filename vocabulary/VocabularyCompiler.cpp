@@ -186,8 +186,8 @@ void addForms(VocabularyFiles& files, const CompileOptions& options, CompileSumm
 void printForms(std::ostream& out, DictionaryFile file, const FormsSummary& s)
 {
     out << "  " << formsFileName(file) << ": " << s.forms << " forms of " << s.headwords
-        << " headwords (" << s.ambiguous << " of several), " << s.headwordForms
-        << " left out as headwords themselves, " << s.fileBytes << " bytes\n";
+        << " headwords (" << s.ambiguous << " of several, " << s.headwordForms
+        << " headwords themselves), " << s.fileBytes << " bytes\n";
 }
 
 } // namespace
