@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/StartArguments.h"
+#include "app/StartWord.h"
 #include "messages/UserMessages.h"
 #include "platform/MessageBox.h"
 #include "platform/TerminationRequests.h"
@@ -47,6 +48,9 @@ int main(int argc, char** argv)
         return 0; // asked to end while the dictionary was loading
     MainForm.showCentred();
     if (request->word)
-        MainForm.lookUp(request->direction, *request->word);
+        MainForm.lookUp(request->direction,
+                        wb::startWord(
+                            *MainForm.store(), [] { return wb::executableDirectory(); },
+                            request->direction, *request->word));
     return application.exec();
 }
