@@ -47,10 +47,10 @@ int main(int argc, char** argv)
     if (termination.requested())
         return 0; // asked to end while the dictionary was loading
     MainForm.showCentred();
-    if (request->word)
-        MainForm.lookUp(request->direction,
-                        wb::startWord(
-                            *MainForm.store(), [] { return wb::executableDirectory(); },
-                            request->direction, *request->word));
+    if (request->word) {
+        const auto start = wb::startOn(
+            *MainForm.store(), [] { return wb::executableDirectory(); }, *request);
+        MainForm.lookUp(start.direction, *start.word);
+    }
     return application.exec();
 }

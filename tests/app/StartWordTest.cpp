@@ -1,5 +1,6 @@
-// The word the window starts on: a form that no headword begins with becomes its
-// base; anything the window's own search finds stays as it is.
+// The page and word the window starts on: a form that no headword begins with becomes
+// its base, on the page of the language that has it; anything the asked page's own
+// search finds stays as it is.
 #include "app/StartWord.h"
 #include "forms/FormsFile.h"
 #include "system/ExecutablePath.h"
@@ -9,6 +10,9 @@
 
 namespace wb {
 namespace {
+
+constexpr auto kEnglish = Direction::EnglishToGerman;
+constexpr auto kGerman = Direction::GermanToEnglish;
 
 class StartWord : public ::testing::Test {
 protected:
@@ -25,38 +29,44 @@ protected:
                         encodeForms(headwordListHash(german),
                                     std::vector<FormEntry>{{"H\xE4usern", {1}}, {"ging", {0}}}));
     }
-    QString start(Direction direction, const char* word)
+    std::pair<Direction, QString> start(Direction direction, const char* word,
+                                        std::function<std::filesystem::path()> locate = {})
     {
-        return startWord(
-            store, [this] { return dir.path(); }, direction, QString::fromUtf8(word));
+        if (!locate)
+            locate = [this] { return dir.path(); };
+        const auto chosen = startOn(store, locate, {direction, QString::fromUtf8(word)});
+        return {chosen.direction, chosen.word.value_or(QString())};
     }
     test::TempDir dir;
     DictionaryStore store;
 };
 
-TEST_F(StartWord, AFormStartsOnItsBase)
+using Start = std::pair<Direction, QString>;
+
+TEST_F(StartWord, AFormStartsOnItsBaseOnThePageThatHasIt)
 {
-    EXPECT_EQ(start(Direction::GermanToEnglish, "Häusern"), "Haus");
-    EXPECT_EQ(start(Direction::GermanToEnglish, "ging"), "gehen");
-    EXPECT_EQ(start(Direction::EnglishToGerman, "houses"), "house"); // by the rules
+    EXPECT_EQ(start(kGerman, "Häusern"), Start(kGerman, "Haus"));
+    EXPECT_EQ(start(kEnglish, "Häusern"), Start(kGerman, "Haus")); // woerterbuch Häusern
+    EXPECT_EQ(start(kGerman, "ging"), Start(kGerman, "gehen"));
+    EXPECT_EQ(start(kEnglish, "houses"), Start(kEnglish, "house")); // by the rules
 }
 
-TEST_F(StartWord, WhatTheWindowFindsStaysAsItIs)
+TEST_F(StartWord, WhatTheAskedPageFindsStaysAsItIs)
 {
-    EXPECT_EQ(start(Direction::GermanToEnglish, "Haus"), "Haus");
-    EXPECT_EQ(start(Direction::GermanToEnglish, "ha"), "ha");   // a prefix of "Haus"
-    EXPECT_EQ(start(Direction::GermanToEnglish, "xyz"), "xyz"); // nothing to offer
+    EXPECT_EQ(start(kGerman, "Haus"), Start(kGerman, "Haus"));
+    EXPECT_EQ(start(kGerman, "ha"), Start(kGerman, "ha"));          // a prefix of "Haus"
+    EXPECT_EQ(start(kEnglish, "ho"), Start(kEnglish, "ho"));        // and of "house"
+    EXPECT_EQ(start(kEnglish, "xyz"), Start(kEnglish, "xyz"));      // nothing anywhere
+    EXPECT_EQ(start(kEnglish, "Schiff"), Start(kGerman, "Schiff")); // German only
     // A compound's parts are no one word to start on.
-    EXPECT_EQ(start(Direction::GermanToEnglish, "Dampfschiff"), "Dampfschiff");
-    // "Häusern" is a German form only.
-    EXPECT_EQ(start(Direction::EnglishToGerman, "Häusern"), "Häusern");
+    EXPECT_EQ(start(kGerman, "Dampfschiff"), Start(kGerman, "Dampfschiff"));
 }
 
 TEST_F(StartWord, ADirectoryThatCannotBeFoundLeavesTheRules)
 {
     const auto lost = []() -> std::filesystem::path { throw ExecutablePathError("gone"); };
-    EXPECT_EQ(startWord(store, lost, Direction::GermanToEnglish, QStringLiteral("Hauses")), "Haus");
-    EXPECT_EQ(startWord(store, lost, Direction::GermanToEnglish, QStringLiteral("ging")), "ging");
+    EXPECT_EQ(start(kGerman, "Hauses", lost), Start(kGerman, "Haus"));
+    EXPECT_EQ(start(kGerman, "ging", lost), Start(kGerman, "ging"));
 }
 
 } // namespace
