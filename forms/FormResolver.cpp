@@ -7,6 +7,8 @@
 namespace wb {
 namespace {
 
+constexpr std::size_t kShortestRuledPart = 5;
+
 void appendNew(std::vector<std::uint32_t>& to, std::span<const std::uint32_t> from)
 {
     for (const std::uint32_t index : from)
@@ -85,7 +87,8 @@ std::vector<std::uint32_t> FormResolver::compoundPart(std::string_view lowerPart
         std::string capitalised(lowerPart);
         capitalised[0] = latinUpper(capitalised[0]);
         found = listedForm(capitalised);
-        if (found.empty())
+        // A short tail is too easily a stray ending ("zweidimension|alen").
+        if (found.empty() && lowerPart.size() >= kShortestRuledPart)
             found = byRules(capitalised);
     }
     // A part is spelt as a noun where the list has it so ("Dampf" before "dampf").

@@ -174,7 +174,12 @@ struct FormsDecoder {
                             " records, more than its bytes can hold");
         table.m_formEnds.reserve(records);
         table.m_baseEnds.reserve(records);
-        std::string previous;
+        table.m_bases.reserve(records * 2);
+        // Each form is built in place at the end of the buffer, its shared prefix
+        // copied from the form before it: no string per record.
+        std::string& forms = table.m_forms;
+        forms.reserve(bytes.size() * 2);
+        std::size_t previousBegin = 0;
         for (std::size_t record = 0; record < records; ++record) {
             const std::size_t offset = in.at();
             if (!in.has(1))
@@ -187,12 +192,18 @@ struct FormsDecoder {
                     return fail(record, offset, "cut off in the extended suffix length");
                 suffix = std::size_t(in.number(1));
             }
-            if (prefix > previous.size())
+            const std::size_t begin = forms.size();
+            if (prefix > begin - previousBegin)
                 return fail(record, offset, "shares more bytes than the previous form has");
             if (!in.has(suffix + 1))
                 return fail(record, offset, "cut off in the form");
-            std::string form = previous.substr(0, prefix);
-            form.append(in.text(suffix));
+            forms.resize(begin + prefix);
+            std::copy_n(forms.begin() + std::ptrdiff_t(previousBegin), prefix,
+                        forms.begin() + std::ptrdiff_t(begin));
+            forms.append(in.text(suffix));
+            const std::string_view form = std::string_view(forms).substr(begin);
+            const std::string_view previous =
+                std::string_view(forms).substr(previousBegin, begin - previousBegin);
             if (form.empty())
                 return fail(record, offset, "an empty form");
             if (record > 0 && !(previous < form))
@@ -211,11 +222,11 @@ struct FormsDecoder {
                 last = base;
             }
             table.m_largestBase = std::max(table.m_largestBase, last);
-            table.m_forms.append(form);
-            table.m_formEnds.push_back(std::uint32_t(table.m_forms.size()));
+            table.m_formEnds.push_back(std::uint32_t(forms.size()));
             table.m_baseEnds.push_back(std::uint32_t(table.m_bases.size()));
-            previous = std::move(form);
+            previousBegin = begin;
         }
+        forms.shrink_to_fit();
         if (!in.atEnd())
             return fail(records, in.at(), "bytes after the last record");
         result.ok = true;

@@ -11,11 +11,26 @@ HeadwordLookup::HeadwordLookup(const WordList& words)
 {
     m_folded = latinLowerCase(words.bytes());
     m_ends = words.ends();
-    m_order.resize(words.size());
-    for (std::uint32_t i = 0; i < m_order.size(); ++i)
-        m_order[i] = i;
-    std::stable_sort(m_order.begin(), m_order.end(),
-                     [this](std::uint32_t a, std::uint32_t b) { return key(a) < key(b); });
+    // Sorted by the first eight folded bytes as one number, the rest compared only
+    // between headwords that share them: the index is built before a lookup's first
+    // form, so its cost is part of that lookup's.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> keyed(words.size());
+    for (std::uint32_t i = 0; i < keyed.size(); ++i) {
+        const std::string_view folded = key(i);
+        std::uint64_t head = 0;
+        for (std::size_t k = 0; k < 8; ++k)
+            head = head << 8 | (k < folded.size() ? static_cast<unsigned char>(folded[k]) : 0);
+        keyed[i] = {head, i};
+    }
+    std::sort(keyed.begin(), keyed.end(), [this](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        const auto x = key(a.second), y = key(b.second);
+        return x != y ? x < y : a.second < b.second;
+    });
+    m_order.resize(keyed.size());
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        m_order[i] = keyed[i].second;
 }
 
 std::string_view HeadwordLookup::key(std::size_t index) const

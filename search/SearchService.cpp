@@ -105,20 +105,20 @@ QList<SearchHit> SearchService::find(const QString& text, int limit)
         return rankedBefore(a.match, b.match);
     });
     // The bases of a form come first, above even the text's own headword.
-    for (const Entry& base : baseEntries(typed))
+    const std::vector<Entry> bases = baseEntries(typed);
+    for (const Entry& base : bases)
         if (hits.size() < limit)
             hits.append(hitOf(base, false, 1.0));
-    const auto bases = hits.size();
     for (std::size_t position = 0; position < ranked.size() && hits.size() < limit; ++position) {
         const LauncherMatch& match = ranked[position].match;
         const Entry entry{ranked[position].direction, match.index};
-        const QString id = hitOf(entry, false, 0).id;
-        if (std::any_of(hits.begin(), hits.begin() + bases,
-                        [&](const SearchHit& hit) { return hit.id == id; }))
+        if (std::any_of(bases.begin(), bases.end(), [&](const Entry& base) {
+                return base.direction == entry.direction && base.index == entry.index;
+            }))
             continue;
         const double relevance = relevanceOf(match.tier, position);
         hits.append(hitOf(entry, isWholeHeadword(match.tier),
-                          bases > 0 ? std::min(relevance, 0.99) : relevance));
+                          bases.empty() ? relevance : std::min(relevance, 0.99)));
     }
     return hits;
 }
