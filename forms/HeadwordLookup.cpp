@@ -1,16 +1,47 @@
 #include "forms/HeadwordLookup.h"
 
+#include "dictionary/AsciiCase.h"
 #include "forms/FormRules.h"
 
 #include <algorithm>
 
 namespace wb {
 
+namespace {
+
+// The order of the data files: by the search's folding (a-z upper-cased), then by the
+// raw bytes.
+bool inFileOrder(std::string_view a, std::string_view b)
+{
+    const auto length = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < length; ++i) {
+        const unsigned char x = asciiUpper(static_cast<unsigned char>(a[i]));
+        const unsigned char y = asciiUpper(static_cast<unsigned char>(b[i]));
+        if (x != y)
+            return x < y;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return a < b;
+}
+
+} // namespace
+
 HeadwordLookup::HeadwordLookup(const WordList& words)
     : m_words(words)
 {
+    m_inFileOrder = true;
+    for (std::size_t i = 1; i < words.size() && m_inFileOrder; ++i)
+        m_inFileOrder = !inFileOrder(words[i], words[i - 1]);
+    if (!m_inFileOrder)
+        buildIndex();
+}
+
+void HeadwordLookup::buildIndex() const
+{
+    const WordList& words = m_words;
+    m_indexed = true;
     m_folded = latinLowerCase(words.bytes());
-    m_ends = words.ends();
     // Sorted by the first eight folded bytes as one number, the rest compared only
     // between headwords that share them: the index is built before a lookup's first
     // form, so its cost is part of that lookup's.
@@ -35,8 +66,9 @@ HeadwordLookup::HeadwordLookup(const WordList& words)
 
 std::string_view HeadwordLookup::key(std::size_t index) const
 {
-    const std::uint32_t begin = index == 0 ? 0 : m_ends[index - 1];
-    return std::string_view(m_folded).substr(begin, m_ends[index] - begin);
+    const auto& ends = m_words.ends();
+    const std::uint32_t begin = index == 0 ? 0 : ends[index - 1];
+    return std::string_view(m_folded).substr(begin, ends[index] - begin);
 }
 
 std::pair<std::size_t, std::size_t> HeadwordLookup::range(std::string_view lowerText) const
@@ -52,6 +84,8 @@ std::pair<std::size_t, std::size_t> HeadwordLookup::range(std::string_view lower
 
 std::vector<std::uint32_t> HeadwordLookup::folded(std::string_view lowerText) const
 {
+    if (!m_indexed)
+        buildIndex();
     const auto [first, last] = range(lowerText);
     return {m_order.begin() + std::ptrdiff_t(first), m_order.begin() + std::ptrdiff_t(last)};
 }
@@ -59,6 +93,19 @@ std::vector<std::uint32_t> HeadwordLookup::folded(std::string_view lowerText) co
 std::vector<std::uint32_t> HeadwordLookup::exact(std::string_view text) const
 {
     std::vector<std::uint32_t> found;
+    if (m_inFileOrder) {
+        std::size_t low = 0, high = m_words.size();
+        while (low < high) {
+            const std::size_t middle = low + (high - low) / 2;
+            if (inFileOrder(m_words[middle], text))
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        for (; low < m_words.size() && m_words[low] == text; ++low)
+            found.push_back(std::uint32_t(low));
+        return found;
+    }
     const auto [first, last] = range(latinLowerCase(text));
     for (std::size_t i = first; i < last; ++i)
         if (m_words[m_order[i]] == text)

@@ -144,8 +144,7 @@ public:
             }
         }
         m_created = m_created || m_lock->remade();
-        recoverReplacement(m_path, kDataFileNames);
-        recoverReplacement(m_path, kFormsFileNames);
+        recoverVocabulary(m_path);
     }
     ~OutputDirectory()
     {
@@ -157,12 +156,6 @@ public:
     void keep() { m_kept = true; }
 
 private:
-    static inline const std::string kDataFileNames[] = {fileName(DictionaryFile::English),
-                                                        fileName(DictionaryFile::German)};
-    // Recovered as a pair of their own: a pair written before there were forms files
-    // has no previous forms to put back, and its data files must come back all the same.
-    static inline const std::string kFormsFileNames[] = {formsFileName(DictionaryFile::English),
-                                                         formsFileName(DictionaryFile::German)};
     std::filesystem::path m_path;
     std::optional<DirectoryLock> m_lock;
     bool m_created = false;

@@ -5,6 +5,8 @@
 #include "forms/FormsFile.h"
 #include "system/FileReplacement.h"
 
+#include <map>
+#include <set>
 #include <stdexcept>
 
 namespace wb::vocab {
@@ -111,6 +113,27 @@ void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& 
             std::filesystem::remove(directory, ignored);
         throw;
     }
+}
+
+void recoverVocabulary(const std::filesystem::path& directory)
+{
+    const std::string pair[] = {fileName(DictionaryFile::English),
+                                fileName(DictionaryFile::German)};
+    const std::string all[] = {pair[0], pair[1], formsFileName(DictionaryFile::English),
+                               formsFileName(DictionaryFile::German)};
+    // The previous versions are linked in file order and unlinked in file order once
+    // all four are in place, so the pair's two links without either forms file's mean
+    // one thing only: a pair written before there were forms files, which has none to
+    // put back. Its two files must come back all the same.
+    std::map<std::string, std::set<std::string>> linked; // suffix -> names
+    for (const std::string& entry : leftoverTemporaries(directory, all))
+        for (const std::string& name : all)
+            if (const std::string lead = "." + name + ".old-"; entry.starts_with(lead))
+                linked[entry.substr(lead.size())].insert(name);
+    for (const auto& [suffix, names] : linked)
+        if (names == std::set<std::string>{pair[0], pair[1]})
+            recoverReplacement(directory, pair);
+    recoverReplacement(directory, all);
 }
 
 } // namespace wb::vocab

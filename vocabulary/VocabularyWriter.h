@@ -44,4 +44,9 @@ VocabularyFiles encodeVocabulary(const Candidates& candidates, const Selection& 
 // std::runtime_error (FileReplaceError) naming the file and the reason when they cannot be written.
 void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& directory);
 
+// Finishes what a compile that was killed while writing into `directory` left: puts
+// the previous files back where it stopped between two renames, then removes every
+// temporary file. Only under the directory's lock. Throws FileReplaceError.
+void recoverVocabulary(const std::filesystem::path& directory);
+
 } // namespace wb::vocab

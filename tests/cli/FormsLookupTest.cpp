@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <unistd.h>
+
 namespace wb {
 namespace {
 
@@ -155,6 +158,49 @@ TEST_F(FormsLookup, CompileReplacesAllFourFilesOrNone)
     compile({});
     EXPECT_EQ(test::readAll(data.path() / "deuforms.dat").size(), kFormsHeaderBytes);
     EXPECT_EQ(lookup({"de", "Häusern"}).out, "Haus\thouse\n"); // by the rules
+}
+
+// What a compile killed on the way leaves, undone by the next one into the directory.
+TEST_F(FormsLookup, AKilledCompileLeavesFourFilesThatBelongTogether)
+{
+    const auto path = [&](const std::string& name) { return data.path() / name; };
+    const auto link = [&](const std::string& name, const std::string& suffix) {
+        ASSERT_EQ(::link(path(name).c_str(), path("." + name + ".old-" + suffix).c_str()), 0);
+    };
+    const auto replace = [&](const std::string& name, std::string_view bytes) {
+        std::filesystem::remove(path(name));
+        test::writeFile(path(name), bytes);
+    };
+    const auto newer = std::string_view("\x20zz\x05\x00\x00", 6);
+    std::map<std::string, std::vector<std::uint8_t>> before;
+    for (const char* name : {"engdeu.dat", "deueng.dat", "engforms.dat", "deuforms.dat"})
+        before[name] = test::readAll(path(name));
+
+    // Killed while the last links of the previous versions were being removed: every
+    // file is new, and the new ones stay.
+    link("engforms.dat", "k1ll3d01");
+    link("deuforms.dat", "k1ll3d01");
+    const auto newerForms = encodeForms(77, {});
+    replace("engdeu.dat", newer);
+    std::filesystem::remove(path("engforms.dat")); // the linked inode keeps the old bytes
+    test::writeFile(path("engforms.dat"), newerForms);
+    EXPECT_EQ(dict({"compile", "--tsv", "/dev/null", "--out", data.path().string()}).exitCode, 1);
+    EXPECT_EQ(test::readAll(path("engdeu.dat")),
+              std::vector<std::uint8_t>(newer.begin(), newer.end()));
+    EXPECT_EQ(test::readAll(path("engforms.dat")), newerForms);
+    test::writeFile(path("engdeu.dat"), before["engdeu.dat"]);
+    test::writeFile(path("engforms.dat"), before["engforms.dat"]);
+
+    // A pair written before there were forms files, killed between two renames: the
+    // pair comes back, though no forms file had a previous version to link.
+    link("engdeu.dat", "k1ll3d02");
+    link("deueng.dat", "k1ll3d02");
+    replace("engdeu.dat", newer);
+    EXPECT_EQ(dict({"compile", "--tsv", "/dev/null", "--out", data.path().string()}).exitCode, 1);
+    EXPECT_EQ(test::readAll(path("engdeu.dat")), before["engdeu.dat"]);
+    EXPECT_EQ(test::readAll(path("deueng.dat")), before["deueng.dat"]);
+    const auto check = dict({"check", "--data", data.path().string()});
+    EXPECT_EQ(check.exitCode, 0) << check.out;
 }
 
 } // namespace

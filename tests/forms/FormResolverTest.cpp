@@ -3,10 +3,13 @@
 #include "forms/FormResolver.h"
 #include "dictionary/Windows1252.h"
 #include "forms/CompoundSplit.h"
+#include "forms/HeadwordLookup.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace wb {
@@ -156,6 +159,41 @@ TEST(FormRules, LetterCaseOfWindows1252)
     EXPECT_EQ(latinLower('\xD7'), '\xD7'); // × is no letter
     EXPECT_EQ(latinUpper('\xF7'), '\xF7'); // ÷ neither
     EXPECT_EQ(latinUpper('\xFF'), '\xFF');
+}
+
+} // namespace
+} // namespace wb
+
+namespace wb {
+namespace {
+
+// A list in file order is bisected, one in any other order indexed: both find exactly
+// what a scan finds.
+TEST(HeadwordLookup, FindsWhatAScanFindsInAnyOrder)
+{
+    const std::vector<std::string> sorted = {"a", "Ab",  "ab",       "abc", "B",
+                                             "b", "Bus", "\xC4pfel", "zz",  "\xE4pfel"};
+    std::vector<std::string> shuffled = sorted;
+    std::reverse(shuffled.begin(), shuffled.end());
+    const std::vector<std::string> probes = {"a",   "A",        "ab",       "AB", "abc", "b", "bus",
+                                             "BUS", "\xC4pfel", "\xE4pfel", "zz", "c",   ""};
+    for (const std::vector<std::string>* order : {&sorted, &std::as_const(shuffled)}) {
+        WordList words;
+        for (const auto& word : *order)
+            words.append(word);
+        const HeadwordLookup lookup(words);
+        for (const auto& probe : probes) {
+            std::vector<std::uint32_t> exact, folded;
+            for (std::uint32_t i = 0; i < words.size(); ++i) {
+                if (words[i] == probe)
+                    exact.push_back(i);
+                if (latinLowerCase(words[i]) == latinLowerCase(probe))
+                    folded.push_back(i);
+            }
+            EXPECT_EQ(lookup.exact(probe), exact) << probe;
+            EXPECT_EQ(lookup.folded(latinLowerCase(probe)), folded) << probe;
+        }
+    }
 }
 
 } // namespace
