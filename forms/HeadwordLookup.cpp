@@ -25,6 +25,23 @@ bool inFileOrder(std::string_view a, std::string_view b)
     return a < b;
 }
 
+// The order's first part alone: words that differ only in the case of a-z are equal.
+int compareAsciiFolded(std::string_view a, std::string_view b)
+{
+    const auto length = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < length; ++i) {
+        const unsigned char x = asciiUpper(static_cast<unsigned char>(a[i]));
+        const unsigned char y = asciiUpper(static_cast<unsigned char>(b[i]));
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
+// More letters outside a-z than this in one text, and the folded index is cheaper than
+// trying each of their cases.
+constexpr int kMostCasedLetters = 4;
+
 } // namespace
 
 HeadwordLookup::HeadwordLookup(const WordList& words)
@@ -84,6 +101,35 @@ std::pair<std::size_t, std::size_t> HeadwordLookup::range(std::string_view lower
 
 std::vector<std::uint32_t> HeadwordLookup::folded(std::string_view lowerText) const
 {
+    // In the files' order, the spellings that differ only in the case of a-z lie
+    // together; the case of "ä" or "é" is tried both ways.
+    std::vector<std::size_t> cased;
+    for (std::size_t i = 0; i < lowerText.size(); ++i)
+        if (latinUpper(lowerText[i]) != lowerText[i] && asciiUpper(lowerText[i]) == lowerText[i])
+            cased.push_back(i);
+    if (m_inFileOrder && int(cased.size()) <= kMostCasedLetters) {
+        std::vector<std::uint32_t> found;
+        std::string variant(lowerText);
+        for (std::uint32_t mask = 0; mask < (1u << cased.size()); ++mask) {
+            for (std::size_t k = 0; k < cased.size(); ++k)
+                variant[cased[k]] =
+                    mask >> k & 1 ? latinUpper(lowerText[cased[k]]) : lowerText[cased[k]];
+            std::size_t low = 0, high = m_words.size();
+            while (low < high) {
+                const std::size_t middle = low + (high - low) / 2;
+                if (compareAsciiFolded(m_words[middle], variant) < 0)
+                    low = middle + 1;
+                else
+                    high = middle;
+            }
+            for (; low < m_words.size() && compareAsciiFolded(m_words[low], variant) == 0; ++low)
+                if (latinLowerCase(m_words[low]) == lowerText)
+                    found.push_back(std::uint32_t(low));
+        }
+        std::sort(found.begin(), found.end());
+        found.erase(std::unique(found.begin(), found.end()), found.end());
+        return found;
+    }
     if (!m_indexed)
         buildIndex();
     const auto [first, last] = range(lowerText);
