@@ -74,9 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::span<const std::uint8_t> bytes(data, size);
     const auto decoded = decodeForms(bytes);
-    WB_FUZZ_CHECK(decoded.ok ? decoded.problem.empty()
-                             : !decoded.problem.empty() && decoded.table.empty() &&
-                                   decoded.offset <= size,
+    WB_FUZZ_CHECK(decoded.ok
+                      ? decoded.problem.empty()
+                      : !decoded.problem.empty() && decoded.table.empty() && decoded.offset <= size,
                   decoded.problem);
     if (decoded.ok)
         checkTable(decoded.table);
