@@ -8,6 +8,9 @@ namespace wb {
 namespace {
 
 constexpr std::size_t kShortestRuledPart = 5;
+// No headword is longer (15 bytes shared with the one before, 255 of its own), so a
+// longer text is nobody's form, and the rules need not copy it a hundred times.
+constexpr std::size_t kLongestHeadword = kMaxPrefix + kMaxGermanSuffix;
 
 void appendNew(std::vector<std::uint32_t>& to, std::span<const std::uint32_t> from)
 {
@@ -121,7 +124,7 @@ Resolution FormResolver::compound(std::string_view text) const
 
 std::vector<std::uint32_t> FormResolver::basesOf(std::string_view text) const
 {
-    if (text.empty())
+    if (text.empty() || text.size() > kLongestHeadword)
         return {};
     auto bases = listedForm(text);
     if (bases.empty() && !m_headwords.contains(text))
@@ -131,7 +134,7 @@ std::vector<std::uint32_t> FormResolver::basesOf(std::string_view text) const
 
 Resolution FormResolver::resolve(std::string_view text) const
 {
-    if (text.empty() || m_headwords.contains(text))
+    if (text.empty() || text.size() > kLongestHeadword || m_headwords.contains(text))
         return {};
     auto bases = basesOf(text);
     if (!bases.empty())
