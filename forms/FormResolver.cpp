@@ -39,10 +39,12 @@ std::vector<std::string> caseVariants(std::string_view text)
 
 } // namespace
 
-FormResolver::FormResolver(FormLanguage language, const WordList& words, const FormsTable& forms)
+FormResolver::FormResolver(FormLanguage language, const WordList& words, const FormsTable& forms,
+                           std::span<const std::uint16_t> weights)
     : m_language(language)
     , m_words(words)
     , m_forms(forms)
+    , m_weights(weights)
     , m_headwords(words)
 {
 }
@@ -109,7 +111,14 @@ Resolution FormResolver::compound(std::string_view text) const
     const std::string lower = latinLowerCase(text);
     const auto parts = splitCompound(lower, [&](std::string_view part) {
         const bool last = part.data() + part.size() == lower.data() + lower.size();
-        return !compoundPart(part, last).empty();
+        const auto found = compoundPart(part, last);
+        if (found.empty())
+            return -1;
+        int weight = 0;
+        for (const std::uint32_t index : found)
+            if (index < m_weights.size())
+                weight = std::max(weight, int(m_weights[index]));
+        return weight;
     });
     if (parts.empty())
         return {};

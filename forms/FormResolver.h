@@ -10,6 +10,7 @@
 #include "forms/HeadwordLookup.h"
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -27,7 +28,10 @@ struct Resolution {
 class FormResolver {
 public:
     // `forms` may be an empty table (no forms file, or one that was refused).
-    FormResolver(FormLanguage language, const WordList& words, const FormsTable& forms);
+    // `weights`, when given, says how common each headword is (translationReferenceCounts),
+    // for choosing between splits of a compound; it must outlive the resolver.
+    FormResolver(FormLanguage language, const WordList& words, const FormsTable& forms,
+                 std::span<const std::uint16_t> weights = {});
 
     // `text` in Windows-1252.
     Resolution resolve(std::string_view text) const;
@@ -45,6 +49,7 @@ private:
     FormLanguage m_language;
     const WordList& m_words;
     const FormsTable& m_forms;
+    std::span<const std::uint16_t> m_weights;
     HeadwordLookup m_headwords;
 };
 

@@ -1,5 +1,6 @@
 #include "forms/StoreForms.h"
 
+#include "dictionary/ForgivingMatch.h"
 #include "forms/FormsLoad.h"
 
 #include <optional>
@@ -8,6 +9,7 @@ namespace wb {
 
 struct StoreForms::Language {
     FormsTable table;
+    std::vector<std::uint16_t> weights;
     std::optional<FormResolver> resolver;
 };
 
@@ -33,8 +35,10 @@ const FormResolver& StoreForms::resolver(Direction direction)
         if (!loaded.problem.empty() && !words.empty() && m_report)
             m_report(formsFileName(file), loaded.problem);
         language->table = std::move(loaded.table);
+        // How often a headword is named as a translation stands for how common it is.
+        language->weights = translationReferenceCounts(m_store, direction);
         language->resolver.emplace(english ? FormLanguage::English : FormLanguage::German, words,
-                                   language->table);
+                                   language->table, language->weights);
     }
     return *language->resolver;
 }

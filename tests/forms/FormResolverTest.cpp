@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -133,7 +134,7 @@ TEST(CompoundSplit, PrefersFewestPartsThenFewestLinksThenLongParts)
     const std::vector<std::string> known = {"haus",  "halt",    "haushalt", "eis",  "bahn",
                                             "eisen", "bahnhof", "hof",      "ziel", "gruppe"};
     const auto isWord = [&](std::string_view part) {
-        return std::find(known.begin(), known.end(), part) != known.end();
+        return std::find(known.begin(), known.end(), part) != known.end() ? 0 : -1;
     };
     const auto split = [&](std::string_view text) {
         std::vector<std::string> parts;
@@ -149,6 +150,24 @@ TEST(CompoundSplit, PrefersFewestPartsThenFewestLinksThenLongParts)
     EXPECT_EQ(split("haus"), Parts{});               // one part is no compound
     EXPECT_EQ(split("haushalts"), Parts{});          // no link at the very end
     EXPECT_EQ(split(std::string(65, 'a')), Parts{}); // too long to be one
+}
+
+TEST(CompoundSplit, AmongEquallyShortSplitsTheCommonestPartsWin)
+{
+    // "Staubecken": a dam's basin (Stau|becken) or a dusty corner (Staub|ecken).
+    const std::map<std::string, int> weights = {
+        {"stau", 9}, {"becken", 4}, {"staub", 2}, {"ecken", 7}};
+    const auto split = [&](std::string_view text) {
+        std::vector<std::string> parts;
+        const auto weigh = [&](std::string_view part) {
+            const auto found = weights.find(std::string(part));
+            return found == weights.end() ? -1 : found->second;
+        };
+        for (const CompoundPart& part : splitCompound(text, weigh))
+            parts.emplace_back(text.substr(part.begin, part.length));
+        return parts;
+    };
+    EXPECT_EQ(split("staubecken"), (Parts{"stau", "becken"})); // rarest 4 beats rarest 2
 }
 
 TEST(FormRules, LetterCaseOfWindows1252)
