@@ -2,6 +2,7 @@
 wb_fuzz_harness(load_search LoadSearchFuzzer.cpp)
 wb_fuzz_harness(check CheckFuzzer.cpp)
 wb_fuzz_harness(compile CompileFuzzer.cpp)
+wb_fuzz_harness(forms FormsFuzzer.cpp)
 wb_fuzz_harness(folded_index FoldedIndexFuzzer.cpp wb_dictionary)
 wb_fuzz_harness(near_words NearWordsFuzzer.cpp wb_dictionary)
 wb_fuzz_harness(forgiving_match ForgivingMatchFuzzer.cpp wb_dictionary)
