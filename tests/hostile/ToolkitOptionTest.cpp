@@ -23,7 +23,7 @@ test::Launch windowOn(const std::vector<std::string>& args, const std::filesyste
     return {WB_PROGRAM, args, test::environmentWith({"QT_QPA_PLATFORM=offscreen"}), {}, output};
 }
 
-TEST(StartWord, AfterTheEndOfOptionsAToolkitOptionIsTheWordLookedUp)
+TEST(ToolkitOptions, AfterTheEndOfOptionsAToolkitOptionIsTheWordLookedUp)
 {
     test::TempDir capture;
     std::vector<std::unique_ptr<test::ChildProcess>> windows;
@@ -45,7 +45,7 @@ TEST(StartWord, AfterTheEndOfOptionsAToolkitOptionIsTheWordLookedUp)
     }
 }
 
-TEST(StartWord, WithoutTheEndOfOptionsAToolkitOptionIsRefusedAsUsage)
+TEST(ToolkitOptions, WithoutTheEndOfOptionsAToolkitOptionIsRefusedAsUsage)
 {
     test::TempDir capture;
     for (const std::string& option :
