@@ -20,17 +20,40 @@ std::size_t parseMax(const std::string& text)
     return value;
 }
 
-// "en=FILE" or "de=FILE"; each language once.
-void parseFrequencies(const std::string& value, vocab::CompileOptions& options)
+// The options that name a file per language, and where each puts it.
+struct LanguageFileOption {
+    std::string_view name;
+    std::filesystem::path vocab::CompileOptions::*english;
+    std::filesystem::path vocab::CompileOptions::*german;
+};
+constexpr LanguageFileOption kLanguageFileOptions[] = {
+    {"--frequencies", &vocab::CompileOptions::englishFrequencies,
+     &vocab::CompileOptions::germanFrequencies},
+    {"--breadth", &vocab::CompileOptions::englishBreadth, &vocab::CompileOptions::germanBreadth},
+    {"--judged", &vocab::CompileOptions::englishJudged, &vocab::CompileOptions::germanJudged},
+};
+
+const LanguageFileOption* languageFileOption(std::string_view option)
 {
+    for (const auto& known : kLanguageFileOptions)
+        if (known.name == option)
+            return &known;
+    return nullptr;
+}
+
+// "en=FILE" or "de=FILE"; each language once.
+void parseLanguageFile(const LanguageFileOption& option, const std::string& value,
+                       vocab::CompileOptions& options)
+{
+    const std::string name(option.name);
     const auto equals = value.find('=');
     const std::string language = value.substr(0, equals);
     if (equals == std::string::npos || equals + 1 == value.size() ||
         (language != "en" && language != "de"))
-        throw UsageError("--frequencies takes en=FILE or de=FILE, not '" + value + "'");
-    auto& path = language == "en" ? options.englishFrequencies : options.germanFrequencies;
+        throw UsageError(name + " takes en=FILE or de=FILE, not '" + value + "'");
+    auto& path = options.*(language == "en" ? option.english : option.german);
     if (!path.empty())
-        throw UsageError("--frequencies " + language + "= is given twice");
+        throw UsageError(name + " " + language + "= is given twice");
     path = value.substr(equals + 1);
 }
 
@@ -45,8 +68,9 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
             options.wait = false;
             continue;
         }
+        const auto* languageFile = languageFileOption(option);
         if (option != "--ding" && option != "--tsv" && option != "--out" && option != "--max" &&
-            option != "--frequencies")
+            !languageFile)
             throw UsageError("compile does not take '" + option + "'");
         if (++i == args.size())
             throw UsageError(option + " needs a value");
@@ -56,8 +80,8 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
             haveOutput = true;
         } else if (option == "--max") {
             options.maxRecords = parseMax(value);
-        } else if (option == "--frequencies") {
-            parseFrequencies(value, options);
+        } else if (languageFile) {
+            parseLanguageFile(*languageFile, value, options);
         } else {
             if (format)
                 throw UsageError("compile takes one source, --ding or --tsv");

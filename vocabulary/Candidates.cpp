@@ -343,7 +343,7 @@ HeadwordId Candidates::intern(Language language, std::string&& text, bool main, 
     auto found = words.ids.find(words.headwords, text);
     if (!found) {
         found = HeadwordId(words.headwords.size());
-        words.headwords.push_back({std::move(text), 0, 0, false, false, 0});
+        words.headwords.push_back({std::move(text)});
         words.senseWeights.push_back(0);
         words.ids.add(words.headwords, *found);
     }
@@ -355,6 +355,8 @@ HeadwordId Candidates::intern(Language language, std::string&& text, bool main, 
         ++headword.lines;
         if (!specialist)
             ++headword.generalLines;
+        if (main)
+            ++headword.entryLines;
     }
     headword.main = headword.main || main;
     return *found;

@@ -22,8 +22,6 @@
 
 namespace wb::vocab {
 
-using HeadwordId = std::uint32_t;
-
 // A translation of a headword, from its point of view.
 // The origin sits beside the index, where it costs no room: there are as many of these
 // as pairs in the list (1.6 million for Debian's).

@@ -2,16 +2,12 @@
 // What one line of a word list says, before any cleaning: the text of both sides and
 // the sub-entries that pair up by position, each a list of alternatives. The views
 // point into the line the parser was given.
+#include "vocabulary/Headword.h"
+
 #include <string_view>
 #include <vector>
 
 namespace wb::vocab {
-
-enum class Language { German, English };
-constexpr Language otherLanguage(Language language)
-{
-    return language == Language::German ? Language::English : Language::German;
-}
 
 struct SourceEntry {
     std::vector<std::string_view> german; // alternatives, raw

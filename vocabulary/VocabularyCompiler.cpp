@@ -100,6 +100,24 @@ void printLanguage(std::ostream& out, const char* name, const char* file, const 
     out << '\n' << "  " << file << ": " << s.chosen << " records, " << s.fileBytes << " bytes\n";
 }
 
+// The scorecard reads the files back as the program will, so that it measures what a
+// reader gets.
+Scorecard scoreVocabulary(const Candidates& candidates, const VocabularyFiles& files,
+                          ScorecardInputs english, ScorecardInputs german)
+{
+    for (auto [language, inputs] :
+         {std::pair{Language::English, &english}, std::pair{Language::German, &german}}) {
+        const auto& headwords = candidates.headwords(language);
+        for (HeadwordId id = 0; id < headwords.size(); ++id)
+            if (!isPhrase(headwords[id].text) && !candidates.translations(language, id).empty())
+                inputs->sourceWords.emplace_back(lookupWord(headwords[id].text));
+    }
+    DictionaryStore store;
+    store.loadEnglish(files.engdeu);
+    store.loadGerman(files.deueng);
+    return measureVocabulary(store, english, german);
+}
+
 constexpr std::size_t kReadBlockBytes = 64 * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -252,6 +270,13 @@ CompileSummary compileVocabulary(const CompileOptions& options)
     };
     const auto english = table(options.englishFrequencies);
     const auto german = table(options.germanFrequencies);
+    const auto englishBreadth = table(options.englishBreadth);
+    const auto germanBreadth = table(options.germanBreadth);
+    auto judged = [](const std::filesystem::path& path) {
+        return path.empty() ? std::optional<JudgedList>() : std::optional(readJudgedList(path));
+    };
+    const auto englishJudged = judged(options.englishJudged);
+    const auto germanJudged = judged(options.germanJudged);
     std::ifstream in(options.source, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + options.source.string());
@@ -292,6 +317,14 @@ CompileSummary compileVocabulary(const CompileOptions& options)
                                 english ? &*english : nullptr);
     summary.german = summarize(candidates, selection, Language::German, files.deueng.size(),
                                german ? &*german : nullptr);
+    // Breadth is measured by the ranking's own list unless another is given.
+    auto pick = [](const auto& given, const auto& fallback) {
+        return given ? &*given : fallback ? &*fallback : nullptr;
+    };
+    summary.scorecard = scoreVocabulary(
+        candidates, files,
+        {{}, pick(englishBreadth, english), englishJudged ? &*englishJudged : nullptr},
+        {{}, pick(germanBreadth, german), germanJudged ? &*germanJudged : nullptr});
     return summary;
 }
 
@@ -305,6 +338,7 @@ void printSummary(std::ostream& out, const CompileSummary& summary)
     printLanguage(out, "English", fileName(DictionaryFile::English), summary.english);
     printLanguage(out, "German", fileName(DictionaryFile::German), summary.german);
     out << "selection settled after " << summary.rounds << " round(s)\n";
+    printScorecard(out, summary.scorecard);
 }
 
 } // namespace wb::vocab

@@ -3,6 +3,7 @@
 // and write the two data files, and account for every headword left out.
 #include "dictionary/RecordDecoder.h"
 #include "vocabulary/Candidates.h"
+#include "vocabulary/Scorecard.h"
 #include "vocabulary/Selection.h"
 
 #include <array>
@@ -32,6 +33,13 @@ struct CompileOptions {
     // Word frequency lists (`word<TAB>count`), each optional; see Commonness.h.
     std::filesystem::path englishFrequencies;
     std::filesystem::path germanFrequencies;
+    // What the scorecard measures by (see Scorecard.h), each optional: the frequency
+    // lists whose breadth it gives (by default the ranking's own), and the judged lists
+    // of first translations.
+    std::filesystem::path englishBreadth;
+    std::filesystem::path germanBreadth;
+    std::filesystem::path englishJudged;
+    std::filesystem::path germanJudged;
     // Whether to wait for another compile into the same directory to finish, or to
     // fail at once.
     bool wait = true;
@@ -76,6 +84,7 @@ struct CompileSummary {
     int rounds = 0;
     LanguageSummary english;
     LanguageSummary german;
+    Scorecard scorecard;
 };
 
 // Reads every line of `in` into a finished candidate set, ranked by the frequency
