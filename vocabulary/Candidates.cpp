@@ -92,6 +92,8 @@ void Candidates::addLine(const SourceLine& line)
     const LineWords englishWords(line.englishText);
     m_german.mentions.addLine(germanWords);
     m_english.mentions.addLine(englishWords);
+    m_lineHeadwords = line.entries.empty() ? std::span<const std::string_view>()
+                                           : std::span(line.entries[0].german);
     std::array<AddedAlternatives, 2> first, second; // German and English side
     for (std::size_t k = 0; k < line.entries.size(); ++k) {
         auto added = addEntry(line.entries[k], k, germanWords, englishWords, line.specialist);
@@ -180,6 +182,9 @@ Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
                            : cleanHeadword(alternative, language, verb);
         if (language == Language::German && isGermanVerb(alternative, cleaned))
             added.verb = true;
+        if (!cleaned.skipped && language == Language::German && entry > 0 &&
+            lostItsObject(cleaned.headword, m_lineHeadwords))
+            cleaned.skipped = SkipReason::LostObject;
         if (cleaned.skipped) {
             ++side(language).skipped[std::size_t(*cleaned.skipped)];
             continue;
@@ -477,7 +482,10 @@ void Candidates::estimateFromTranslations(const FrequencyTable& english)
     for (const auto& [id, estimate] : estimates) {
         if (estimate > m_german.commonness[id]) {
             m_german.commonness[id] = estimate;
-            m_german.sources[id] = RankSource::OtherLanguage;
+            // A word its own list counts stays counted: the estimate only says it is
+            // more common than the list's text made it seem.
+            if (m_german.sources[id] != RankSource::Frequencies)
+                m_german.sources[id] = RankSource::OtherLanguage;
         }
     }
 }

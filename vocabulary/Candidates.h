@@ -147,6 +147,7 @@ private:
     // list) and hold both copies while it moves.
     std::deque<Occurrence> m_occurrences;
     std::vector<std::pair<HeadwordId, HeadwordId>> m_irregularForms; // form, its verb
+    std::span<const std::string_view> m_lineHeadwords; // German, of the line being read
     std::uint32_t m_line = 0;
     std::uint32_t m_ignoredLines = 0;
     std::uint32_t m_malformedLines = 0;

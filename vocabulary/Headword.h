@@ -4,6 +4,7 @@
 // stage's own business.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace wb::vocab {
 
@@ -28,5 +29,22 @@ struct Headword {
     std::uint8_t genders = 0;       // the genders the list gives it: kMasculine, ...
     std::uint32_t lastLine = 0;     // while collecting: the last line counted
 };
+
+// "sich freuen" is written "freuen (sich)", so that it is found under the verb.
+constexpr std::string_view kReflexiveSuffix = " (sich)";
+
+// The word a reader types to find `headword`: "freuen" for "freuen (sich)".
+constexpr std::string_view lookupWord(std::string_view headword)
+{
+    if (headword.ends_with(kReflexiveSuffix) && headword.size() > kReflexiveSuffix.size())
+        headword.remove_suffix(kReflexiveSuffix.size());
+    return headword;
+}
+
+// More than one word to look up; a reflexive verb is one.
+constexpr bool isPhrase(std::string_view headword)
+{
+    return lookupWord(headword).find(' ') != std::string_view::npos;
+}
 
 } // namespace wb::vocab

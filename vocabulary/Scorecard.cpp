@@ -13,8 +13,6 @@
 namespace wb::vocab {
 namespace {
 
-constexpr std::string_view kReflexiveMark = " (sich)";
-
 std::string_view firstWord(std::string_view text)
 {
     return text.substr(0, text.find(' '));
@@ -49,7 +47,8 @@ bool holds(const std::vector<std::string>& sorted, const std::string& word)
 
 std::vector<BreadthDepth> measureBreadth(const std::vector<std::string>& fileWords,
                                          const std::vector<std::string>& sourceWords,
-                                         const FrequencyTable& list)
+                                         const FrequencyTable& list,
+                                         std::vector<std::string>& missing)
 {
     const auto ranked = list.mostFrequent(kBreadthDepths.back());
     std::vector<std::size_t> depths;
@@ -69,7 +68,10 @@ std::vector<BreadthDepth> measureBreadth(const std::vector<std::string>& fileWor
             if (!seen.insert(word).second || !holds(sourceWords, word))
                 continue;
             ++counted.inSource;
-            counted.present += holds(fileWords, word);
+            if (holds(fileWords, word))
+                ++counted.present;
+            else
+                missing.push_back(ranked[next]);
         }
         counted.depth = depth;
         breadth.push_back(counted);
@@ -126,8 +128,9 @@ LanguageScorecard measureLanguage(const WordList& headwords,
         fileWords.reserve(headwords.size());
         for (std::size_t i = 0; i < headwords.size(); ++i)
             fileWords.emplace_back(lookupWord(headwords[i]));
-        card.breadth = measureBreadth(foldedSorted(std::move(fileWords)),
-                                      foldedSorted(inputs.sourceWords), *inputs.breadth);
+        card.breadth =
+            measureBreadth(foldedSorted(std::move(fileWords)), foldedSorted(inputs.sourceWords),
+                           *inputs.breadth, card.missing);
     }
     if (inputs.judged)
         card.judged = judge(*inputs.judged, headwords, firstTranslations);
@@ -141,6 +144,20 @@ std::string percent(double share)
     return text.str();
 }
 
+void printSome(std::ostream& out, const char* what, const std::vector<std::string>& items,
+               std::size_t shown)
+{
+    if (items.empty())
+        return;
+    out << "    " << what;
+    if (items.size() > shown)
+        out << " (the first " << shown << " of " << items.size() << ")";
+    out << ':';
+    for (std::size_t i = 0; i < items.size() && i < shown; ++i)
+        out << (i == 0 ? " " : "; ") << windows1252ToUtf8(items[i]);
+    out << '\n';
+}
+
 void printLanguage(std::ostream& out, const char* name, const LanguageScorecard& card)
 {
     out << "  " << name << ":\n";
@@ -151,6 +168,8 @@ void printLanguage(std::ostream& out, const char* name, const LanguageScorecard&
                 << percent(depth.share()) << ')' << (&depth == &card.breadth.back() ? "" : ",");
         out << '\n';
     }
+    constexpr std::size_t kShown = 12;
+    printSome(out, "missing", card.missing, kShown);
     const auto& forms = card.forms;
     out << "    headwords: " << forms.phrases << " phrases, " << forms.articles
         << " beginning with an article, " << forms.sich << " with \"sich\", " << forms.to
@@ -159,32 +178,11 @@ void printLanguage(std::ostream& out, const char* name, const LanguageScorecard&
         const auto& judged = *card.judged;
         out << "    first translation right: " << judged.right << " of " << judged.judged << " ("
             << percent(judged.share()) << ")\n";
-        constexpr std::size_t kShownMisses = 12;
-        if (!judged.wrong.empty()) {
-            out << "    wrong";
-            if (judged.wrong.size() > kShownMisses)
-                out << " (the first " << kShownMisses << " of " << judged.wrong.size() << ")";
-            out << ':';
-            for (std::size_t i = 0; i < judged.wrong.size() && i < kShownMisses; ++i)
-                out << (i == 0 ? " " : "; ") << windows1252ToUtf8(judged.wrong[i]);
-            out << '\n';
-        }
+        printSome(out, "wrong", judged.wrong, kShown);
     }
 }
 
 } // namespace
-
-std::string_view lookupWord(std::string_view headword)
-{
-    if (headword.ends_with(kReflexiveMark) && headword.size() > kReflexiveMark.size())
-        headword.remove_suffix(kReflexiveMark.size());
-    return headword;
-}
-
-bool isPhrase(std::string_view headword)
-{
-    return lookupWord(headword).find(' ') != std::string_view::npos;
-}
 
 bool beginsWithArticle(std::string_view headword, Language language)
 {
@@ -208,9 +206,10 @@ bool isBrokenPhrase(std::string_view headword)
         !isOneOf(preposition, {"an", "auf", "aus", "bei", "durch", "f\xFCr",
                                "\xFC"
                                "ber",
-                               "gegen", "in", "mit", "nach", "um", "unter", "von", "vor", "zu"}))
+                               "gegen", "in", "mit", "nach", "um", "unter", "von", "vor"}))
         return false;
-    // A participle: "gekommen", "festgehalten", "gewesen", "festhaltend".
+    // A participle: "gekommen", "festgehalten", "gewesen", "festhaltend". "zu" before
+    // an infinitive is a form of its own ("zu vermieten").
     const bool participle =
         verb.ends_with("end") || (verb.find("ge") != std::string_view::npos &&
                                   (verb.ends_with("t") || verb.ends_with("en")));

@@ -66,6 +66,7 @@ struct JudgedScore {
 
 struct LanguageScorecard {
     std::vector<BreadthDepth> breadth; // empty without a frequency list to measure by
+    std::vector<std::string> missing;  // of the deepest depth, the most frequent first
     FormCounts forms;
     std::optional<JudgedScore> judged;
 };
@@ -86,9 +87,6 @@ struct ScorecardInputs {
 Scorecard measureVocabulary(const DictionaryStore& files, const ScorecardInputs& english,
                             const ScorecardInputs& german);
 
-// The word a reader types to find `headword`: "freuen" for "freuen (sich)".
-std::string_view lookupWord(std::string_view headword);
-bool isPhrase(std::string_view headword);
 bool beginsWithArticle(std::string_view headword, Language language);
 // "an festgehalten": a preposition left before a participle or an infinitive when
 // the list took out the object between them.

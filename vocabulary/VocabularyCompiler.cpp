@@ -296,8 +296,8 @@ CompileSummary compileVocabulary(const CompileOptions& options)
     if (in.bad())
         throw std::runtime_error("error while reading " + options.source.string());
 
-    const auto germanRank = rankHeadwords(candidates, Language::German);
-    const auto englishRank = rankHeadwords(candidates, Language::English);
+    const auto germanRank = rankHeadwords(candidates, Language::German, options.maxRecords);
+    const auto englishRank = rankHeadwords(candidates, Language::English, options.maxRecords);
     const Selection selection =
         selectVocabulary(candidates, germanRank, englishRank, options.maxRecords);
     if (selection.english.empty() || selection.german.empty())
