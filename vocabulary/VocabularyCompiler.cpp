@@ -1,6 +1,8 @@
 #include "vocabulary/VocabularyCompiler.h"
 
 #include "vocabulary/Ranking.h"
+#include "vocabulary/Scoring.h"
+#include "vocabulary/TranslationRanking.h"
 #include "vocabulary/VocabularyWriter.h"
 
 #include "system/FileReplacement.h"
@@ -184,8 +186,7 @@ private:
 } // namespace
 
 Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& refused,
-                          const std::function<void()>& poll, const FrequencyTable* english,
-                          const FrequencyTable* german)
+                          const std::function<void()>& poll)
 {
     Candidates candidates;
     SourceLine parsed;
@@ -253,40 +254,63 @@ Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& r
         ++refused.tooLong;
     else if (!line.empty())
         take();
-    candidates.finish(english, german);
+    candidates.finishReading();
     return candidates;
 }
 
-CompileSummary compileVocabulary(const CompileOptions& options)
-{
-    // Termination requests wait while the compile runs and are looked at between
-    // blocks of input and of output: a compile ends cleanly or not at all.
-    const TerminationHold hold;
-    OutputDirectory output(options, hold);
+namespace {
 
+// The lists a compile ranks and measures by, each read before anything else so that
+// a bad one fails the compile before it starts.
+struct Lists {
+    std::optional<FrequencyTable> englishFrequencies, germanFrequencies;
+    std::optional<FrequencyTable> englishBreadth, germanBreadth;
+    std::optional<JudgedList> englishJudged, germanJudged;
+
+    const FrequencyTable* english() const { return pointer(englishFrequencies); }
+    const FrequencyTable* german() const { return pointer(germanFrequencies); }
+    // Breadth is measured by the ranking's own list unless another is given.
+    ScorecardInputs scorecardInputs(Language language) const
+    {
+        const bool en = language == Language::English;
+        const auto& breadth = en ? englishBreadth : germanBreadth;
+        return {{},
+                breadth ? &*breadth
+                : en    ? english()
+                        : german(),
+                pointer(en ? englishJudged : germanJudged)};
+    }
+    template <typename T> static const T* pointer(const std::optional<T>& list)
+    {
+        return list ? &*list : nullptr;
+    }
+};
+
+Lists readLists(const CompileOptions& options)
+{
     auto table = [](const std::filesystem::path& path) {
         return path.empty() ? std::optional<FrequencyTable>()
                             : std::optional(FrequencyTable::read(path));
     };
-    const auto english = table(options.englishFrequencies);
-    const auto german = table(options.germanFrequencies);
-    const auto englishBreadth = table(options.englishBreadth);
-    const auto germanBreadth = table(options.germanBreadth);
     auto judged = [](const std::filesystem::path& path) {
         return path.empty() ? std::optional<JudgedList>() : std::optional(readJudgedList(path));
     };
-    const auto englishJudged = judged(options.englishJudged);
-    const auto germanJudged = judged(options.germanJudged);
+    return {table(options.englishFrequencies), table(options.germanFrequencies),
+            table(options.englishBreadth),     table(options.germanBreadth),
+            judged(options.englishJudged),     judged(options.germanJudged)};
+}
+
+// Read lines, collect candidates.
+Candidates collectCandidates(const CompileOptions& options, const TerminationHold& hold,
+                             RefusedLines& refused)
+{
     std::ifstream in(options.source, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + options.source.string());
-    CompileSummary summary;
     Candidates candidates;
     try {
-        candidates = readCandidates(
-            in, options.format, summary.refused,
-            [&] { hold.throwIfRequested(options.outputDirectory); }, english ? &*english : nullptr,
-            german ? &*german : nullptr);
+        candidates = readCandidates(in, options.format, refused,
+                                    [&] { hold.throwIfRequested(options.outputDirectory); });
     } catch (const FileReplaceError&) {
         throw;
     } catch (const std::runtime_error& error) {
@@ -295,15 +319,41 @@ CompileSummary compileVocabulary(const CompileOptions& options)
     }
     if (in.bad())
         throw std::runtime_error("error while reading " + options.source.string());
+    return candidates;
+}
 
-    const auto germanRank = rankHeadwords(candidates, Language::German, options.maxRecords);
-    const auto englishRank = rankHeadwords(candidates, Language::English, options.maxRecords);
-    const Selection selection =
-        selectVocabulary(candidates, germanRank, englishRank, options.maxRecords);
+Selection select(const Candidates& candidates, const std::vector<HeadwordId>& germanRank,
+                 const std::vector<HeadwordId>& englishRank, const CompileOptions& options)
+{
+    Selection selection = selectVocabulary(candidates, germanRank, englishRank, options.maxRecords);
     if (selection.english.empty() || selection.german.empty())
         throw std::runtime_error(options.source.string() +
                                  " yields no pair of an English and a German headword; "
                                  "nothing was written");
+    return selection;
+}
+
+} // namespace
+
+CompileSummary compileVocabulary(const CompileOptions& options)
+{
+    // Termination requests wait while the compile runs and are looked at between
+    // blocks of input and of output: a compile ends cleanly or not at all.
+    const TerminationHold hold;
+    OutputDirectory output(options, hold);
+
+    const Lists lists = readLists(options);
+    CompileSummary summary;
+    Candidates candidates = collectCandidates(options, hold, summary.refused);
+    scoreCommonness(candidates, lists.english(), lists.german());
+    rankTranslations(candidates);
+    // A German word's commonness borrows from its main sense, which needs the
+    // translations ranked first.
+    if (lists.englishFrequencies)
+        borrowCommonness(candidates, *lists.englishFrequencies);
+    const auto germanRank = rankHeadwords(candidates, Language::German, options.maxRecords);
+    const auto englishRank = rankHeadwords(candidates, Language::English, options.maxRecords);
+    const Selection selection = select(candidates, germanRank, englishRank, options);
     const VocabularyFiles files = encodeVocabulary(candidates, selection);
     writeVocabulary(files, options.outputDirectory);
     output.keep();
@@ -313,18 +363,12 @@ CompileSummary compileVocabulary(const CompileOptions& options)
     summary.malformedLines = candidates.malformedLines();
     summary.unpairedLines = candidates.unpairedLines();
     summary.rounds = selection.rounds;
-    summary.english = summarize(candidates, selection, Language::English, files.engdeu.size(),
-                                english ? &*english : nullptr);
-    summary.german = summarize(candidates, selection, Language::German, files.deueng.size(),
-                               german ? &*german : nullptr);
-    // Breadth is measured by the ranking's own list unless another is given.
-    auto pick = [](const auto& given, const auto& fallback) {
-        return given ? &*given : fallback ? &*fallback : nullptr;
-    };
-    summary.scorecard = scoreVocabulary(
-        candidates, files,
-        {{}, pick(englishBreadth, english), englishJudged ? &*englishJudged : nullptr},
-        {{}, pick(germanBreadth, german), germanJudged ? &*germanJudged : nullptr});
+    summary.english =
+        summarize(candidates, selection, Language::English, files.engdeu.size(), lists.english());
+    summary.german =
+        summarize(candidates, selection, Language::German, files.deueng.size(), lists.german());
+    summary.scorecard = scoreVocabulary(candidates, files, lists.scorecardInputs(Language::English),
+                                        lists.scorecardInputs(Language::German));
     return summary;
 }
 

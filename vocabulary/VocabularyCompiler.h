@@ -87,16 +87,17 @@ struct CompileSummary {
     Scorecard scorecard;
 };
 
-// Reads every line of `in` into a finished candidate set, ranked by the frequency
-// lists given (either may be null), skipping a leading UTF-8 byte-order mark and
-// counting in `refused` the lines it leaves out. `poll` runs between blocks of input
-// (a termination request throws from it). Throws std::runtime_error when the input
-// goes on past kMaxSourceBytes.
+// Reads every line of `in` into a candidate set with its translation lists, not yet
+// scored or ranked, skipping a leading UTF-8 byte-order mark and counting in
+// `refused` the lines it leaves out. `poll` runs between blocks of input (a
+// termination request throws from it). Throws std::runtime_error when the input goes
+// on past kMaxSourceBytes.
 Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& refused,
-                          const std::function<void()>& poll = {},
-                          const FrequencyTable* english = nullptr,
-                          const FrequencyTable* german = nullptr);
+                          const std::function<void()>& poll = {});
 
+// The stages, in order: read lines and collect candidates, score commonness, rank
+// translations, rank headwords, select, encode, write; then the summary and the
+// scorecard of what was written.
 // Throws std::runtime_error when the source or a frequency list cannot be read, yields no record
 // for one of the files, or the output cannot be written; the output directory is then untouched.
 CompileSummary compileVocabulary(const CompileOptions& options);
