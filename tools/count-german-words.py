@@ -46,6 +46,8 @@ ROFF_ESCAPE = re.compile(r"\\(f[BIRP]|f\(..|\(..|\*.|s[-+]?\d|[-e&|^ ])")
 # where its capital means what it says: "Können Sie", not "Sie sagt".
 WORD_IN_SENTENCE = re.compile(r"(?<=[a-zäöüß,] )" + WORD.pattern)
 ANNOTATION = re.compile(r"\{[^{}]*\}|\[[^\[\]]*\]|\([^()]*\)")
+ABBREVIATION = re.compile(r"(?:^| )/[^/ ]+/")  # "Tonga {n} /TO/"
+SPEECH = re.compile(r"[„“”\"»«]|\.\.\.|…")
 
 # Zipf's law: the word of rank r is said about C / r times. C = 1,280,000 is the
 # median of rank x count over the 21,998 most frequent words of SUBTLEX-US
@@ -123,24 +125,27 @@ def read_table(path):
 def headword_spellings(ding_path):
     """Every spelling a German headword of the Ding list gives a word, by its lower case.
 
-    Only the German side is read, and only for spellings. Sentences are left out, and so
-    is the first word of a phrase when it is capitalised, since a phrase or a name may
-    capitalise its first word ("Alles Gute", "Echte Aale") where the word alone is not."""
+    Only the German side is read, and only for spellings. Sentences, quoted speech and
+    fragments ("Hör…") are left out, and so are the first word of a phrase, with the
+    words a slash offers for it, when it is capitalised, since a phrase or a name may
+    capitalise its first word ("Alles Gute", "Schau/Sieh doch") where the word alone is
+    not."""
     spellings = collections.defaultdict(set)
     with open(ding_path, encoding="utf-8") as f:
         for line in f:
             if line.startswith("#") or " :: " not in line:
                 continue
             for alternative in re.split(r" \| |; ", line.split(" :: ", 1)[0]):
-                text = alternative
+                text = ABBREVIATION.sub(" ", alternative)
                 while ANNOTATION.search(text):
                     text = ANNOTATION.sub(" ", text)
                 text = text.strip()
-                if not text or text.endswith((".", "!", "?")) or "..." in text:
+                if not text or text.endswith((".", "!", "?")) or SPEECH.search(text):
                     continue
+                chunks = text.split()
                 words = WORD.findall(text)
-                if len(words) > 1 and not words[0][0].islower():
-                    words = words[1:]
+                if words and len(chunks) > 1 and not words[0][0].islower():
+                    words = WORD.findall(" ".join(chunks[1:]))
                 for word in words:
                     spellings[word.lower()].add(word)
     if not spellings:
@@ -171,8 +176,10 @@ def subtitle_counts(words, spellings, debian, report):
     """Counts by Zipf's law from each word's rank, under the spelling of the headwords.
 
     A word the headwords spell one way takes that spelling ("haus" is "Haus"); one they
-    spell several ways ("sie" and "Sie", "essen" and "Essen") is shared among them as
-    the Debian texts use them (split_count); a word they lack stays lower-case. The rank
+    spell several ways ("sie" and "Sie", "essen" and "Essen"), or only capitalised where
+    the Debian texts also use it in lower case inside a sentence ("Warte" and "warte"),
+    is shared among them as the Debian texts use them (split_count); a word the
+    headwords lack stays lower-case. The rank
     is the word's place in the list, kept for the entries left out, which are no words:
     numbers, abbreviations with a dot, fragments of contractions ("'s") and text whose
     encoding was broken before it was counted ("fãœr")."""
@@ -190,6 +197,10 @@ def subtitle_counts(words, spellings, debian, report):
     rows = []
     for word, count in counts.items():
         found = spellings.get(word, set())
+        if found and word not in found and debian.get(word, 0) > 0:
+            # The headwords give verbs as infinitives: "warte" is missing beside the
+            # noun "Warte", though the subtitles say it far more often.
+            found = found | {word}
         if len(found) > 1:
             shares = split_count(count, found, debian)
         else:
