@@ -3,6 +3,7 @@
 #include "vocabulary/PairingWeights.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace wb::vocab {
 namespace {
@@ -144,6 +145,8 @@ Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
         const HeadwordId id =
             intern(language, std::move(cleaned.headword), entry == 0 && !conjugation, specialist);
         Headword& headword = side(language).headwords[id];
+        // Once written otherwise, it is not only an exclamation.
+        headword.exclamation = cleaned.exclamation && (headword.lines == 1 || headword.exclamation);
         if (alternative.find("{pl}") != std::string_view::npos)
             headword.plural = true;
         for (const auto& [mark, gender] :
@@ -204,7 +207,7 @@ void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternativ
     auto ownPlace = [direct](std::size_t place) {
         return direct ? ownPlaceWeight(place) : placeWeight(place);
     };
-    const std::uint64_t line = lineWeight(m_lineSpecialist);
+    const std::uint64_t line = lineWeight(m_lineSpecialist) * entryWeight(entry);
     for (std::size_t g = 0; g < german.ids.size(); ++g) {
         for (std::size_t e = 0; e < english.ids.size(); ++e) {
             const std::size_t gPlace = german.places[g], ePlace = english.places[e];
@@ -220,6 +223,8 @@ void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternativ
 
 void Candidates::finishReading()
 {
+    respellExclamations(m_english);
+    respellExclamations(m_german);
     // What only the reading needed goes before the translation lists are built, and
     // the headwords give back what their growth left over: the lists are the largest
     // part of a compile, and this keeps its peak down.
@@ -230,6 +235,57 @@ void Candidates::finishReading()
     buildLists(m_german, m_occurrences, Language::German);
     buildLists(m_english, m_occurrences, Language::English);
     m_occurrences = {};
+}
+
+namespace {
+
+std::optional<std::string> lowerCaseInitial(const std::string& word)
+{
+    const auto first = static_cast<unsigned char>(word.front());
+    const bool capital = (first >= 'A' && first <= 'Z') || (first >= 0xC0 && first <= 0xDE);
+    if (!capital || first == 0xD7 || word.size() < 2)
+        return std::nullopt;
+    auto lower = word;
+    lower.front() = char(first + 0x20); // both in ASCII and in Latin-1
+    return lower;
+}
+
+} // namespace
+
+// "Hallo!", "Hello!": an exclamation starts a sentence, so the list writes it with a
+// capital, which a reader does not ("hallo", "hello"), unless the word is always
+// written so ("Achtung!", "Jesus!"). Where the list's own text uses the word in lower
+// case, the headword is that; a headword already so written takes its lines and
+// pairings. (Frequency lists cannot tell: subtitles, too, start a sentence with it.)
+void Candidates::respellExclamations(Side& side)
+{
+    std::vector<HeadwordId> into(side.headwords.size());
+    bool merged = false;
+    for (HeadwordId id = 0; id < side.headwords.size(); ++id) {
+        into[id] = id;
+        Headword& headword = side.headwords[id];
+        if (!headword.exclamation || !MentionCounter::isSingleWord(headword.text))
+            continue;
+        auto lower = lowerCaseInitial(headword.text);
+        if (!lower || side.mentions.linesMentioning(*lower) == 0)
+            continue;
+        if (const auto existing = side.ids.find(side.headwords, *lower)) {
+            Headword& target = side.headwords[*existing];
+            target.lines += headword.lines;
+            target.generalLines += headword.generalLines;
+            target.entryLines += headword.entryLines;
+            target.main = target.main || headword.main;
+            into[id] = *existing;
+            merged = true;
+        } else {
+            headword.text = std::move(*lower);
+        }
+    }
+    if (!merged)
+        return;
+    const bool german = &side == &m_german;
+    for (Occurrence& o : m_occurrences)
+        (german ? o.german : o.english) = into[german ? o.german : o.english];
 }
 
 void Candidates::releaseMentions()

@@ -149,6 +149,7 @@ private:
     void addGermanPhraseVerbs(const AddedAlternatives& german, const AddedAlternatives& english,
                               std::size_t entry, bool specialist);
     static void buildLists(Side& side, std::deque<Occurrence>& occurrences, Language language);
+    void respellExclamations(Side& side);
 
     Side m_german;
     Side m_english;

@@ -26,6 +26,7 @@ struct Headword {
     std::uint32_t entryLines = 0;   // lines whose first sub-entry gives it whole
     bool main = false;              // it is an alternative of some line's first sub-entry
     bool plural = false;            // the list marks it as a plural ({pl}) somewhere
+    bool exclamation = false;       // the list writes it only as an exclamation ("Hallo!")
     std::uint8_t genders = 0;       // the genders the list gives it: kMasculine, ...
     std::uint32_t lastLine = 0;     // while collecting: the last line counted
 };

@@ -172,14 +172,17 @@ std::size_t maxLength(Language language)
 // sentence.
 constexpr std::ptrdiff_t kMaxExclamationWords = 3;
 
-void dropExclamationMark(std::string& text)
+// Whether it dropped one.
+bool dropExclamationMark(std::string& text)
 {
     if (text.size() < 2 || text.back() != '!')
-        return;
+        return false;
     const std::string_view body(text.data(), text.size() - 1);
-    if (body.find_first_of("!?,.") == std::string_view::npos &&
-        std::count(body.begin(), body.end(), ' ') < kMaxExclamationWords)
-        text.pop_back();
+    if (body.find_first_of("!?,.") != std::string_view::npos ||
+        std::count(body.begin(), body.end(), ' ') >= kMaxExclamationWords)
+        return false;
+    text.pop_back();
+    return true;
 }
 
 // Inside a phrase, a slash folds the alternatives of one word into it: "driver of
@@ -361,7 +364,7 @@ CleanResult cleanHeadword(std::string_view alternative, Language language, bool 
         return skip(SkipReason::Empty);
     if (language == Language::German && remarkTookObject(alternative, kept))
         return skip(SkipReason::LostObject);
-    dropExclamationMark(joined);
+    const bool exclamation = dropExclamationMark(joined);
     if (isSentence(joined))
         return skip(SkipReason::Sentence);
     if (language == Language::English && verb && joined.starts_with("to ") && joined.size() > 3)
@@ -370,6 +373,7 @@ CleanResult cleanHeadword(std::string_view alternative, Language language, bool 
         joined.append(kReflexiveSuffix);
 
     CleanResult result;
+    result.exclamation = exclamation;
     if (!utf8ToWindows1252Exact(joined, result.headword))
         return skip(SkipReason::NotWindows1252);
     if (result.headword.size() > maxLength(language))

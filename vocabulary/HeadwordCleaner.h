@@ -30,6 +30,7 @@ const char* describe(SkipReason reason);
 struct CleanResult {
     std::string headword; // Windows-1252
     std::optional<SkipReason> skipped;
+    bool exclamation = false; // written as one ("Hallo!"), so its capital may be the sentence's
 };
 
 // `verb` says that the German side of the sub-entry is a verb, so that a leading

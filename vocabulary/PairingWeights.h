@@ -48,6 +48,16 @@ constexpr std::uint64_t lineWeight(bool specialist)
     return specialist ? 1 : kGeneralLineWeight;
 }
 
+// A line's first sub-entry pairs its headwords; the later ones pair forms and phrases
+// ("er/sie kann :: he/she can"), which translate a word only in that form: "can" is
+// "können" before "kann".
+constexpr std::uint64_t kHeadEntryWeight = 4;
+
+constexpr std::uint64_t entryWeight(std::size_t entry)
+{
+    return entry == 0 ? kHeadEntryWeight : 1;
+}
+
 // The list pairs the two itself, as alternatives of one sub-entry.
 constexpr bool isDirect(Origin origin)
 {

@@ -14,7 +14,7 @@ double translationFit(Origin origin, double share, double commonness, double sen
         return share;
     const bool direct = origin == Origin::Listed || origin == Origin::VerbForm;
     // A derived pairing says nothing of the translation's senses.
-    const double usedSo = commonness * (direct ? senseShare : 1.0);
+    const double usedSo = commonness * (direct ? std::pow(senseShare, kSenseShareWeight) : 1.0);
     return share * std::pow(1.0 + usedSo, direct ? kCommonnessWeight : kDerivedCommonnessWeight);
 }
 

@@ -13,7 +13,10 @@ namespace wb::vocab {
 // is common, but rarely means "then"). That counts against the headword's pairing
 // with the exponent kCommonnessWeight: enough that "call" is "anrufen" before
 // "Kaufoption", not so much that a common word the list pairs weakly comes first.
-constexpr double kCommonnessWeight = 0.5;
+constexpr double kCommonnessWeight = 0.7;
+// The list records only some of a word's senses, so the headword's share of them
+// counts softened: its square root.
+constexpr double kSenseShareWeight = 0.5;
 // A derived pairing ("von einer Sache abhängen" for "depend") is always used less than
 // a word, so how common it is counts only a little.
 constexpr double kDerivedCommonnessWeight = 1.0 / 3.0;
