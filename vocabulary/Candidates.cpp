@@ -3,7 +3,6 @@
 #include "vocabulary/PairingWeights.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace wb::vocab {
 namespace {
@@ -43,7 +42,6 @@ void Candidates::addLine(const SourceLine& line)
     const LineWords englishWords(line.englishText);
     m_german.mentions.addLine(germanWords);
     m_english.mentions.addLine(englishWords);
-    m_lineSpecialist = line.specialist;
     m_lineHeadwords = line.entries.empty() ? std::span<const std::string_view>()
                                            : std::span(line.entries[0].german);
     std::array<AddedAlternatives, 2> first, second; // German and English side
@@ -157,6 +155,7 @@ Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
             added.places.push_back(added.ids.size());
             added.ids.push_back(id);
             added.emphasis.push_back(emphasis(occurrences));
+            added.technical.push_back(hasTechnicalLabel(alternative));
         }
     }
     return added;
@@ -181,6 +180,7 @@ HeadwordId Candidates::intern(Language language, std::string&& text, bool main, 
     if (!found) {
         found = HeadwordId(words.headwords.size());
         words.headwords.push_back({std::move(text)});
+        words.senses.push_back(0);
         words.ids.add(words.headwords, *found);
     }
     Headword& headword = words.headwords[*found];
@@ -207,16 +207,30 @@ void Candidates::addPairs(const AddedAlternatives& german, const AddedAlternativ
     auto ownPlace = [direct](std::size_t place) {
         return direct ? ownPlaceWeight(place) : placeWeight(place);
     };
-    const std::uint64_t line = lineWeight(m_lineSpecialist) * entryWeight(entry);
+    auto technical = [](const AddedAlternatives& added, std::size_t i) {
+        return i < added.technical.size() && added.technical[i];
+    };
+    if (direct && !german.ids.empty() && !english.ids.empty()) {
+        for (std::size_t g = 0; g < german.ids.size(); ++g)
+            m_german.senses[german.ids[g]] +=
+                float(lineWeight(technical(german, g)) * entryWeight(entry) *
+                      placeWeight(german.places[g]));
+        for (std::size_t e = 0; e < english.ids.size(); ++e)
+            m_english.senses[english.ids[e]] +=
+                float(lineWeight(technical(english, e)) * entryWeight(entry) *
+                      placeWeight(english.places[e]));
+    }
     for (std::size_t g = 0; g < german.ids.size(); ++g) {
         for (std::size_t e = 0; e < english.ids.size(); ++e) {
+            const std::uint64_t line =
+                lineWeight(technical(german, g) || technical(english, e)) * entryWeight(entry);
             const std::size_t gPlace = german.places[g], ePlace = english.places[e];
             m_occurrences.push_back(
                 {german.ids[g], english.ids[e],
                  line * placeWeight(gPlace) * ownPlace(ePlace) * english.emphasis[e],
                  line * placeWeight(ePlace) * ownPlace(gPlace) * german.emphasis[g],
                  listingPosition(m_line, entry, gPlace), listingPosition(m_line, entry, ePlace),
-                 origin, germanDerived});
+                 origin, germanDerived, std::uint8_t(line)});
         }
     }
 }
@@ -231,61 +245,11 @@ void Candidates::finishReading()
     for (Side* words : {&m_german, &m_english}) {
         words->ids.release();
         words->headwords.shrink_to_fit();
+        words->senses.shrink_to_fit();
     }
     buildLists(m_german, m_occurrences, Language::German);
     buildLists(m_english, m_occurrences, Language::English);
     m_occurrences = {};
-}
-
-namespace {
-
-std::optional<std::string> lowerCaseInitial(const std::string& word)
-{
-    const auto first = static_cast<unsigned char>(word.front());
-    const bool capital = (first >= 'A' && first <= 'Z') || (first >= 0xC0 && first <= 0xDE);
-    if (!capital || first == 0xD7 || word.size() < 2)
-        return std::nullopt;
-    auto lower = word;
-    lower.front() = char(first + 0x20); // both in ASCII and in Latin-1
-    return lower;
-}
-
-} // namespace
-
-// "Hallo!", "Hello!": an exclamation starts a sentence, so the list writes it with a
-// capital, which a reader does not ("hallo", "hello"), unless the word is always
-// written so ("Achtung!", "Jesus!"). Where the list's own text uses the word in lower
-// case, the headword is that; a headword already so written takes its lines and
-// pairings. (Frequency lists cannot tell: subtitles, too, start a sentence with it.)
-void Candidates::respellExclamations(Side& side)
-{
-    std::vector<HeadwordId> into(side.headwords.size());
-    bool merged = false;
-    for (HeadwordId id = 0; id < side.headwords.size(); ++id) {
-        into[id] = id;
-        Headword& headword = side.headwords[id];
-        if (!headword.exclamation || !MentionCounter::isSingleWord(headword.text))
-            continue;
-        auto lower = lowerCaseInitial(headword.text);
-        if (!lower || side.mentions.linesMentioning(*lower) == 0)
-            continue;
-        if (const auto existing = side.ids.find(side.headwords, *lower)) {
-            Headword& target = side.headwords[*existing];
-            target.lines += headword.lines;
-            target.generalLines += headword.generalLines;
-            target.entryLines += headword.entryLines;
-            target.main = target.main || headword.main;
-            into[id] = *existing;
-            merged = true;
-        } else {
-            headword.text = std::move(*lower);
-        }
-    }
-    if (!merged)
-        return;
-    const bool german = &side == &m_german;
-    for (Occurrence& o : m_occurrences)
-        (german ? o.german : o.english) = into[german ? o.german : o.english];
 }
 
 void Candidates::releaseMentions()
@@ -362,14 +326,18 @@ void Candidates::buildLists(Side& side, std::deque<Occurrence>& occurrences, Lan
             continue;
         const std::uint64_t share = german ? o.englishAsTranslation : o.germanAsTranslation;
         const std::uint64_t first = german ? o.englishFirst : o.germanFirst;
+        // The translation's weight in the sub-entry, as in its senses.
+        const float senses =
+            isDirect(o.origin) ? float(o.weight * placeWeight(first & 4095)) : 0.0f;
         if (!side.translations.empty() && lastSelf == self(o) &&
             side.translations.back().other == other(o)) {
             Translation& last = side.translations.back();
             last.pairing += share;
+            last.senses += senses;
             last.first = std::min(last.first, first);
             last.origin = std::min(last.origin, o.origin);
         } else {
-            side.translations.push_back({other(o), o.origin, share, 0.0, first});
+            side.translations.push_back({other(o), senses, share, first, 0.0f, o.origin});
             ++side.offsets[self(o) + 1];
             lastSelf = self(o);
         }

@@ -27,10 +27,12 @@ namespace wb::vocab {
 // as pairs in the list (1.6 million for Debian's).
 struct Translation {
     HeadwordId other = 0;
-    Origin origin = Origin::Listed; // the most direct of the ways the list pairs the two
+    // Of the translation's senses (Candidates::senses), those it shares with the headword.
+    float senses = 0;
     std::uint64_t pairing = 0;      // how strongly the list pairs the two (PairingWeights.h)
-    double fit = 0;                 // how likely a reader means it (TranslationRanking.h)
     std::uint64_t first = 0;        // where it was first listed: line, sub-entry, position
+    float fit = 0;                  // how likely a reader means it (TranslationRanking.h)
+    Origin origin = Origin::Listed; // the most direct of the ways the list pairs the two
 };
 
 class Candidates {
@@ -68,6 +70,9 @@ public:
     // Makes the headword as common as `value` when that is more than it was.
     void raiseCommonness(Language language, HeadwordId id, double value, RankSource source);
 
+    // Each headword's weight over the sub-entries that pair it directly: how many
+    // senses the list gives it, and how prominently.
+    const std::vector<float>& senses(Language language) const { return side(language).senses; }
     // The headword's translations; once ranked (see TranslationRanking.h) the most
     // fitting first.
     std::span<const Translation> translations(Language language, HeadwordId id) const;
@@ -90,6 +95,9 @@ private:
         std::vector<Headword> headwords;
         HeadwordIndex ids; // while reading
         MentionCounter mentions;
+        // Per headword: its weight summed over the sub-entries that pair it directly,
+        // the whole of its senses.
+        std::vector<float> senses;
         std::vector<double> commonness;
         std::vector<RankSource> sources;
         std::array<std::uint32_t, kSkipReasonCount> skipped{};
@@ -104,13 +112,15 @@ private:
         std::uint64_t germanAsTranslation, englishAsTranslation;
         std::uint64_t germanFirst, englishFirst;
         Origin origin;
-        bool germanDerived; // the derivation, if any, made the German headword
+        bool germanDerived;  // the derivation, if any, made the German headword
+        std::uint8_t weight; // of the line and the sub-entry (PairingWeights.h)
     };
     struct AddedAlternatives {
         std::vector<HeadwordId> ids;         // distinct, in listed order
         std::vector<std::uint64_t> emphasis; // per id, see emphasis() in PairingWeights.h
         bool verb = false;
         std::vector<std::size_t> places; // per id, its place among the sub-entry's
+        std::vector<bool> technical;     // per id, if given: labelled with a technical field
     };
 
     Side& side(Language language) { return language == Language::German ? m_german : m_english; }
@@ -158,7 +168,6 @@ private:
     std::deque<Occurrence> m_occurrences;
     std::vector<std::pair<HeadwordId, HeadwordId>> m_irregularForms; // form, its verb
     std::span<const std::string_view> m_lineHeadwords; // German, of the line being read
-    bool m_lineSpecialist = false;
     std::uint32_t m_line = 0;
     std::uint32_t m_ignoredLines = 0;
     std::uint32_t m_malformedLines = 0;

@@ -23,12 +23,12 @@ struct Headword {
     std::string text;               // Windows-1252
     std::uint32_t lines = 0;        // lines in which it is an alternative
     std::uint32_t generalLines = 0; // of those, lines without a specialist label
-    std::uint32_t entryLines = 0;   // lines whose first sub-entry gives it whole
     bool main = false;              // it is an alternative of some line's first sub-entry
     bool plural = false;            // the list marks it as a plural ({pl}) somewhere
-    bool exclamation = false;       // the list writes it only as an exclamation ("Hallo!")
     std::uint8_t genders = 0;       // the genders the list gives it: kMasculine, ...
     std::uint32_t lastLine = 0;     // while collecting: the last line counted
+    std::uint32_t entryLines = 0;   // lines whose first sub-entry gives it whole
+    bool exclamation = false;       // the list writes it only as an exclamation ("Hallo!")
 };
 
 // "sich freuen" is written "freuen (sich)", so that it is found under the verb.

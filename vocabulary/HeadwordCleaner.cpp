@@ -381,6 +381,22 @@ CleanResult cleanHeadword(std::string_view alternative, Language language, bool 
     return result;
 }
 
+namespace {
+
+// "auf/hinter" offers "auf" and "hinter".
+bool hasOption(std::string_view word, std::string_view option)
+{
+    while (!word.empty()) {
+        const auto slash = std::min(word.find('/'), word.size());
+        if (word.substr(0, slash) == option)
+            return true;
+        word.remove_prefix(std::min(slash + 1, word.size()));
+    }
+    return false;
+}
+
+} // namespace
+
 bool lostItsObject(std::string_view headword, std::span<const std::string_view> lineHeadwords)
 {
     const auto space = headword.find(' ');
@@ -394,8 +410,7 @@ bool lostItsObject(std::string_view headword, std::span<const std::string_view> 
     for (const auto alternative : lineHeadwords) {
         const auto tokens = words(alternative);
         for (std::size_t i = 0; i + 1 < tokens.size(); ++i)
-            if (tokens[i].substr(0, tokens[i].find('/')) == preposition &&
-                isPlaceholder(tokens[i + 1]))
+            if (isPlaceholder(tokens[i + 1]) && hasOption(tokens[i], preposition))
                 return true;
     }
     return false;

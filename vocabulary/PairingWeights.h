@@ -39,13 +39,14 @@ inline std::uint64_t emphasis(std::uint32_t occurrences)
     return std::uint64_t(std::lround(1000.0 * std::sqrt(double(std::max(occurrences, 1u)))));
 }
 
-// A line labelled with a subject ("[comp.]", "[fin.]") gives a sense a specialist
-// means; a reader means the everyday one: "drive" is "fahren" before "Laufwerk".
+// An alternative labelled with a technical field ("Laufwerk {n} [comp.]"; not
+// "[zool.]") gives a sense a specialist means; a reader means the everyday one:
+// "drive" is "fahren" before "Laufwerk".
 constexpr std::uint64_t kGeneralLineWeight = 4;
 
-constexpr std::uint64_t lineWeight(bool specialist)
+constexpr std::uint64_t lineWeight(bool technical)
 {
-    return specialist ? 1 : kGeneralLineWeight;
+    return technical ? 1 : kGeneralLineWeight;
 }
 
 // A line's first sub-entry pairs its headwords; the later ones pair forms and phrases

@@ -95,8 +95,10 @@ FormCounts countForms(const WordList& headwords, Language language)
 }
 
 JudgedScore judge(const JudgedList& judged, const WordList& headwords,
-                  const std::vector<std::string_view>& firstTranslations)
+                  const std::vector<std::string_view>& firstTranslations,
+                  std::vector<std::string> sourceHeadwords)
 {
+    std::sort(sourceHeadwords.begin(), sourceHeadwords.end());
     std::unordered_map<std::string_view, std::size_t> index;
     for (std::size_t i = 0; i < headwords.size(); ++i)
         index.emplace(headwords[i], i);
@@ -106,6 +108,7 @@ JudgedScore judge(const JudgedList& judged, const WordList& headwords,
         const auto found = index.find(entry.headword);
         if (found == index.end()) {
             score.wrong.push_back(entry.headword + ": -");
+            score.notInSource += !holds(sourceHeadwords, entry.headword);
             continue;
         }
         const auto first = firstTranslations[found->second];
@@ -133,7 +136,7 @@ LanguageScorecard measureLanguage(const WordList& headwords,
                            *inputs.breadth, card.missing);
     }
     if (inputs.judged)
-        card.judged = judge(*inputs.judged, headwords, firstTranslations);
+        card.judged = judge(*inputs.judged, headwords, firstTranslations, inputs.sourceHeadwords);
     return card;
 }
 
@@ -177,7 +180,8 @@ void printLanguage(std::ostream& out, const char* name, const LanguageScorecard&
     if (card.judged) {
         const auto& judged = *card.judged;
         out << "    first translation right: " << judged.right << " of " << judged.judged << " ("
-            << percent(judged.share()) << ")\n";
+            << percent(judged.share()) << "); of the wrong, " << judged.notInSource
+            << " not in the source\n";
         printSome(out, "wrong", judged.wrong, kShown);
     }
 }

@@ -61,6 +61,8 @@ struct JudgedScore {
     std::size_t right = 0;
     // "headword: first translation" of each wrong one, "headword: -" when missing.
     std::vector<std::string> wrong;
+    // Of the missing ones, those the source has no translation for at all.
+    std::size_t notInSource = 0;
     double share() const { return judged == 0 ? 1.0 : double(right) / double(judged); }
 };
 
@@ -76,10 +78,11 @@ struct Scorecard {
     LanguageScorecard german;
 };
 
-// What one language is measured against: the source's single-word headwords that
-// have a translation (Windows-1252, any order), and the lists, each may be null.
+// What one language is measured against: the source's headwords that have a
+// translation (Windows-1252, any order), and the lists, each may be null.
 struct ScorecardInputs {
     std::vector<std::string> sourceWords;
+    std::vector<std::string> sourceHeadwords; // every one with a translation, as written
     const FrequencyTable* breadth = nullptr;
     const JudgedList* judged = nullptr;
 };

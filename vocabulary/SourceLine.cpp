@@ -26,6 +26,21 @@ bool isGeneralLabel(std::string_view label)
            std::find(kGeneralLabels.begin(), kGeneralLabels.end(), label) != kGeneralLabels.end();
 }
 
+// Subject fields that name the everyday world (animals, plants, food, the body,
+// places, clothes, music, sport, school): "Hund {m} [zool.]" is the dog a reader means.
+constexpr std::array<std::string_view, 14> kEverydayFields = {
+    "zool.",   "ornith.", "bot.",  "biol.",  "cook.",  "anat.", "geogr.",
+    "textil.", "mus.",    "sport", "school", "relig.", "art",   "transp.",
+};
+
+bool isTechnicalLabel(std::string_view label)
+{
+    return !isGeneralLabel(label) &&
+           std::find(kEverydayFields.begin(), kEverydayFields.end(), label) ==
+               kEverydayFields.end() &&
+           label.find(' ') == std::string_view::npos;
+}
+
 bool hasSpecialistLabel(std::string_view text)
 {
     for (auto open = text.find('['); open != std::string_view::npos;
@@ -93,6 +108,19 @@ std::vector<std::string_view> splitOutside(std::string_view text, std::string_vi
 }
 
 } // namespace
+
+bool hasTechnicalLabel(std::string_view text)
+{
+    for (auto open = text.find('['); open != std::string_view::npos;
+         open = text.find('[', open + 1)) {
+        const auto close = text.find(']', open);
+        if (close == std::string_view::npos)
+            return false;
+        if (isTechnicalLabel(text.substr(open + 1, close - open - 1)))
+            return true;
+    }
+    return false;
+}
 
 LineKind parseDingLine(std::string_view line, SourceLine& out)
 {

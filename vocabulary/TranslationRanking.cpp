@@ -1,8 +1,11 @@
 #include "vocabulary/TranslationRanking.h"
 
+#include "vocabulary/PairingWeights.h"
+
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <optional>
+#include <string>
 
 namespace wb::vocab {
 
@@ -39,45 +42,80 @@ std::vector<double> totalPairings(const Candidates& candidates, Language languag
     return totals;
 }
 
-// How strongly `translation`'s own list pairs it with `headword`; the lists are still
-// in the order of the other side's ids.
-double reversePairing(const Candidates& candidates, Language language, HeadwordId headword,
-                      HeadwordId translation)
+// "Blau {n}" beside "blau": a neuter noun that is a word written with a capital is
+// that word used as a noun.
+std::optional<std::string> wordOfNoun(const Headword& noun)
 {
-    const auto list = candidates.translations(otherLanguage(language), translation);
-    const auto found =
-        std::lower_bound(list.begin(), list.end(), headword,
-                         [](const Translation& t, HeadwordId id) { return t.other < id; });
-    return found != list.end() && found->other == headword ? double(found->pairing) : 0.0;
+    if (noun.genders != kNeuter || noun.text.empty())
+        return std::nullopt;
+    auto word = foldedLowerCase(std::string_view(noun.text).substr(0, 1));
+    if (word[0] == noun.text[0])
+        return std::nullopt;
+    return word.append(noun.text, 1);
+}
+
+// A noun made of a word means what the word means, so where both translate a headword
+// the word comes first: "blue" is "blau" before "Blau", "shake" "schütteln" before
+// "Schütteln". Sorting keeps a headword with very many translations from costing the
+// square of their number.
+void wordBeforeItsNoun(std::span<Translation> translations, const std::vector<Headword>& headwords)
+{
+    std::vector<std::uint32_t> direct, nouns;
+    for (std::uint32_t i = 0; i < translations.size(); ++i) {
+        if (!isDirect(translations[i].origin))
+            continue;
+        direct.push_back(i);
+        if (headwords[translations[i].other].genders == kNeuter)
+            nouns.push_back(i);
+    }
+    if (nouns.empty())
+        return;
+    auto text = [&](std::uint32_t i) -> std::string_view {
+        return headwords[translations[i].other].text;
+    };
+    std::sort(direct.begin(), direct.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return text(a) < text(b); });
+    for (const std::uint32_t noun : nouns) {
+        const auto wanted = wordOfNoun(headwords[translations[noun].other]);
+        if (!wanted)
+            continue;
+        const auto word = std::lower_bound(
+            direct.begin(), direct.end(), std::string_view(*wanted),
+            [&](std::uint32_t i, std::string_view value) { return text(i) < value; });
+        if (word == direct.end() || text(*word) != *wanted)
+            continue;
+        float& nounFit = translations[noun].fit;
+        float& wordFit = translations[*word].fit;
+        if (nounFit >= wordFit) {
+            wordFit = nounFit;
+            nounFit = std::nextafter(nounFit, 0.0f);
+        }
+    }
 }
 
 } // namespace
 
 void rankTranslations(Candidates& candidates)
 {
-    const std::array totals = {totalPairings(candidates, Language::German),
-                               totalPairings(candidates, Language::English)};
-    auto total = [&](Language language, HeadwordId id) {
-        return totals[language == Language::German ? 0 : 1][id];
-    };
-    // Every fit first, while each list is still in id order for reversePairing().
     for (const Language language : {Language::German, Language::English}) {
         const Language other = otherLanguage(language);
         const auto& commonness = candidates.commonness(other);
+        const auto& senses = candidates.senses(other);
+        const auto& otherWords = candidates.headwords(other);
+        const auto totals = totalPairings(candidates, language);
         for (HeadwordId id = 0; id < candidates.headwords(language).size(); ++id) {
-            const double own = total(language, id);
-            for (Translation& t : candidates.translationsToRank(language, id)) {
-                const double theirs = total(other, t.other);
+            const auto list = candidates.translationsToRank(language, id);
+            for (Translation& t : list) {
                 const double senseShare =
-                    theirs > 0 ? reversePairing(candidates, language, id, t.other) / theirs : 0.0;
-                t.fit = translationFit(t.origin, own > 0 ? double(t.pairing) / own : 0.0,
-                                       commonness[t.other], senseShare);
+                    senses[t.other] > 0 ? double(t.senses) / senses[t.other] : 0.0;
+                t.fit = float(translationFit(t.origin,
+                                             totals[id] > 0 ? double(t.pairing) / totals[id] : 0.0,
+                                             commonness[t.other], senseShare));
             }
+            wordBeforeItsNoun(list, otherWords);
+            orderTranslations(list);
         }
     }
-    for (const Language language : {Language::German, Language::English})
-        for (HeadwordId id = 0; id < candidates.headwords(language).size(); ++id)
-            orderTranslations(candidates.translationsToRank(language, id));
 }
 
 } // namespace wb::vocab

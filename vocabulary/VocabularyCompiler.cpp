@@ -110,9 +110,14 @@ Scorecard scoreVocabulary(const Candidates& candidates, const VocabularyFiles& f
     for (auto [language, inputs] :
          {std::pair{Language::English, &english}, std::pair{Language::German, &german}}) {
         const auto& headwords = candidates.headwords(language);
-        for (HeadwordId id = 0; id < headwords.size(); ++id)
-            if (!isPhrase(headwords[id].text) && !candidates.translations(language, id).empty())
+        for (HeadwordId id = 0; id < headwords.size(); ++id) {
+            if (candidates.translations(language, id).empty())
+                continue;
+            if (!isPhrase(headwords[id].text))
                 inputs->sourceWords.emplace_back(lookupWord(headwords[id].text));
+            if (inputs->judged)
+                inputs->sourceHeadwords.push_back(headwords[id].text);
+        }
     }
     DictionaryStore store;
     store.loadEnglish(files.engdeu);
@@ -274,11 +279,10 @@ struct Lists {
     {
         const bool en = language == Language::English;
         const auto& breadth = en ? englishBreadth : germanBreadth;
-        return {{},
-                breadth ? &*breadth
-                : en    ? english()
-                        : german(),
-                pointer(en ? englishJudged : germanJudged)};
+        ScorecardInputs inputs;
+        inputs.breadth = breadth ? &*breadth : en ? english() : german();
+        inputs.judged = pointer(en ? englishJudged : germanJudged);
+        return inputs;
     }
     template <typename T> static const T* pointer(const std::optional<T>& list)
     {
