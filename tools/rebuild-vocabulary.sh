@@ -58,6 +58,11 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build/release -j 2 --target woerterbuch-dict
 head -n 1 "$SOURCE"
 sha256sum data/frequencies/en.tsv data/frequencies/de-subtitles.tsv data/frequencies/de.tsv
+# The scorecard measures German breadth against the subtitle ranking alone and both
+# directions' first translations against the judged lists; the rebuild test in
+# tests/vocab/RebuildTest.cpp passes the same options.
 build/release/bin/woerterbuch-dict compile --ding "$SOURCE" --out data \
-    --frequencies en=data/frequencies/en.tsv --frequencies de=data/frequencies/de.tsv
+    --frequencies en=data/frequencies/en.tsv --frequencies de=data/frequencies/de.tsv \
+    --breadth de=data/frequencies/de-subtitles.tsv \
+    --judged en=tests/vocab/judged/en.tsv --judged de=tests/vocab/judged/de.tsv
 build/release/bin/woerterbuch-dict check --data data

@@ -252,10 +252,12 @@ bool articleGoes(const std::vector<std::string_view>& words, Language language)
 
 // "sich freuen" is found under "freuen": the reflexive pronoun goes behind the verb
 // (kReflexiveSuffix).
-// Its forms too: "amüsiert (sich)", "abgefunden mit (sich)".
+// Its forms too: "amüsiert (sich)", "abgefunden mit (sich)"; "sich/einander
+// entsprechend" offers "sich" first.
 bool isReflexiveVerb(const std::vector<std::string_view>& words)
 {
-    return words.size() > 1 && words.front() == "sich" && !isCapitalised(words.back());
+    return words.size() > 1 && (words.front() == "sich" || words.front().starts_with("sich/")) &&
+           !isCapitalised(words.back());
 }
 
 bool isPreposition(std::string_view word)

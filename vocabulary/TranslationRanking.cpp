@@ -9,7 +9,8 @@
 
 namespace wb::vocab {
 
-double translationFit(Origin origin, double share, double commonness, double senseShare)
+double translationFit(Origin origin, double share, double commonness, double senseShare,
+                      double ownCommonness)
 {
     // The German sides of "to be afraid" all translate one phrase, so the list's own
     // pairing orders them.
@@ -17,7 +18,10 @@ double translationFit(Origin origin, double share, double commonness, double sen
         return share;
     const bool direct = origin == Origin::Listed || origin == Origin::VerbForm;
     // A derived pairing says nothing of the translation's senses.
-    const double usedSo = commonness * (direct ? std::pow(senseShare, kSenseShareWeight) : 1.0);
+    // A reader means the translation no more often than they use the headword itself:
+    // "und" is said ten times as often as "then", so most of its uses mean something else.
+    const double usedSo = std::min(
+        commonness * (direct ? std::pow(senseShare, kSenseShareWeight) : 1.0), ownCommonness);
     return share * std::pow(1.0 + usedSo, direct ? kCommonnessWeight : kDerivedCommonnessWeight);
 }
 
@@ -100,6 +104,7 @@ void rankTranslations(Candidates& candidates)
     for (const Language language : {Language::German, Language::English}) {
         const Language other = otherLanguage(language);
         const auto& commonness = candidates.commonness(other);
+        const auto& own = candidates.commonness(language);
         const auto& senses = candidates.senses(other);
         const auto& otherWords = candidates.headwords(other);
         const auto totals = totalPairings(candidates, language);
@@ -110,7 +115,7 @@ void rankTranslations(Candidates& candidates)
                     senses[t.other] > 0 ? double(t.senses) / senses[t.other] : 0.0;
                 t.fit = float(translationFit(t.origin,
                                              totals[id] > 0 ? double(t.pairing) / totals[id] : 0.0,
-                                             commonness[t.other], senseShare));
+                                             commonness[t.other], senseShare, own[id]));
             }
             wordBeforeItsNoun(list, otherWords);
             orderTranslations(list);

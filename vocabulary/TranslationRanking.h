@@ -23,8 +23,10 @@ constexpr double kDerivedCommonnessWeight = 1.0 / 3.0;
 
 // `share` is the translation's part of the headword's whole pairing (0 to 1),
 // `commonness` how common the translation is in its own language, `senseShare` the
-// headword's part of the translation's pairing.
-double translationFit(Origin origin, double share, double commonness, double senseShare);
+// headword's share of the translation's senses, `ownCommonness` how common the headword
+// is: the translation is meant no more often than that.
+double translationFit(Origin origin, double share, double commonness, double senseShare,
+                      double ownCommonness);
 
 // Orders one headword's translations: the direct ones first (see precedence()), then
 // by fit, then the one listed first.

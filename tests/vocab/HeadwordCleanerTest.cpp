@@ -114,6 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         Clean{"ReflexiveVerbWithAnObject", "sich Sorgen machen", DE, false, "Sorgen machen (sich)"},
         Clean{"ReflexiveParticiple", "sich am\xC3\xBCsiert", DE, false, "am\xFCsiert (sich)"},
         Clean{"SichAloneStays", "sich {pron}", DE, false, "sich"},
+        Clean{"SichAmongOptions", "sich/einander entsprechend", DE, false, "entsprechend (sich)"},
         Clean{"LongGermanHeadwordsAreFine", "Donaudampfschifffahrtsgesellschaftskapit\xC3\xA4n", DE,
               false, "Donaudampfschifffahrtsgesellschaftskapit\xE4n"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -55,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
         FirstTranslation{"CommonWordBeforeExclusiveOne",
                          "Kaufoption {f} :: call\nrufen {vt} :: to call\n", "call\t1000\n",
                          "rufen\t1000\nKaufoption\t1\n", true, "call", "rufen"},
-        // kSenseShareWeight: "und" is commoner than "dann", but nearly always means "and".
+        // kSenseShareWeight: "und" is commoner than "dann", but nearly always means "and"
+        // ("then" is commoner than both, so no cap applies).
         FirstTranslation{
             "TranslationMostlyMeaningSomethingElseComesLater",
             "dann {adv} :: then\nund {conj} :: then\n"
@@ -64,7 +65,12 @@ INSTANTIATE_TEST_SUITE_P(
             "und {conj} :: and\nund {conj} :: and\nund {conj} :: and\nund {conj} :: and\n"
             "und {conj} :: and\nund {conj} :: and\nund {conj} :: and\nund {conj} :: and\n"
             "und {conj} :: and\nund {conj} :: and\nund {conj} :: and\nund {conj} :: and\n",
-            "then\t1000\nand\t10000\n", "und\t10000\ndann\t5000\n", true, "then", "dann"},
+            "then\t100000\nand\t10000\n", "und\t10000\ndann\t5000\n", true, "then", "dann"},
+        // The headword's own commonness caps the translation's: both pair "then" alone
+        // and equally, and "then" is rarer than either.
+        FirstTranslation{"TranslationNoCommonerThanTheHeadword",
+                         "dann {adv} :: then\nund {conj} :: then\n", "then\t100\nthe\t1000000\n",
+                         "und\t10000\ndann\t500\nder\t1000000\n", true, "then", "dann"},
         // kGeneralLineWeight: equally common, equally placed; one line is a subject's.
         FirstTranslation{"GeneralLineBeforeSubjectLine",
                          "Laufwerk {n} [comp.] :: drive\nfahren {vi} :: to drive\n", "drive\t100\n",
@@ -156,11 +162,11 @@ TEST(RankKey, OwnCountStaysTheSource)
 
 TEST(TranslationFit, TheAdjectiveOfToBeFollowsTheListAlone)
 {
-    EXPECT_EQ(vocab::translationFit(vocab::Origin::BeAdjective, 0.25, 1000, 1), 0.25);
-    EXPECT_GT(vocab::translationFit(vocab::Origin::Listed, 0.25, 1000, 1), 0.25);
+    EXPECT_EQ(vocab::translationFit(vocab::Origin::BeAdjective, 0.25, 1000, 1, 1000), 0.25);
+    EXPECT_GT(vocab::translationFit(vocab::Origin::Listed, 0.25, 1000, 1, 1000), 0.25);
     // The same word meaning this more often fits better.
-    EXPECT_GT(vocab::translationFit(vocab::Origin::Listed, 0.25, 1000, 0.9),
-              vocab::translationFit(vocab::Origin::Listed, 0.25, 1000, 0.1));
+    EXPECT_GT(vocab::translationFit(vocab::Origin::Listed, 0.25, 1000, 0.9, 1000),
+              vocab::translationFit(vocab::Origin::Listed, 0.25, 1000, 0.1, 1000));
 }
 
 // The form a reader types, end to end.
