@@ -31,6 +31,7 @@ constexpr LanguageFileOption kLanguageFileOptions[] = {
      &vocab::CompileOptions::germanFrequencies},
     {"--breadth", &vocab::CompileOptions::englishBreadth, &vocab::CompileOptions::germanBreadth},
     {"--judged", &vocab::CompileOptions::englishJudged, &vocab::CompileOptions::germanJudged},
+    {"--forms", &vocab::CompileOptions::englishForms, &vocab::CompileOptions::germanForms},
 };
 
 const LanguageFileOption* languageFileOption(std::string_view option)

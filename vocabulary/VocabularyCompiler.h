@@ -3,6 +3,7 @@
 // and write the two data files, and account for every headword left out.
 #include "dictionary/RecordDecoder.h"
 #include "vocabulary/Candidates.h"
+#include "vocabulary/FormsBuilder.h"
 #include "vocabulary/Scorecard.h"
 #include "vocabulary/Selection.h"
 
@@ -40,6 +41,10 @@ struct CompileOptions {
     std::filesystem::path germanBreadth;
     std::filesystem::path englishJudged;
     std::filesystem::path germanJudged;
+    // Source tables of inflected forms (`base<TAB>forms`), each optional; see
+    // FormsBuilder.h. Without one, that language's forms file holds no form.
+    std::filesystem::path englishForms;
+    std::filesystem::path germanForms;
     // Whether to wait for another compile into the same directory to finish, or to
     // fail at once.
     bool wait = true;
@@ -85,6 +90,8 @@ struct CompileSummary {
     LanguageSummary english;
     LanguageSummary german;
     Scorecard scorecard;
+    FormsSummary englishForms;
+    FormsSummary germanForms;
 };
 
 // Reads every line of `in` into a candidate set with its translation lists, not yet

@@ -1,5 +1,5 @@
 // Rebuilds the bundled vocabulary from the installed word list and the committed
-// frequency tables, as tools/rebuild-vocabulary.sh does, and holds the result to two
+// frequency and form tables, as tools/rebuild-vocabulary.sh does, and holds the result to two
 // things: it is byte for byte what data/ holds, so a rule changed without a rebuild
 // fails here; and its scorecard meets the floors below.
 #include "tests/support/TestSupport.h"
@@ -41,6 +41,8 @@ vocab::CompileOptions rebuildOptions(const std::filesystem::path& out)
     options.outputDirectory = out;
     options.englishFrequencies = kRoot / "data/frequencies/en.tsv";
     options.germanFrequencies = kRoot / "data/frequencies/de.tsv";
+    options.englishForms = kRoot / "data/forms/en.tsv";
+    options.germanForms = kRoot / "data/forms/de.tsv";
     options.germanBreadth = kRoot / "data/frequencies/de-subtitles.tsv";
     options.englishJudged = kRoot / "tests/vocab/judged/en.tsv";
     options.germanJudged = kRoot / "tests/vocab/judged/de.tsv";
@@ -67,10 +69,9 @@ TEST(Rebuild, GivesTheCommittedFilesAndMeetsTheFloors)
     TempDir directory;
     const auto summary = vocab::compileVocabulary(rebuildOptions(directory.path()));
 
-    EXPECT_TRUE(readBytes(directory.path() / "engdeu.dat") == readBytes(kRoot / "data/engdeu.dat"))
-        << "data/engdeu.dat is not what the rules give: run tools/rebuild-vocabulary.sh";
-    EXPECT_TRUE(readBytes(directory.path() / "deueng.dat") == readBytes(kRoot / "data/deueng.dat"))
-        << "data/deueng.dat is not what the rules give: run tools/rebuild-vocabulary.sh";
+    for (const char* file : {"engdeu.dat", "deueng.dat", "engforms.dat", "deuforms.dat"})
+        EXPECT_TRUE(readBytes(directory.path() / file) == readBytes(kRoot / "data" / file))
+            << "data/" << file << " is not what the rules give: run tools/rebuild-vocabulary.sh";
 
     const auto& card = summary.scorecard;
     expectBreadth(card.english, kEnglishBreadth, "English");
