@@ -26,19 +26,20 @@ bool isGeneralLabel(std::string_view label)
            std::find(kGeneralLabels.begin(), kGeneralLabels.end(), label) != kGeneralLabels.end();
 }
 
-// Subject fields that name the everyday world (animals, plants, food, the body,
-// places, clothes, music, sport, school): "Hund {m} [zool.]" is the dog a reader means.
-constexpr std::array<std::string_view, 14> kEverydayFields = {
-    "zool.",   "ornith.", "bot.",  "biol.",  "cook.",  "anat.", "geogr.",
-    "textil.", "mus.",    "sport", "school", "relig.", "art",   "transp.",
+// Fields whose words a specialist uses, not a reader of everyday text: "Laufwerk {n}
+// [comp.]" is a drive a reader rarely means. The list labels everyday words with other
+// fields as well ("Hund {m} [zool.]", "Wort {n} [ling.]", "Angst {f} [psych.]"), so
+// those do not count.
+constexpr std::array<std::string_view, 22> kTechnicalFields = {
+    "techn.",  "comp.",  "fin.",  "econ.",  "chem.",   "electr.",  "mach.",  "telco.",
+    "constr.", "min.",   "geol.", "phys.",  "math.",   "biochem.", "pharm.", "statist.",
+    "print",   "aviat.", "naut.", "envir.", "astron.", "meteo.",
 };
 
 bool isTechnicalLabel(std::string_view label)
 {
-    return !isGeneralLabel(label) &&
-           std::find(kEverydayFields.begin(), kEverydayFields.end(), label) ==
-               kEverydayFields.end() &&
-           label.find(' ') == std::string_view::npos;
+    return std::find(kTechnicalFields.begin(), kTechnicalFields.end(), label) !=
+           kTechnicalFields.end();
 }
 
 bool hasSpecialistLabel(std::string_view text)

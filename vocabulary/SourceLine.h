@@ -31,8 +31,8 @@ enum class LineKind { Entry, Ignored, Malformed };
 // and registers ("[Br.]", "[ugs.]") make the line specialist ("[chem.]", "[obs.]").
 LineKind parseDingLine(std::string_view line, SourceLine& out);
 
-// Whether `text` carries the label of a technical field: a subject other than the
-// everyday world's ("[comp.]", "[fin.]"; not "[zool.]", "[cook.]", "[ugs.]").
+// Whether `text` carries the label of a technical field ("[comp.]", "[fin.]", see
+// kTechnicalFields); the fields of the everyday world ("[zool.]", "[ling.]") are none.
 bool hasTechnicalLabel(std::string_view text);
 
 // Tab-separated format: `english<TAB>german`, one pair a line, each side a single
