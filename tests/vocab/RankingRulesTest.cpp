@@ -75,6 +75,11 @@ INSTANTIATE_TEST_SUITE_P(
         FirstTranslation{"GeneralLineBeforeSubjectLine",
                          "Laufwerk {n} [comp.] :: drive\nfahren {vi} :: to drive\n", "drive\t100\n",
                          "Laufwerk\t100\nfahren\t100\n", true, "drive", "fahren"},
+        // kTechnicalFields: the list labels everyday words with fields too; "[zool.]"
+        // is none of the technical ones, so the dog keeps its weight.
+        FirstTranslation{"EverydayFieldIsNoTechnicalOne",
+                         "Hund {m} [zool.] :: dog\nHund {m} :: canine\n", "dog\t100\ncanine\t100\n",
+                         "Hund\t100\n", false, "Hund", "dog"},
         // kHeadEntryWeight: the form is commoner, but it is the line's headword that
         // "can" translates.
         FirstTranslation{"HeadwordBeforeItsForm",
