@@ -1,11 +1,14 @@
 #include "app/Application.h"
+#include "app/SingleWindow.h"
 #include "app/StartArguments.h"
+#include "app/WindowFront.h"
 #include "messages/UserMessages.h"
 #include "platform/MessageBox.h"
 #include "platform/TerminationRequests.h"
 #include "system/ExecutablePath.h"
 #include "ui/MainUnit1.h"
 
+#include <QDBusConnection>
 #include <cstdio>
 
 namespace {
@@ -30,23 +33,36 @@ private:
     wb::MessageBoxReporter m_boxes;
 };
 
+const QString kApplicationId = QStringLiteral(WB_APPLICATION_ID);
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const wb::Activation activation = wb::activationFromEnvironment();
     wb::Application application(argc, argv);
     const auto request = wb::parseStartArguments(application.arguments().mid(1));
     if (!request) {
         std::fprintf(stderr, "%s\n", wb::kStartUsage);
         return 64;
     }
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (wb::handOver(bus, kApplicationId, *request, activation))
+        return 0;
     wb::TerminationRequests termination;
     StartupErrors fileErrors(termination);
     TMainForm MainForm(wb::DataDirectory([] { return wb::executableDirectory(); }), fileErrors);
     if (termination.requested())
         return 0; // asked to end while the dictionary was loading
+    wb::WindowFront front(MainForm);
+    QObject busObject;
+    new wb::ApplicationAdaptor(busObject, front);
+    // Another start may have taken the name while this one was loading.
+    if (wb::claimApplicationId(bus, kApplicationId, busObject) == wb::Claim::OwnedByAnother &&
+        wb::handOver(bus, kApplicationId, *request, activation))
+        return 0;
     MainForm.showCentred();
-    if (request->word)
-        MainForm.lookUp(request->direction, *request->word);
+    if (request->word || request->selection)
+        front.serve(*request, activation);
     return application.exec();
 }

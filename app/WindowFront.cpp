@@ -1,0 +1,69 @@
+#include "app/WindowFront.h"
+
+#include "dictionary/Windows1252.h"
+#include "platform/GeneralErrorHandler.h"
+#include "platform/Selection.h"
+#include "platform/WindowActivation.h"
+#include "ui/MainUnit1.h"
+
+#include <QGuiApplication>
+#include <QWindow>
+
+namespace wb {
+
+Direction pageForWord(const DictionaryStore& store, const QString& word)
+{
+    const std::string text = toWindows1252(word.toStdU16String());
+    const auto has = [&text](const WordList& words) {
+        return !asciiMatches(words, text, MatchScope::Prefix).empty();
+    };
+    return !has(store.englishWords()) && has(store.germanWords()) ? Direction::GermanToEnglish
+                                                                  : Direction::EnglishToGerman;
+}
+
+WindowFront::WindowFront(TMainForm& window, QObject* parent)
+    : QObject(parent)
+    , m_window(window)
+{
+    m_focusWait.setSingleShot(true);
+    m_focusWait.setInterval(kFocusWait);
+    connect(&m_focusWait, &QTimer::timeout, this, &WindowFront::lookUpSelection);
+}
+
+void WindowFront::serve(const StartRequest& request, const Activation& activation)
+{
+    activateWindow(m_window, activation.token, activation.startupId);
+    if (request.selection)
+        lookUpSelectionOnceFocused();
+    else if (request.word)
+        invokeHandler([this, &request] { m_window.lookUp(request.direction, *request.word); });
+}
+
+void WindowFront::lookUpSelectionOnceFocused()
+{
+    const bool focusFirst = QGuiApplication::platformName() == QLatin1String("wayland");
+    if (!focusFirst || m_window.isActiveWindow()) {
+        lookUpSelection();
+        return;
+    }
+    if (m_focusWait.isActive())
+        return; // a request before this one already waits
+    m_focusWait.start();
+    m_focusChange =
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
+            if (window && window == m_window.windowHandle())
+                lookUpSelection();
+        });
+}
+
+void WindowFront::lookUpSelection()
+{
+    m_focusWait.stop();
+    disconnect(m_focusChange);
+    const QString word = selectionWord(selectedText());
+    if (word.isEmpty() || !m_window.store())
+        return;
+    invokeHandler([this, &word] { m_window.lookUp(pageForWord(*m_window.store(), word), word); });
+}
+
+} // namespace wb
