@@ -29,6 +29,9 @@ TEST_PACKAGES+=(fish zsh)
 # The search service's test starts a private session bus (dbus-run-session) that
 # activates the installed service; gdbus is for calling it by hand.
 TEST_PACKAGES+=(dbus libglib2.0-bin)
+# The one-window test sets the X selection with xclip and finds the windows of a
+# program with xdotool.
+TEST_PACKAGES+=(xclip xdotool)
 # Seconds each fuzz harness runs in a test run.
 FUZZ_SECONDS=60
 

@@ -81,11 +81,11 @@ QString applicationPath(const QString& id)
     return QLatin1Char('/') + QString(id).replace(QLatin1Char('.'), QLatin1Char('/'));
 }
 
-bool handOver(const QDBusConnection& bus, const QString& id, const StartRequest& request,
-              const Activation& activation, std::chrono::milliseconds timeout)
+HandOver handOver(const QDBusConnection& bus, const QString& id, const StartRequest& request,
+                  const Activation& activation, std::chrono::milliseconds timeout)
 {
     if (!bus.isConnected())
-        return false;
+        return HandOver::NoWindow;
     const ApplicationCall call = applicationCall(request, activation);
     QDBusMessage message =
         QDBusMessage::createMethodCall(id, applicationPath(id), kInterface, call.member);
@@ -93,7 +93,12 @@ bool handOver(const QDBusConnection& bus, const QString& id, const StartRequest&
     // Nothing starts the window for us: without an owner the bus answers at once.
     message.setAutoStartService(false);
     const QDBusMessage reply = bus.call(message, QDBus::Block, int(timeout.count()));
-    return reply.type() == QDBusMessage::ReplyMessage;
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return HandOver::Taken;
+    return reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
+                   reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner")
+               ? HandOver::NoWindow
+               : HandOver::NoAnswer;
 }
 
 Claim claimApplicationId(QDBusConnection bus, const QString& id, QObject& object)

@@ -50,9 +50,16 @@ QString applicationPath(const QString& id);
 
 inline constexpr std::chrono::milliseconds kHandOverTimeout{1000};
 
-// True when the window that owns `id` on the bus took the request in time.
-bool handOver(const QDBusConnection& bus, const QString& id, const StartRequest& request,
-              const Activation& activation, std::chrono::milliseconds timeout = kHandOverTimeout);
+enum class HandOver {
+    Taken,    // the window that owns the id took the request
+    NoWindow, // nobody owns the id, or there is no bus
+    NoAnswer, // the owner did not answer in time, or refused
+};
+
+// Hands the request to the window that owns `id` on the bus.
+HandOver handOver(const QDBusConnection& bus, const QString& id, const StartRequest& request,
+                  const Activation& activation,
+                  std::chrono::milliseconds timeout = kHandOverTimeout);
 
 enum class Claim { Owned, OwnedByAnother, NoBus };
 

@@ -47,7 +47,8 @@ int main(int argc, char** argv)
         return 64;
     }
     const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (wb::handOver(bus, kApplicationId, *request, activation))
+    const wb::HandOver handedOver = wb::handOver(bus, kApplicationId, *request, activation);
+    if (handedOver == wb::HandOver::Taken)
         return 0;
     wb::TerminationRequests termination;
     StartupErrors fileErrors(termination);
@@ -57,9 +58,12 @@ int main(int argc, char** argv)
     wb::WindowFront front(MainForm);
     QObject busObject;
     new wb::ApplicationAdaptor(busObject, front);
-    // Another start may have taken the name while this one was loading.
-    if (wb::claimApplicationId(bus, kApplicationId, busObject) == wb::Claim::OwnedByAnother &&
-        wb::handOver(bus, kApplicationId, *request, activation))
+    // Another start may have taken the name while this one was loading; a window that
+    // did not answer before is not asked again.
+    const bool lostTheRace =
+        wb::claimApplicationId(bus, kApplicationId, busObject) == wb::Claim::OwnedByAnother;
+    if (lostTheRace && handedOver == wb::HandOver::NoWindow &&
+        wb::handOver(bus, kApplicationId, *request, activation) == wb::HandOver::Taken)
         return 0;
     MainForm.showCentred();
     if (request->word || request->selection)

@@ -20,7 +20,11 @@ QString selectedText()
 QString selectionWord(const QString& selection)
 {
     static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]"));
-    QString word = selection.trimmed().section(lineBreak, 0, 0).trimmed();
+    QString word = selection.trimmed().section(lineBreak, 0, 0);
+    // Bytes that were not UTF-8 arrive as replacement characters: the word is what
+    // could be read before them.
+    if (const qsizetype unreadable = word.indexOf(QChar::ReplacementCharacter); unreadable >= 0)
+        word.truncate(unreadable);
     qsizetype end = 0;
     for (qsizetype characters = 0; end < word.size() && characters < kMaxSelectionWord;
          ++characters)

@@ -14,8 +14,9 @@ inline constexpr qsizetype kMaxSelectionWord = 100;
 // clipboard's text; empty when neither offers any.
 QString selectedText();
 
-// Trimmed, its first non-empty line only, at most kMaxSelectionWord characters (a
-// character outside the basic plane counts as one and is never split).
+// Trimmed, its first non-empty line only, up to the first character that could not be
+// decoded, at most kMaxSelectionWord characters (one outside the basic plane counts as
+// one and is never split).
 QString selectionWord(const QString& selection);
 
 } // namespace wb
