@@ -32,6 +32,9 @@ TEST_PACKAGES+=(dbus libglib2.0-bin)
 # The one-window test sets the X selection with xclip and finds the windows of a
 # program with xdotool.
 TEST_PACKAGES+=(xclip xdotool)
+# The GNOME shortcut's test writes through the real GSettings: dconf's service and GNOME's
+# keyboard schema.
+TEST_PACKAGES+=(dconf-service dconf-gsettings-backend gnome-settings-daemon-common)
 # Seconds each fuzz harness runs in a test run.
 FUZZ_SECONDS=60
 

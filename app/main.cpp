@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/GnomeShortcut.h"
 #include "app/SingleWindow.h"
 #include "app/StartArguments.h"
 #include "app/WindowFront.h"
@@ -35,14 +36,36 @@ private:
 
 const QString kApplicationId = QStringLiteral(WB_APPLICATION_ID);
 
+// The shortcut options change the desktop's settings and open no window, so they work
+// without a display (over ssh, say) and start no toolkit for windows.
+std::optional<int> changeShortcut(int argc, char** argv)
+{
+    if (argc != 2)
+        return std::nullopt;
+    const auto request = wb::parseStartArguments({QString::fromLocal8Bit(argv[1])});
+    if (!request || request->command == wb::StartCommand::Window)
+        return std::nullopt;
+    QCoreApplication application(argc, argv);
+    if (request->command == wb::StartCommand::RemoveShortcut)
+        return wb::removeGnomeShortcut();
+    try {
+        return wb::installGnomeShortcut(QString::fromStdString(wb::executablePath().string()));
+    } catch (const wb::ExecutablePathError& error) {
+        std::fprintf(stderr, "woerterbuch: %s\n", error.what());
+        return 1;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (const auto status = changeShortcut(argc, argv))
+        return *status;
     const wb::Activation activation = wb::activationFromEnvironment();
     wb::Application application(argc, argv);
     const auto request = wb::parseStartArguments(application.arguments().mid(1));
-    if (!request) {
+    if (!request || request->command != wb::StartCommand::Window) {
         std::fprintf(stderr, "%s\n", wb::kStartUsage);
         return 64;
     }
