@@ -71,6 +71,11 @@ struct SelectionCase {
     QString word;
 };
 
+void PrintTo(const SelectionCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class SelectionWord : public ::testing::TestWithParam<SelectionCase> {};
 
 TEST_P(SelectionWord, IsTheFirstLineTrimmedAndCut)
