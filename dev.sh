@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev libgif-dev
     fonts-dejavu-core fonts-liberation fonts-open-sans
     qt6-translations-l10n

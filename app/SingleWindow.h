@@ -18,8 +18,9 @@ namespace wb {
 // What lets the desktop give the focus to a window that the user has just asked for:
 // the Wayland activation token or the X11 startup id this start was given.
 struct Activation {
-    QString token;     // XDG_ACTIVATION_TOKEN
-    QString startupId; // DESKTOP_STARTUP_ID
+    QString token;         // XDG_ACTIVATION_TOKEN
+    QString startupId;     // DESKTOP_STARTUP_ID
+    unsigned userTime = 0; // X11: the time of the key press that asked, when known
 };
 
 // Read before the toolkit starts, which takes the startup id for its own first window.

@@ -32,11 +32,18 @@ WindowFront::WindowFront(TMainForm& window, QObject* parent)
 
 void WindowFront::serve(const StartRequest& request, const Activation& activation)
 {
-    activateWindow(m_window, activation.token, activation.startupId);
+    activateWindow(m_window, activation.token, activation.startupId, activation.userTime);
     if (request.selection)
         lookUpSelectionOnceFocused();
     else if (request.word)
         invokeHandler([this, &request] { m_window.lookUp(request.direction, *request.word); });
+}
+
+void WindowFront::globalKeyPressed(quint32 userTime)
+{
+    StartRequest request;
+    request.selection = true;
+    serve(request, Activation{{}, {}, userTime});
 }
 
 void WindowFront::lookUpSelectionOnceFocused()

@@ -32,6 +32,9 @@ public:
 
     // Looks the selected text up now; an empty selection only shows the window.
     void lookUpSelection();
+    // The global key was pressed at X11 time `userTime`: shows the window on the
+    // selection.
+    void globalKeyPressed(quint32 userTime);
 
 private:
     void lookUpSelectionOnceFocused();

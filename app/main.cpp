@@ -4,12 +4,14 @@
 #include "app/StartArguments.h"
 #include "app/WindowFront.h"
 #include "messages/UserMessages.h"
+#include "platform/GlobalKey.h"
 #include "platform/MessageBox.h"
 #include "platform/TerminationRequests.h"
 #include "system/ExecutablePath.h"
 #include "ui/MainUnit1.h"
 
 #include <QDBusConnection>
+#include <QGuiApplication>
 #include <cstdio>
 
 namespace {
@@ -35,6 +37,18 @@ private:
 };
 
 const QString kApplicationId = QStringLiteral(WB_APPLICATION_ID);
+constexpr std::uint32_t kGlobalKeysym = 0x77; // "w"
+
+void grabGlobalKey(wb::GlobalKey& key, wb::WindowFront& front)
+{
+    const QString problem = key.grab();
+    if (!problem.isEmpty())
+        std::fprintf(stderr,
+                     "woerterbuch: %s, so the window does not grab it (a shortcut of the "
+                     "desktop's may still run the selection lookup)\n",
+                     qPrintable(problem));
+    QObject::connect(&key, &wb::GlobalKey::pressed, &front, &wb::WindowFront::globalKeyPressed);
+}
 
 // The shortcut options change the desktop's settings and open no window, so they work
 // without a display (over ssh, say) and start no toolkit for windows.
@@ -88,6 +102,11 @@ int main(int argc, char** argv)
     if (lostTheRace && handedOver == wb::HandOver::NoWindow &&
         wb::handOver(bus, kApplicationId, *request, activation) == wb::HandOver::Taken)
         return 0;
+    // Only the one window grabs the key; one of its own beside a hung first window
+    // would find it taken.
+    wb::GlobalKey globalKey(kGlobalKeysym);
+    if (!lostTheRace && QGuiApplication::platformName() == QLatin1String("xcb"))
+        grabGlobalKey(globalKey, front);
     MainForm.showCentred();
     if (request->word || request->selection)
         front.serve(*request, activation);

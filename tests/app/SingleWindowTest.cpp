@@ -7,6 +7,7 @@
 #include "app/WindowFront.h"
 #include "controls/ListView.h"
 #include "controls/PageControl.h"
+#include "platform/GlobalKey.h"
 #include "tests/support/TestSupport.h"
 #include "ui/MainUnit1.h"
 
@@ -254,6 +255,107 @@ TEST_F(SecondStart, BytesThatAreNotUtf8EndTheWord)
     offer("primary", "Haus\xff\xfe\xc3");
     handOver({QStringLiteral("--selection")}, 1, QStringLiteral("Haus"));
     EXPECT_EQ(text("NachEd2"), QStringLiteral("house"));
+}
+
+// The window's own grab of Ctrl+Alt+W, as on an X11 desktop without a shortcut
+// service; xdotool presses the keys through the X server as a keyboard would.
+class GlobalKeyOnX11 : public ::testing::Test {
+protected:
+    GlobalKeyOnX11()
+    {
+        form.showCentred();
+        QObject::connect(key.get(), &GlobalKey::pressed, &front, &WindowFront::globalKeyPressed);
+    }
+
+    static void press(const char* keys)
+    {
+        QProcess xdotool;
+        xdotool.start(QStringLiteral("xdotool"),
+                      {QStringLiteral("key"), QString::fromLatin1(keys)});
+        ASSERT_TRUE(xdotool.waitForFinished(10'000));
+        ASSERT_EQ(xdotool.exitCode(), 0);
+    }
+    // Waits until the window shows `find` in the search field of its page.
+    bool shows(int expectedPage, const QString& find, int milliseconds = 5'000)
+    {
+        const char* field = expectedPage == 0 ? "FindEd" : "FindEd2";
+        auto* pages = form.findChild<TPageControl*>(QStringLiteral("PageControl2"));
+        auto* edit = form.findChild<QLineEdit*>(QString::fromLatin1(field));
+        return QTest::qWaitFor(
+            [&] { return pages->currentIndex() == expectedPage && edit->text() == find; },
+            milliseconds);
+    }
+    // A start of the program that cannot reach this window (no bus), so that it keeps
+    // a window of its own and grabs the key itself; its standard error is kept.
+    static QString grabMessageOfAnotherWindow()
+    {
+        QProcess other;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                           QStringLiteral("unix:path=/nonexistent"));
+        other.setProcessEnvironment(environment);
+        other.start(kProgram, {});
+        EXPECT_TRUE(other.waitForStarted());
+        // The grab comes before the window is shown, which sets the window's name.
+        QProcess search;
+        const auto shown = [&search, &other] {
+            search.start(QStringLiteral("xdotool"),
+                         {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                          QStringLiteral("--pid"), QString::number(other.processId())});
+            search.waitForFinished();
+            return search.exitCode() == 0;
+        };
+        EXPECT_TRUE(QTest::qWaitFor(shown, kStartTime));
+        EXPECT_EQ(other.state(), QProcess::Running) << "a taken key is no reason to end";
+        other.terminate();
+        EXPECT_TRUE(other.waitForFinished(10'000));
+        return QString::fromLocal8Bit(other.readAllStandardError());
+    }
+
+    test::CollectingReporter files;
+    TMainForm form{DataDirectory(std::filesystem::path(WB_DATA_DIR)), files};
+    WindowFront front{form};
+    std::unique_ptr<GlobalKey> key = std::make_unique<GlobalKey>(0x77);
+};
+
+TEST_F(GlobalKeyOnX11, CtrlAltWLooksUpTheSelectionWhateverNumLockAndCapsLock)
+{
+    ASSERT_EQ(key->grab(), QString());
+    offer("primary", "Haus");
+    press("ctrl+alt+w");
+    EXPECT_TRUE(shows(1, QStringLiteral("Haus")));
+
+    press("Num_Lock");
+    offer("primary", "house");
+    press("ctrl+alt+w");
+    EXPECT_TRUE(shows(0, QStringLiteral("house"))) << "with NumLock on";
+
+    press("Caps_Lock");
+    offer("primary", "Maus");
+    press("ctrl+alt+w");
+    EXPECT_TRUE(shows(1, QStringLiteral("Maus"))) << "with NumLock and CapsLock on";
+    press("Num_Lock");
+    offer("primary", "mouse");
+    press("ctrl+alt+w");
+    EXPECT_TRUE(shows(0, QStringLiteral("mouse"))) << "with CapsLock on";
+    press("Caps_Lock");
+
+    offer("primary", "Haus");
+    press("ctrl+w");
+    press("alt+w");
+    EXPECT_FALSE(shows(1, QStringLiteral("Haus"), 1'000)) << "only Ctrl and Alt together";
+}
+
+TEST_F(GlobalKeyOnX11, AKeyTakenByAnotherProgramIsSaidAndGivenBackOnExit)
+{
+    ASSERT_EQ(key->grab(), QString());
+    const QString message = grabMessageOfAnotherWindow();
+    EXPECT_TRUE(message.contains(QStringLiteral("Ctrl+Alt+W is taken by another program")))
+        << message.toStdString();
+
+    key.reset();
+    EXPECT_FALSE(grabMessageOfAnotherWindow().contains(QStringLiteral("taken")))
+        << "the key is free again once its holder let go";
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 // back, the word a selection gives, and the page it opens on.
 #include "app/SingleWindow.h"
 #include "app/WindowFront.h"
+#include "platform/GlobalKey.h"
 #include "platform/Selection.h"
+#include "platform/WindowActivation.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -127,6 +129,29 @@ TEST(PageForWord, GermanOnlyWhenOnlyTheGermanListHasIt)
     EXPECT_EQ(pageForWord(store, QStringLiteral("house")), Direction::EnglishToGerman);
     EXPECT_EQ(pageForWord(store, QStringLiteral("m")), Direction::EnglishToGerman) << "both";
     EXPECT_EQ(pageForWord(store, QStringLiteral("xylophone")), Direction::EnglishToGerman);
+}
+
+// X11 matches a grab's modifiers exactly, the lock keys among them: every state of
+// CapsLock and NumLock needs a grab of its own, and nothing else may be in them.
+TEST(GlobalKeyMasks, CoverEachStateOfTheLockKeys)
+{
+    constexpr std::uint16_t ctrlAlt = 0x04 | 0x08, lock = 0x02, numLock = 0x10;
+    EXPECT_EQ(grabMasks(numLock),
+              (std::vector<std::uint16_t>{ctrlAlt, ctrlAlt | lock, ctrlAlt | numLock,
+                                          ctrlAlt | lock | numLock}));
+    EXPECT_EQ(grabMasks(0), (std::vector<std::uint16_t>{ctrlAlt, ctrlAlt | lock}))
+        << "a keyboard without NumLock";
+}
+
+TEST(StartupId, CarriesTheTimeOfTheUsersRequest)
+{
+    EXPECT_EQ(startupIdTime(QStringLiteral("gnome-shell-1234-host-woerterbuch-0_TIME56789")),
+              56789u);
+    EXPECT_EQ(startupIdTime(QStringLiteral("_TIME4294967295")), 4294967295u);
+    EXPECT_EQ(startupIdTime(QStringLiteral("x_TIME4294967296")), 0u) << "beyond 32 bits";
+    EXPECT_EQ(startupIdTime(QStringLiteral("x_TIME")), 0u);
+    EXPECT_EQ(startupIdTime(QStringLiteral("x_TIME12y")), 0u);
+    EXPECT_EQ(startupIdTime(QString()), 0u);
 }
 
 } // namespace
