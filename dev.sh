@@ -35,6 +35,8 @@ TEST_PACKAGES+=(xclip xdotool)
 # The GNOME shortcut's test writes through the real GSettings: dconf's service and GNOME's
 # keyboard schema.
 TEST_PACKAGES+=(dconf-service dconf-gsettings-backend gnome-settings-daemon-common)
+# The portal shortcut's test talks to a stand-in desktop portal.
+TEST_PACKAGES+=(python3-dbusmock)
 # Seconds each fuzz harness runs in a test run.
 FUZZ_SECONDS=60
 

@@ -46,6 +46,13 @@ void WindowFront::globalKeyPressed(quint32 userTime)
     serve(request, Activation{{}, {}, userTime});
 }
 
+void WindowFront::portalShortcutActivated(const QString& activationToken)
+{
+    StartRequest request;
+    request.selection = true;
+    serve(request, Activation{activationToken, {}});
+}
+
 void WindowFront::lookUpSelectionOnceFocused()
 {
     const bool focusFirst = QGuiApplication::platformName() == QLatin1String("wayland");

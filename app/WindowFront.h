@@ -35,6 +35,9 @@ public:
     // The global key was pressed at X11 time `userTime`: shows the window on the
     // selection.
     void globalKeyPressed(quint32 userTime);
+    // The desktop portal's shortcut was pressed; the token lets the window take the
+    // focus.
+    void portalShortcutActivated(const QString& activationToken);
 
 private:
     void lookUpSelectionOnceFocused();

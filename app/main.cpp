@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/GnomeShortcut.h"
+#include "app/PortalShortcut.h"
 #include "app/SingleWindow.h"
 #include "app/StartArguments.h"
 #include "app/WindowFront.h"
@@ -48,6 +49,24 @@ void grabGlobalKey(wb::GlobalKey& key, wb::WindowFront& front)
                      "desktop's may still run the selection lookup)\n",
                      qPrintable(problem));
     QObject::connect(&key, &wb::GlobalKey::pressed, &front, &wb::WindowFront::globalKeyPressed);
+}
+
+void sayNoPortalShortcut(const wb::PortalShortcut& shortcut)
+{
+    std::fprintf(stderr,
+                 "woerterbuch: no global shortcut from the desktop (%s); on GNOME, "
+                 "woerterbuch --install-shortcut binds one\n",
+                 qPrintable(shortcut.problem()));
+}
+
+void bindPortalShortcut(wb::PortalShortcut& shortcut, wb::WindowFront& front)
+{
+    QObject::connect(&shortcut, &wb::PortalShortcut::activated, &front,
+                     &wb::WindowFront::portalShortcutActivated);
+    QObject::connect(&shortcut, &wb::PortalShortcut::failed, &shortcut,
+                     [&shortcut] { sayNoPortalShortcut(shortcut); });
+    if (!shortcut.start())
+        sayNoPortalShortcut(shortcut);
 }
 
 // The shortcut options change the desktop's settings and open no window, so they work
@@ -105,8 +124,11 @@ int main(int argc, char** argv)
     // Only the one window grabs the key; one of its own beside a hung first window
     // would find it taken.
     wb::GlobalKey globalKey(kGlobalKeysym);
+    wb::PortalShortcut portalShortcut(bus);
     if (!lostTheRace && QGuiApplication::platformName() == QLatin1String("xcb"))
         grabGlobalKey(globalKey, front);
+    else if (!lostTheRace && QGuiApplication::platformName() == QLatin1String("wayland"))
+        bindPortalShortcut(portalShortcut, front);
     MainForm.showCentred();
     if (request->word || request->selection)
         front.serve(*request, activation);
