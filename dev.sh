@@ -37,6 +37,9 @@ TEST_PACKAGES+=(xclip xdotool)
 TEST_PACKAGES+=(dconf-service dconf-gsettings-backend gnome-settings-daemon-common)
 # The portal shortcut's test talks to a stand-in desktop portal.
 TEST_PACKAGES+=(python3-dbusmock)
+# The Wayland selection's test runs a headless sway, sets the selection with wl-copy and
+# starts the window with Qt's Wayland plugin.
+TEST_PACKAGES+=(sway wl-clipboard qt6-wayland)
 # Seconds each fuzz harness runs in a test run.
 FUZZ_SECONDS=60
 
