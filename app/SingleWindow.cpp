@@ -2,6 +2,7 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusError>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace wb {
@@ -74,6 +75,15 @@ std::optional<StartRequest> requestOfAction(const QString& action, const QVarian
 Activation activationOf(const QVariantMap& platformData)
 {
     return {platformData.value(kTokenKey).toString(), platformData.value(kStartupIdKey).toString()};
+}
+
+QDBusConnection sessionBusIfAny()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const bool userBus = !runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/bus")).exists();
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") || userBus)
+        return QDBusConnection::sessionBus();
+    return QDBusConnection(QStringLiteral("wb-no-session-bus"));
 }
 
 QString applicationPath(const QString& id)

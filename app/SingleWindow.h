@@ -46,6 +46,11 @@ inline constexpr const char* kSelectionAction = "look-up-selection";
 std::optional<StartRequest> requestOfAction(const QString& action, const QVariantList& parameters);
 Activation activationOf(const QVariantMap& platformData);
 
+// The session's bus, or a connection that is not connected when the session has none:
+// asked for a bus without an address, libdbus would start one of its own for the X
+// display (dbus-launch), which outlives the window.
+QDBusConnection sessionBusIfAny();
+
 // "org.example.woerterbuch" is served at "/org/example/woerterbuch".
 QString applicationPath(const QString& id);
 

@@ -102,7 +102,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", wb::kStartUsage);
         return 64;
     }
-    const QDBusConnection bus = QDBusConnection::sessionBus();
+    const QDBusConnection bus = wb::sessionBusIfAny();
     const wb::HandOver handedOver = wb::handOver(bus, kApplicationId, *request, activation);
     if (handedOver == wb::HandOver::Taken)
         return 0;

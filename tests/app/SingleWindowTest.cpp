@@ -130,6 +130,34 @@ TEST(WithoutAWindow, AWindowThatDoesNotAnswerIsGivenUpAfterASecond)
     first.signal(SIGCONT);
 }
 
+// Without a session bus the window runs on its own, as before there was one window
+// per session.
+TEST(WithoutAWindow, NoSessionBusMeansAWindowOfItsOwn)
+{
+    test::TempDir home;
+    QProcess alone;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                       QString::fromStdString(home.path().string()));
+    environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.path().string()));
+    alone.setProcessEnvironment(environment);
+    alone.start(kProgram, {QStringLiteral("Haus")});
+    ASSERT_TRUE(alone.waitForStarted());
+    QProcess search;
+    const auto shown = [&search, &alone] {
+        search.start(QStringLiteral("xdotool"),
+                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--pid"), QString::number(alone.processId())});
+        search.waitForFinished();
+        return search.exitCode() == 0;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(shown, kStartTime));
+    EXPECT_EQ(alone.state(), QProcess::Running);
+    alone.terminate();
+    EXPECT_TRUE(alone.waitForFinished(10'000));
+}
+
 // The window the later starts reach, over the vocabulary beside the program.
 struct FirstWindow {
     test::CollectingReporter files;
