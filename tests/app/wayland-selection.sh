@@ -21,6 +21,10 @@ if [ "$(id -u)" -eq 0 ]; then
     chown nobody:nogroup "$runtime"
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
+if [ ${#as_user[@]} -gt 0 ] && ! "${as_user[@]}" test -x "$program"; then
+    echo "SKIP: the unprivileged user cannot reach $program (a directory above it is private)"
+    exit 77
+fi
 sway=
 cleanup() {
     [ -n "$sway" ] && kill "$sway" 2>/dev/null && wait "$sway" 2>/dev/null
