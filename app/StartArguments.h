@@ -16,10 +16,10 @@ namespace wb {
 enum class StartCommand { Window, InstallShortcut, RemoveShortcut };
 
 struct StartRequest {
-    StartCommand command = StartCommand::Window;
     Direction direction = Direction::EnglishToGerman;
     std::optional<QString> word;
     bool selection = false; // look up the selected text; direction and word are unset
+    StartCommand command = StartCommand::Window;
 };
 
 // `arguments` without the program's name, after the toolkit took its own options.

@@ -1,5 +1,6 @@
 #include "app/WindowFront.h"
 
+#include "app/StartWord.h"
 #include "dictionary/Windows1252.h"
 #include "platform/GeneralErrorHandler.h"
 #include "platform/Selection.h"
@@ -21,9 +22,11 @@ Direction pageForWord(const DictionaryStore& store, const QString& word)
                                                                   : Direction::EnglishToGerman;
 }
 
-WindowFront::WindowFront(TMainForm& window, QObject* parent)
+WindowFront::WindowFront(TMainForm& window, std::function<std::filesystem::path()> formsDirectory,
+                         QObject* parent)
     : QObject(parent)
     , m_window(window)
+    , m_formsDirectory(std::move(formsDirectory))
 {
     m_focusWait.setSingleShot(true);
     m_focusWait.setInterval(kFocusWait);
@@ -36,7 +39,7 @@ void WindowFront::serve(const StartRequest& request, const Activation& activatio
     if (request.selection)
         lookUpSelectionOnceFocused();
     else if (request.word)
-        invokeHandler([this, &request] { m_window.lookUp(request.direction, *request.word); });
+        lookUpWord(request.direction, *request.word);
 }
 
 void WindowFront::globalKeyPressed(quint32 userTime)
@@ -75,9 +78,22 @@ void WindowFront::lookUpSelection()
     m_focusWait.stop();
     disconnect(m_focusChange);
     const QString word = selectionWord(selectedText());
-    if (word.isEmpty() || !m_window.store())
-        return;
-    invokeHandler([this, &word] { m_window.lookUp(pageForWord(*m_window.store(), word), word); });
+    if (!word.isEmpty() && m_window.store())
+        lookUpWord(pageForWord(*m_window.store(), word), word);
+}
+
+// The search service's words are headwords and stay as they are; a word from a
+// command line or a selection may be a form, and the window then starts on its base.
+void WindowFront::lookUpWord(Direction direction, const QString& word)
+{
+    invokeHandler([&] {
+        StartRequest request;
+        request.direction = direction;
+        request.word = word;
+        if (m_window.store())
+            request = startOn(*m_window.store(), m_formsDirectory, request);
+        m_window.lookUp(request.direction, *request.word);
+    });
 }
 
 } // namespace wb

@@ -1,13 +1,16 @@
 #pragma once
 // The running window's side of a start: what a start asks (its own, a later one's
 // handed over, the global shortcut's) is done on the one window. It raises the window
-// and looks the word up; for the selection it reads the selected text first, on
-// Wayland only once the window has the focus. It does not talk to the bus.
+// and looks the word up, a form on its base; for the selection it reads the selected
+// text first, on Wayland only once the window has the focus. It does not talk to the
+// bus.
 #include "app/SingleWindow.h"
 #include "dictionary/DictionaryStore.h"
 
 #include <QObject>
 #include <QTimer>
+#include <filesystem>
+#include <functional>
 
 class TMainForm;
 
@@ -25,8 +28,10 @@ public:
     // read all the same.
     static constexpr std::chrono::milliseconds kFocusWait{1000};
 
-    // The window must outlive the front.
-    explicit WindowFront(TMainForm& window, QObject* parent = nullptr);
+    // The window must outlive the front; `formsDirectory` names where the forms files
+    // lie (the executable's directory), looked up only when a word needs them.
+    WindowFront(TMainForm& window, std::function<std::filesystem::path()> formsDirectory,
+                QObject* parent = nullptr);
 
     void serve(const StartRequest& request, const Activation& activation) override;
 
@@ -41,8 +46,10 @@ public:
 
 private:
     void lookUpSelectionOnceFocused();
+    void lookUpWord(Direction direction, const QString& word);
 
     TMainForm& m_window;
+    std::function<std::filesystem::path()> m_formsDirectory;
     QTimer m_focusWait;
     QMetaObject::Connection m_focusChange;
 };

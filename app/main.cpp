@@ -111,7 +111,7 @@ int main(int argc, char** argv)
     TMainForm MainForm(wb::DataDirectory([] { return wb::executableDirectory(); }), fileErrors);
     if (termination.requested())
         return 0; // asked to end while the dictionary was loading
-    wb::WindowFront front(MainForm);
+    wb::WindowFront front(MainForm, [] { return wb::executableDirectory(); });
     QObject busObject;
     new wb::ApplicationAdaptor(busObject, front);
     // Another start may have taken the name while this one was loading; a window that

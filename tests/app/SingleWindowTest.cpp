@@ -162,7 +162,7 @@ TEST(WithoutAWindow, NoSessionBusMeansAWindowOfItsOwn)
 struct FirstWindow {
     test::CollectingReporter files;
     TMainForm form{DataDirectory(std::filesystem::path(WB_DATA_DIR)), files};
-    WindowFront front{form};
+    WindowFront front{form, [] { return std::filesystem::path(WB_DATA_DIR); }};
     QObject busObject;
 
     FirstWindow()
@@ -254,6 +254,16 @@ TEST_F(SecondStart, TheSelectionOpensOnThePageOfItsLanguage)
     expectFirstRowSelected("ListView1", "VonEd1");
 }
 
+// A word copied out of a text is often a form no headword begins with: the window
+// starts on its base, whether the word was selected or handed over.
+TEST_F(SecondStart, AFormOpensOnItsBase)
+{
+    offer("primary", "H\xc3\xa4usern");
+    handOver({QStringLiteral("--selection")}, 1, QStringLiteral("Haus"));
+    handOver({QStringLiteral("house")}, 0, QStringLiteral("house"));
+    handOver({QStringLiteral("Häusern")}, 1, QStringLiteral("Haus"));
+}
+
 TEST_F(SecondStart, TheClipboardServesWhenTheSelectionIsEmpty)
 {
     offer("primary", "");
@@ -342,7 +352,7 @@ protected:
 
     test::CollectingReporter files;
     TMainForm form{DataDirectory(std::filesystem::path(WB_DATA_DIR)), files};
-    WindowFront front{form};
+    WindowFront front{form, [] { return std::filesystem::path(WB_DATA_DIR); }};
     std::unique_ptr<GlobalKey> key = std::make_unique<GlobalKey>(0x77);
 };
 

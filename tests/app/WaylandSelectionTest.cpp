@@ -57,7 +57,7 @@ protected:
 
     test::CollectingReporter files;
     TMainForm form{DataDirectory(std::filesystem::path(WB_DATA_DIR)), files};
-    WindowFront front{form};
+    WindowFront front{form, [] { return std::filesystem::path(WB_DATA_DIR); }};
     QObject busObject;
 };
 
