@@ -29,6 +29,11 @@ TEST_PACKAGES+=(fish zsh)
 # The search service's test starts a private session bus (dbus-run-session) that
 # activates the installed service; gdbus is for calling it by hand.
 TEST_PACKAGES+=(dbus libglib2.0-bin)
+# The vocabulary rebuild test compiles Debian's word list and compares the result with
+# the committed data files.
+TEST_PACKAGES+=(trans-de-en)
+# The German frequency script's test is Python.
+TEST_PACKAGES+=(python3)
 # The one-window test sets the X selection with xclip and finds the windows of a
 # program with xdotool.
 TEST_PACKAGES+=(xclip xdotool)
