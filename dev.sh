@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev libdbus-1-dev
+    qt6-base-dev libgl-dev libxcb1-dev libdbus-1-dev
     libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev libgif-dev
     fonts-dejavu-core fonts-liberation fonts-open-sans
     qt6-translations-l10n
@@ -29,9 +29,25 @@ TEST_PACKAGES+=(fish zsh)
 # The search service's test starts a private session bus (dbus-run-session) that
 # activates the installed service; gdbus is for calling it by hand.
 TEST_PACKAGES+=(dbus libglib2.0-bin)
-# Seconds each fuzz harness runs in a test run: eight harnesses, two at a time, take the
-# two minutes that three took at a minute each.
-FUZZ_SECONDS=30
+# The vocabulary rebuild test compiles Debian's word list and compares the result with
+# the committed data files.
+TEST_PACKAGES+=(trans-de-en)
+# The German frequency script's test is Python.
+TEST_PACKAGES+=(python3)
+# The one-window test sets the X selection with xclip and finds the windows of a
+# program with xdotool.
+TEST_PACKAGES+=(xclip xdotool)
+# The GNOME shortcut's test writes through the real GSettings: dconf's service and GNOME's
+# keyboard schema.
+TEST_PACKAGES+=(dconf-service dconf-gsettings-backend gnome-settings-daemon-common)
+# The portal shortcut's test talks to a stand-in desktop portal.
+TEST_PACKAGES+=(python3-dbusmock)
+# The Wayland selection's test runs a headless sway, sets the selection with wl-copy and
+# starts the window with Qt's Wayland plugin.
+TEST_PACKAGES+=(sway wl-clipboard qt6-wayland)
+# Seconds each fuzz harness runs in a test run: nine harnesses, two at a time, take
+# about the two minutes that four took at a minute each.
+FUZZ_SECONDS=25
 
 usage() {
     cat >&2 <<EOF

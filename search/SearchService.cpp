@@ -167,9 +167,8 @@ void SearchService::openSearch(const QString& text)
     // A longer text could not even be passed on (E2BIG), and the field would cut it.
     const QString typed = QString::fromStdString(std::string(cutToSearchField(text.toStdString())));
     const QList<SearchHit> best = find(typed, 1);
-    const auto id = best.isEmpty() ? std::nullopt : entryOf(best.front().id);
-    const bool german = id && id->direction == Direction::GermanToEnglish;
-    m_launcher.open(german ? Direction::GermanToEnglish : Direction::EnglishToGerman, typed);
+    if (best.isEmpty() || !open(best.front().id))
+        m_launcher.open(Direction::EnglishToGerman, typed);
 }
 
 std::optional<ResultId> SearchService::entryOf(const QString& id) const

@@ -46,7 +46,7 @@ class SearchService : public QObject {
     Q_OBJECT
 
 public:
-    // The shell shows three results and asks for more than it shows; KRunner lists more.
+    // GNOME Shell 43 shows the first five results of a provider; KRunner lists more.
     static constexpr int kGnomeLimit = 5;
     static constexpr int kKRunnerLimit = 10;
     static constexpr std::chrono::milliseconds kIdleTime{60'000};
@@ -63,8 +63,10 @@ public:
     // Opens the window on the hit's headword; false for an id that names no entry.
     // Throws WindowStartError.
     bool open(const QString& id);
-    // Opens the window with the text as typed (as much of it as the search field
-    // holds), on the page of its best hit. Throws WindowStartError.
+    // Opens the window on the best hit for the text, the one a launcher lists first
+    // (the window's own search would miss "STRASSE" or "äpfel" as typed); on the text
+    // as typed (as much of it as the search field holds), on the English page, when
+    // nothing matches. Throws WindowStartError.
     void openSearch(const QString& text);
     // A call that asks for nothing still keeps the service alive.
     void touch();

@@ -48,8 +48,7 @@ TEST(ToolkitOptions, AfterTheEndOfOptionsAToolkitOptionIsTheWordLookedUp)
 TEST(ToolkitOptions, WithoutTheEndOfOptionsAToolkitOptionIsRefusedAsUsage)
 {
     test::TempDir capture;
-    for (const std::string& option :
-         {"-reverse", "-style=fusion", "-widgetcount", "-testability"}) {
+    for (const char* option : {"-reverse", "-style=fusion", "-widgetcount", "-testability"}) {
         const auto output = capture.path() / "out";
         EXPECT_EQ(test::runToEnd(windowOn({option}, output), 60s), 64) << option;
         EXPECT_NE(test::readText(output).find("usage: woerterbuch"), std::string::npos) << option;

@@ -83,7 +83,7 @@ TEST_F(BusSession, TheFirstCallStartsTheServiceAndTheShellGetsHouseWithItsTransl
         house = true;
         const QString description = meta.value(QStringLiteral("description")).toString();
         EXPECT_TRUE(description.startsWith(QStringLiteral("Haus"))) << description.toStdString();
-        EXPECT_EQ(meta.value(QStringLiteral("clipboardText")).toString(), description);
+        EXPECT_FALSE(meta.contains(QStringLiteral("clipboardText")));
     }
     EXPECT_TRUE(house) << "no meta names house";
 }
@@ -168,7 +168,7 @@ TEST_F(BusSession, CallsOfAnySizeLeaveTheServiceAnsweringTheNext)
         const QDBusMessage answer = big.call(huge, QDBus::Block, 60'000);
         EXPECT_EQ(answer.type(), QDBusMessage::ReplyMessage)
             << round << " " << answer.errorMessage().toStdString();
-        EXPECT_EQ(match(QStringLiteral("haus")).value(0).text, QStringLiteral("Haus")) << round;
+        EXPECT_FALSE(match(QStringLiteral("haus")).isEmpty()) << round;
     }
     QDBusConnection::disconnectFromBus(QStringLiteral("big"));
 }
