@@ -248,10 +248,6 @@ Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& r
         throw std::runtime_error("the word list " + std::string(error.what()) +
                                  ", more than any word list holds");
     }
-    if (skipping)
-        ++refused.tooLong;
-    else if (!line.empty())
-        take();
     candidates.finishReading();
     return candidates;
 }
@@ -283,9 +279,9 @@ struct Lists {
     }
 };
 
-Lists readLists(const CompileOptions& options)
+Lists readLists(const CompileOptions& options, const TerminationHold& hold)
 {
-    auto table = [](const std::filesystem::path& path) {
+    auto table = [&](const std::filesystem::path& path) {
         return path.empty() ? std::optional<FrequencyTable>()
                             : std::optional(FrequencyTable::read(
                                   path, [&] { hold.throwIfRequested(options.outputDirectory); }));
@@ -340,7 +336,7 @@ CompileSummary compileVocabulary(const CompileOptions& options)
     const TerminationHold hold;
     OutputDirectory output(options, hold);
 
-    const Lists lists = readLists(options);
+    const Lists lists = readLists(options, hold);
     CompileSummary summary;
     Candidates candidates = collectCandidates(options, hold, summary.refused);
     scoreCommonness(candidates, lists.english(), lists.german());
