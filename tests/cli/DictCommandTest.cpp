@@ -318,8 +318,9 @@ TEST_F(LookupOptions, StandardInputGivesOneLookupPerLineInOrder)
             const std::string& text = cycle[i % cycle.size()];
             const bool found = text == "house" || text == "hot";
             ASSERT_EQ(rows.size(), found ? 1u : 0u) << "line " << i << ": " << lines[i];
-            if (found)
+            if (found) {
                 ASSERT_EQ(rows[0].first, text);
+            }
         }
     }
     // Texts given around "-" keep their places.

@@ -248,8 +248,9 @@ TEST_F(Compile, InterruptAtAnyMomentLeavesAWholePair)
             });
         const auto now = snapshot(out);
         EXPECT_TRUE(now == before || now == after) << "after " << step << "/10 of a compile";
-        if (now == after) // back to the previous pair for the next step
+        if (now == after) { // back to the previous pair for the next step
             ASSERT_EQ(compile(temp.path() / "old.tsv").status, 0);
+        }
         EXPECT_TRUE(run.killedBy == SIGINT || run.status == 0);
     }
 }
@@ -436,8 +437,9 @@ TEST_F(Compile, WhatAKilledCompileLeftIsUndoneByTheNext)
         EXPECT_EQ(compile("/dev/null").status, 1);
         const auto now = snapshot(out);
         EXPECT_TRUE(now == before || now == after) << "after " << step << "/10 of a compile";
-        if (now == after)
+        if (now == after) {
             ASSERT_EQ(compile(temp.path() / "old.tsv").status, 0);
+        }
     }
 }
 
