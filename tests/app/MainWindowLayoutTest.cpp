@@ -1,4 +1,4 @@
-// The main window as laid out: where its controls lie at the design size and after a
+// The main window as laid out: where its controls lie at the layout's size and after a
 // resize, how they look, and how the focus moves through them.
 #include "controls/ListView.h"
 #include "controls/PageControl.h"
@@ -74,7 +74,7 @@ constexpr PageNames kPages[] = {
      "RxLabel1", "RxLabel2", "FindEd2", "FindBtn2", "ListView2", "VonEd2", "NachEd2"},
 };
 
-TEST_F(MainWindowLayout, BottomStripsAndPicturesLieWhereTheDesignPutsThem)
+TEST_F(MainWindowLayout, BottomStripsAndPicturesLieAlongTheBottomAndTheRightEdge)
 {
     resizeTo({680, 444});
     EXPECT_EQ(inWindow("StatusBar1"), QRect(0, 425, 680, 19));
@@ -96,7 +96,7 @@ TEST_F(MainWindowLayout, BottomStripsAndPicturesLieWhereTheDesignPutsThem)
     EXPECT_LT(web.right(), inWindow("Panel8").left());
 }
 
-TEST_F(MainWindowLayout, BothPagesShareTheDesignedLayout)
+TEST_F(MainWindowLayout, BothPagesLayOutTheirControlsAlike)
 {
     auto* pages = static_cast<TPageControl*>(named("PageControl2"));
     for (const PageNames& p : kPages) {
@@ -259,7 +259,7 @@ TEST_F(MainWindowLayout, LabelsTakeTheirFontsAndColours)
         EXPECT_GE(heading->width(), advance);
         EXPECT_LE(heading->width(), advance + 2);
         auto* title = static_cast<TRxLabel*>(named(p.titleLabel));
-        EXPECT_EQ(title->font(), designFont(kHeavyFace, 19));
+        EXPECT_EQ(title->font(), layoutFont(kHeavyFace, 19));
         EXPECT_EQ(title->FontColor(), clMaroon);
         EXPECT_TRUE(title->WordWrap());
         EXPECT_FALSE(title->AutoSize());

@@ -211,7 +211,7 @@ TEST_F(LookupOptions, MatchingOptionsAndExitStatusesCombine)
              {{"--exact", "en", "hou"}, 0, ""},
              {{"--exact", "--status", "en", "hou"}, 1, ""},
              {{"--status", "en", "hou"}, 0, house},
-             {{"de", "STRASSE"}, 0, ""}, // the designed folding knows a-z only
+             {{"de", "STRASSE"}, 0, ""}, // the window's folding knows a-z only
              {{"--status", "de", "strasse"}, 1, ""},
              {{"--fold", "de", "STRASSE"}, 0, "Straße\tstreet\nStraßenbahn\tstreet\n"},
              {{"--fold", "de", "Straße"}, 0, "Straße\tstreet\nStraßenbahn\tstreet\n"},
