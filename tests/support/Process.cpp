@@ -255,6 +255,12 @@ ProcessResult ChildProcess::finish()
     return result;
 }
 
+std::string ChildProcess::outputSoFar()
+{
+    readWhatIsThere(0);
+    return m_collected[0];
+}
+
 std::string ChildProcess::errorSoFar()
 {
     readWhatIsThere(1);

@@ -65,7 +65,8 @@ public:
     // Waits for the end (killing the child at the options' time limit) and collects
     // what it wrote.
     ProcessResult finish();
-    // What the child has written to standard error so far.
+    // What the child has written to standard output or error so far.
+    std::string outputSoFar();
     std::string errorSoFar();
 
 private:
