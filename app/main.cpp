@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/StartArguments.h"
+#include "app/StartWord.h"
 #include "messages/UserMessages.h"
 #include "platform/MessageBox.h"
 #include "platform/TerminationRequests.h"
@@ -46,7 +47,10 @@ int main(int argc, char** argv)
     if (termination.requested())
         return 0; // asked to end while the dictionary was loading
     MainForm.showCentred();
-    if (request->word)
-        MainForm.lookUp(request->direction, *request->word);
+    if (request->word) {
+        const auto start = wb::startOn(
+            *MainForm.store(), [] { return wb::executableDirectory(); }, *request);
+        MainForm.lookUp(start.direction, *start.word);
+    }
     return application.exec();
 }

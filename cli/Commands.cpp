@@ -9,6 +9,8 @@
 #include "dictionary/NearWords.h"
 #include "dictionary/Search.h"
 #include "dictionary/Windows1252.h"
+#include "forms/FormsLoad.h"
+#include "forms/StoreForms.h"
 #include "system/ErrorReporter.h"
 #include "system/ExecutablePath.h"
 #include "system/FileReplacement.h"
@@ -88,23 +90,39 @@ struct LookupOptions {
 class Lookups {
 public:
     Lookups(const DictionaryStore& store, Direction direction, LookupOptions options,
-            RowWriter& rows, std::ostream& err)
+            RowWriter& rows, std::ostream& err, const std::filesystem::path& directory)
         : m_store(store)
         , m_direction(direction)
         , m_options(options)
         , m_rows(rows)
         , m_err(err)
+        , m_forms(store, directory, [&err](std::string_view file, std::string_view problem) {
+            err << "woerterbuch-dict: " << file << ": " << problem
+                << "; looking up without its forms\n";
+        })
     {
     }
 
-    // True when something matched. Throws ListIndexError after writing the failing
-    // row without translations and ending the lookup, so JSON stays well formed.
+    // True when something matched, the text itself or, when it matched nothing, the
+    // headwords it is a form or made of. Throws ListIndexError after writing the
+    // failing row without translations and ending the lookup, so JSON stays well formed.
     bool run(std::string_view text)
     {
         const std::string key = utf8ToWindows1252(text);
         const std::vector<std::uint32_t> found = matches(key);
         m_rows.beginLookup();
-        for (const std::uint32_t entry : found) {
+        writeRows(found);
+        const bool matched = !found.empty() || (!key.empty() && writeBaseRows(text, key));
+        m_rows.endLookup();
+        if (!matched && !m_options.quiet)
+            suggest(text, key);
+        return matched;
+    }
+
+private:
+    void writeRows(std::span<const std::uint32_t> entries)
+    {
+        for (const std::uint32_t entry : entries) {
             const std::string_view headword = headwordsOf(m_store, m_direction)[entry];
             try {
                 translationsOf(m_store, m_direction, entry, m_views);
@@ -118,13 +136,43 @@ public:
                 m_translations.push_back(windows1252ToUtf8(translation));
             m_rows.row(windows1252ToUtf8(headword), m_translations);
         }
-        m_rows.endLookup();
-        if (found.empty() && !m_options.quiet)
-            suggest(text, key);
-        return !found.empty();
     }
 
-private:
+    // The rows of the headwords `text` is a form of, or of a compound's parts, each
+    // part with the headword of its preferred spelling.
+    bool writeBaseRows(std::string_view text, std::string_view key)
+    {
+        const Resolution resolution = resolver().resolve(key);
+        if (resolution.kind == ResolutionKind::None)
+            return false;
+        const bool form = resolution.kind == ResolutionKind::Form;
+        std::vector<std::uint32_t> rows;
+        if (form)
+            rows = resolution.bases.front();
+        else
+            for (const auto& part : resolution.bases)
+                rows.push_back(part.front());
+        m_rows.setOrigin(form ? RowOrigin::FormOf : RowOrigin::PartOf, text);
+        writeRows(rows);
+        if (!m_options.quiet) {
+            m_err << "woerterbuch-dict: \"" << escaped(text, Quoting::Line)
+                  << (form ? "\" is a form of " : "\" is made of ");
+            const char* separator = "";
+            for (const std::uint32_t index : rows) {
+                m_err << separator << '"'
+                      << escaped(windows1252ToUtf8(headwordsOf(m_store, m_direction)[index]),
+                                 Quoting::Line)
+                      << '"';
+                separator = ", ";
+            }
+            m_err << '\n';
+        }
+        return true;
+    }
+
+    // Read on the first text that matches nothing: most lookups never need it.
+    const FormResolver& resolver() { return m_forms.resolver(m_direction); }
+
     std::vector<std::uint32_t> matches(std::string_view key)
     {
         const WordList& words = headwordsOf(m_store, m_direction);
@@ -168,6 +216,7 @@ private:
     std::vector<std::string> m_translations;
     int m_walks = 0;
     std::optional<FoldedIndex> m_index;
+    StoreForms m_forms;
 };
 
 constexpr std::string_view kLookupSwitches[] = {"--exact", "--fold",   "--json",
@@ -195,8 +244,9 @@ std::optional<std::vector<std::uint8_t>> readForCheck(const std::filesystem::pat
 // which open them by name.
 std::vector<std::string> leftoverTemporaries(const std::filesystem::path& directory)
 {
-    const std::string names[] = {fileName(DictionaryFile::English),
-                                 fileName(DictionaryFile::German)};
+    const std::string names[] = {
+        fileName(DictionaryFile::English), fileName(DictionaryFile::German),
+        formsFileName(DictionaryFile::English), formsFileName(DictionaryFile::German)};
     try {
         return wb::leftoverTemporaries(directory, names);
     } catch (const FileReplaceError&) {
@@ -211,6 +261,32 @@ void printFileLine(std::ostream& out, DictionaryFile file, const FileCheck& chec
         out << check.records << " records, " << check.bytes << " bytes\n";
     else
         out << "cannot be opened\n";
+}
+
+// A forms file is checked against the headwords of the data file it was built for. A
+// missing one is no problem here: a vocabulary compiled before there were forms files
+// is whole, and lookup says that it goes without them.
+std::size_t checkFormsFile(const std::filesystem::path& directory, DictionaryFile file,
+                           const std::optional<std::vector<std::uint8_t>>& data, std::ostream& out)
+{
+    const char* name = formsFileName(file);
+    const auto bytes = readDataFile(locateFile(directory, name), kMaxFormsFileBytes + 1);
+    if (!bytes)
+        return 0;
+    if (!data) {
+        out << name << ": cannot be checked, " << fileName(file) << " cannot be opened\n";
+        return 1;
+    }
+    DictionaryStore store;
+    file == DictionaryFile::German ? store.loadGerman(*data) : store.loadEnglish(*data);
+    const LoadedForms checked = checkForms(
+        *bytes, file == DictionaryFile::German ? store.germanWords() : store.englishWords());
+    if (!checked.problem.empty()) {
+        out << name << ": " << checked.problem << '\n';
+        return 1;
+    }
+    out << name << ": " << checked.table.size() << " forms, " << bytes->size() << " bytes\n";
+    return 0;
 }
 
 } // namespace
@@ -270,7 +346,7 @@ int lookupCommand(Arguments args, std::istream& in, std::ostream& out, std::ostr
     Lookups lookups(opened.store, opened.direction,
                     {options.has("--exact") ? MatchScope::Whole : MatchScope::Prefix,
                      options.has("--fold"), options.has("--quiet")},
-                    *rows, err);
+                    *rows, err, options.directory);
     bool matched = false;
     try {
         const auto readLines = [&] {
@@ -339,11 +415,15 @@ int checkCommand(Arguments args, std::ostream& out, std::ostream&)
                                                            : DictionaryFile::German)
                 << ", which cannot be opened\n";
     }
+    std::size_t formsProblems = 0;
+    for (const DictionaryFile file : {DictionaryFile::German, DictionaryFile::English})
+        formsProblems += checkFormsFile(parsed.directory, file,
+                                        file == DictionaryFile::German ? german : english, out);
     const auto leftovers = leftoverTemporaries(parsed.directory);
     for (const auto& name : leftovers)
         out << name << ": left over from an interrupted compile (the next compile into "
             << "this directory removes it)\n";
-    const std::size_t problems = report.problemCount() + leftovers.size();
+    const std::size_t problems = report.problemCount() + formsProblems + leftovers.size();
     out << (problems == 0 ? "well formed" : std::to_string(problems) + " problem(s)") << '\n';
     return problems == 0 ? kExitOk : kExitProblems;
 }

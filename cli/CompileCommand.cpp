@@ -20,17 +20,21 @@ std::size_t parseMax(const std::string& text)
     return value;
 }
 
-// "en=FILE" or "de=FILE"; each language once.
-void parseFrequencies(const std::string& value, vocab::CompileOptions& options)
+// "en=FILE" or "de=FILE" after --frequencies or --forms; each language once.
+void parseLanguageFile(const std::string& option, const std::string& value,
+                       vocab::CompileOptions& options)
 {
     const auto equals = value.find('=');
     const std::string language = value.substr(0, equals);
     if (equals == std::string::npos || equals + 1 == value.size() ||
         (language != "en" && language != "de"))
-        throw UsageError("--frequencies takes en=FILE or de=FILE, not '" + value + "'");
-    auto& path = language == "en" ? options.englishFrequencies : options.germanFrequencies;
+        throw UsageError(option + " takes en=FILE or de=FILE, not '" + value + "'");
+    const bool english = language == "en";
+    auto& path = option == "--forms"
+                     ? (english ? options.englishForms : options.germanForms)
+                     : (english ? options.englishFrequencies : options.germanFrequencies);
     if (!path.empty())
-        throw UsageError("--frequencies " + language + "= is given twice");
+        throw UsageError(option + " " + language + "= is given twice");
     path = value.substr(equals + 1);
 }
 
@@ -46,7 +50,7 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
             continue;
         }
         if (option != "--ding" && option != "--tsv" && option != "--out" && option != "--max" &&
-            option != "--frequencies")
+            option != "--frequencies" && option != "--forms")
             throw UsageError("compile does not take '" + option + "'");
         if (++i == args.size())
             throw UsageError(option + " needs a value");
@@ -56,8 +60,8 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
             haveOutput = true;
         } else if (option == "--max") {
             options.maxRecords = parseMax(value);
-        } else if (option == "--frequencies") {
-            parseFrequencies(value, options);
+        } else if (option == "--frequencies" || option == "--forms") {
+            parseLanguageFile(option, value, options);
         } else {
             if (format)
                 throw UsageError("compile takes one source, --ding or --tsv");

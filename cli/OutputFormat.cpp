@@ -17,6 +17,8 @@ public:
     {
     }
     void beginLookup() override {}
+    // Plain rows look alike; the note on standard error says where they come from.
+    void setOrigin(RowOrigin, std::string_view) override {}
     void row(std::string_view headword, const std::vector<std::string>& translations) override
     {
         m_line.clear();
@@ -48,6 +50,12 @@ public:
     {
         m_out << '[';
         m_first = true;
+        m_origin = RowOrigin::Match;
+    }
+    void setOrigin(RowOrigin origin, std::string_view text) override
+    {
+        m_origin = origin;
+        m_originText = text;
     }
     void row(std::string_view headword, const std::vector<std::string>& translations) override
     {
@@ -62,7 +70,13 @@ public:
             m_text += '"';
             separator = ",\"";
         }
-        m_text += "]}";
+        m_text += ']';
+        if (m_origin != RowOrigin::Match) {
+            m_text += m_origin == RowOrigin::FormOf ? ",\"form_of\":\"" : ",\"part_of\":\"";
+            appendEscaped(m_text, m_originText, Quoting::Json);
+            m_text += '"';
+        }
+        m_text += '}';
         m_out << m_text;
     }
     void endLookup() override { m_out << "]\n"; }
@@ -71,6 +85,8 @@ private:
     std::ostream& m_out;
     std::string m_text;
     bool m_first = true;
+    RowOrigin m_origin = RowOrigin::Match;
+    std::string m_originText;
 };
 
 } // namespace

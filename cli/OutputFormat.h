@@ -22,12 +22,18 @@ std::string escaped(std::string_view text, Quoting quoting);
 
 enum class OutputFormat { Plain, Json };
 
+// Why a row stands in a lookup's answer when the text itself matched nothing: its
+// headword is the base of a form ("Häusern" -> "Haus") or a part of a compound.
+enum class RowOrigin { Match, FormOf, PartOf };
+
 // Receives the rows of one lookup after another. A row without translations is one
 // whose translation could not be assembled.
 class RowWriter {
 public:
     virtual ~RowWriter() = default;
     virtual void beginLookup() = 0;
+    // Marks the rows that follow, until the lookup ends, as coming from `text`.
+    virtual void setOrigin(RowOrigin origin, std::string_view text) = 0;
     virtual void row(std::string_view headword, const std::vector<std::string>& translations) = 0;
     virtual void endLookup() = 0;
 };

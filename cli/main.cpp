@@ -29,7 +29,7 @@ const Verb kVerbs[] = {
     {"check", "check [--data DIR]", checkCommand},
     {"compile",
      "compile (--ding FILE | --tsv FILE) --out DIR [--max N] [--frequencies en=FILE] "
-     "[--frequencies de=FILE] [--no-wait]",
+     "[--frequencies de=FILE] [--forms en=FILE] [--forms de=FILE] [--no-wait]",
      compileCommand},
 };
 

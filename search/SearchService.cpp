@@ -104,14 +104,34 @@ QList<SearchHit> SearchService::find(const QString& text, int limit)
     std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
         return rankedBefore(a.match, b.match);
     });
-    if (ranked.size() > std::size_t(limit))
-        ranked.resize(std::size_t(limit));
-    for (std::size_t position = 0; position < ranked.size(); ++position) {
+    // The bases of a form come first, above even the text's own headword.
+    const std::vector<Entry> bases = baseEntries(typed);
+    for (const Entry& base : bases)
+        if (hits.size() < limit)
+            hits.append(hitOf(base, false, 1.0));
+    for (std::size_t position = 0; position < ranked.size() && hits.size() < limit; ++position) {
         const LauncherMatch& match = ranked[position].match;
-        hits.append(hitOf({ranked[position].direction, match.index}, isWholeHeadword(match.tier),
-                          relevanceOf(match.tier, position)));
+        const Entry entry{ranked[position].direction, match.index};
+        if (std::any_of(bases.begin(), bases.end(), [&](const Entry& base) {
+                return base.direction == entry.direction && base.index == entry.index;
+            }))
+            continue;
+        const double relevance = relevanceOf(match.tier, position);
+        hits.append(hitOf(entry, isWholeHeadword(match.tier),
+                          bases.empty() ? relevance : std::min(relevance, 0.99)));
     }
     return hits;
+}
+
+std::vector<SearchService::Entry> SearchService::baseEntries(const std::string& typed) const
+{
+    std::vector<Entry> entries;
+    if (!m_forms || typed.size() < kLauncherMinimumLength)
+        return entries;
+    for (const Direction direction : {Direction::EnglishToGerman, Direction::GermanToEnglish})
+        for (const std::uint32_t index : m_forms->resolver(direction).basesOf(typed))
+            entries.push_back({direction, index});
+    return entries;
 }
 
 std::optional<SearchHit> SearchService::hit(const QString& id)

@@ -6,6 +6,7 @@
 // without one it emits idle().
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/Search.h"
+#include "forms/StoreForms.h"
 
 #include <QList>
 #include <QObject>
@@ -56,6 +57,9 @@ public:
     void openSearch(const QString& text);
     // A call that asks for nothing still keeps the service alive.
     void touch();
+    // With forms, a text that is a form lists the headwords it is a form of first
+    // ("Häusern": "Haus"). The forms must outlive the service.
+    void setForms(StoreForms* forms) { m_forms = forms; }
 
     std::chrono::milliseconds idleTime() const { return m_idleTime; }
 
@@ -69,6 +73,7 @@ private:
     };
     std::optional<Entry> entryOf(const QString& id) const;
     SearchHit hitOf(Entry entry, bool exact, double relevance) const;
+    std::vector<Entry> baseEntries(const std::string& typed) const;
 
     const DictionaryStore& m_store;
     // How often each headword is named as a translation: among matches of one tier
@@ -78,6 +83,7 @@ private:
     WindowLauncher& m_launcher;
     std::chrono::milliseconds m_idleTime;
     QTimer m_idle;
+    StoreForms* m_forms = nullptr;
 };
 
 // Joins a shell's search terms into one text, as the user typed them.

@@ -49,11 +49,19 @@ int main(int argc, char** argv)
     StandardErrorReporter errors;
     wb::DictionaryStore store;
     store.OpenDistNow(directory, errors);
+    wb::StoreForms forms(store, directory,
+                         [&errors](std::string_view file, std::string_view problem) {
+                             errors.reportError(std::string(file) + ": " + std::string(problem) +
+                                                "; searching without its forms");
+                         });
+    // Read before the first query, which is answered while the user types.
+    forms.preload();
     // Loading read each file whole before decoding it; hand those pages back, or they
     // stay resident as long as the service runs.
     malloc_trim(0);
     wb::ProcessLauncher launcher(directory / "woerterbuch");
     wb::SearchService service(store, launcher);
+    service.setForms(&forms);
     wb::registerKRunnerTypes();
     new wb::GnomeSearchProvider(service);
     new wb::KRunner(service, QStringLiteral(WB_ICON_NAME));

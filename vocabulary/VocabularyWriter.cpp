@@ -2,8 +2,11 @@
 
 #include "dictionary/AsciiCase.h"
 #include "dictionary/RecordEncoder.h"
+#include "forms/FormsFile.h"
 #include "system/FileReplacement.h"
 
+#include <map>
+#include <set>
 #include <stdexcept>
 
 namespace wb::vocab {
@@ -86,7 +89,9 @@ VocabularyFiles encodeVocabulary(const Candidates& candidates, const Selection& 
     const auto englishIndex =
         indexOf(selection.english, candidates.headwords(Language::English).size());
     return {encodeFile(candidates, Language::English, selection.english, germanIndex),
-            encodeFile(candidates, Language::German, selection.german, englishIndex)};
+            encodeFile(candidates, Language::German, selection.german, englishIndex),
+            {},
+            {}};
 }
 
 void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& directory)
@@ -94,8 +99,12 @@ void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& 
     // A directory made here and left empty by a failure goes again, so that a failed
     // compile leaves nothing behind.
     const bool created = std::filesystem::create_directories(directory);
-    const FileContent contents[] = {{fileName(DictionaryFile::English), files.engdeu},
-                                    {fileName(DictionaryFile::German), files.deueng}};
+    std::vector<FileContent> contents = {{fileName(DictionaryFile::English), files.engdeu},
+                                         {fileName(DictionaryFile::German), files.deueng}};
+    if (!files.engforms.empty())
+        contents.push_back({formsFileName(DictionaryFile::English), files.engforms});
+    if (!files.deuforms.empty())
+        contents.push_back({formsFileName(DictionaryFile::German), files.deuforms});
     try {
         replaceFiles(directory, contents);
     } catch (const FileReplaceError&) {
@@ -104,6 +113,27 @@ void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& 
             std::filesystem::remove(directory, ignored);
         throw;
     }
+}
+
+void recoverVocabulary(const std::filesystem::path& directory)
+{
+    const std::string pair[] = {fileName(DictionaryFile::English),
+                                fileName(DictionaryFile::German)};
+    const std::string all[] = {pair[0], pair[1], formsFileName(DictionaryFile::English),
+                               formsFileName(DictionaryFile::German)};
+    // The previous versions are linked in file order and unlinked in file order once
+    // all four are in place, so the pair's two links without either forms file's mean
+    // one thing only: a pair written before there were forms files, which has none to
+    // put back. Its two files must come back all the same.
+    std::map<std::string, std::set<std::string>> linked; // suffix -> names
+    for (const std::string& entry : leftoverTemporaries(directory, all))
+        for (const std::string& name : all)
+            if (const std::string lead = "." + name + ".old-"; entry.starts_with(lead))
+                linked[entry.substr(lead.size())].insert(name);
+    for (const auto& [suffix, names] : linked)
+        if (names == std::set<std::string>{pair[0], pair[1]})
+            recoverReplacement(directory, pair);
+    recoverReplacement(directory, all);
 }
 
 } // namespace wb::vocab

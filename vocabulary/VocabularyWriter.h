@@ -29,6 +29,9 @@ constexpr std::size_t kMaxGermanTranslations = 3;
 struct VocabularyFiles {
     std::vector<std::uint8_t> engdeu;
     std::vector<std::uint8_t> deueng;
+    // The forms files (FormsBuilder), written with the pair when not empty.
+    std::vector<std::uint8_t> engforms;
+    std::vector<std::uint8_t> deuforms;
 };
 
 // Each English headword gets its up to three most fitting German translations, each
@@ -36,9 +39,14 @@ struct VocabularyFiles {
 // selection holds a record the encoder refuses.
 VocabularyFiles encodeVocabulary(const Candidates& candidates, const Selection& selection);
 
-// Writes DIR/engdeu.dat and DIR/deueng.dat, creating DIR if needed: both files replace
-// their previous versions, or neither does. Throws std::runtime_error (FileReplaceError)
-// naming the file and the reason when they cannot be written.
+// Writes DIR/engdeu.dat and DIR/deueng.dat, and the forms files that are given,
+// creating DIR if needed: all of them replace their previous versions, or none does. Throws
+// std::runtime_error (FileReplaceError) naming the file and the reason when they cannot be written.
 void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& directory);
+
+// Finishes what a compile that was killed while writing into `directory` left: puts
+// the previous files back where it stopped between two renames, then removes every
+// temporary file. Only under the directory's lock. Throws FileReplaceError.
+void recoverVocabulary(const std::filesystem::path& directory);
 
 } // namespace wb::vocab

@@ -1,6 +1,7 @@
 // Runs the built woerterbuch-dict on generated data files and compares its output.
 #include "dictionary/RecordEncoder.h"
 #include "dictionary/Windows1252.h"
+#include "forms/FormsFile.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -63,20 +64,31 @@ std::vector<JsonRow> parseRows(const std::string& text)
     return rows;
 }
 
-// A small pair of files written from entries in file order.
+// A small pair of files written from entries in file order, each with a forms file
+// that holds no form, as a compile without form tables writes it.
 void writePair(const std::filesystem::path& dir,
                const std::vector<std::pair<std::string, std::vector<std::uint16_t>>>& english,
                const std::vector<std::pair<std::string, std::uint16_t>>& german)
 {
     RecordEncoder en(DictionaryFile::English), de(DictionaryFile::German);
-    for (const auto& [word, refs] : english)
-        ASSERT_TRUE(en.append(utf8ToWindows1252(word), refs));
+    std::vector<std::string> englishWords, germanWords;
+    for (const auto& [word, refs] : english) {
+        englishWords.push_back(utf8ToWindows1252(word));
+        ASSERT_TRUE(en.append(englishWords.back(), refs));
+    }
     for (const auto& [word, ref] : german) {
         const std::uint16_t refs[] = {ref};
-        ASSERT_TRUE(de.append(utf8ToWindows1252(word), refs));
+        germanWords.push_back(utf8ToWindows1252(word));
+        ASSERT_TRUE(de.append(germanWords.back(), refs));
     }
     test::writeFile(dir / "engdeu.dat", en.bytes());
     test::writeFile(dir / "deueng.dat", de.bytes());
+    const auto noForms = [](const std::vector<std::string>& words) {
+        const std::vector<std::string_view> views(words.begin(), words.end());
+        return encodeForms(headwordListHash(views), {});
+    };
+    test::writeFile(dir / "engforms.dat", noForms(englishWords));
+    test::writeFile(dir / "deuforms.dat", noForms(germanWords));
 }
 
 class DictCommand : public ::testing::Test {
@@ -139,8 +151,9 @@ TEST_F(DictCommand, CheckAcceptsAGoodPairAndLocatesProblems)
 {
     auto r = dict({"check", "--data", data()});
     EXPECT_EQ(r.exitCode, 0) << r.out;
-    EXPECT_EQ(r.out,
-              "deueng.dat: 5 records, 38 bytes\nengdeu.dat: 3 records, 24 bytes\nwell formed\n");
+    EXPECT_EQ(r.out, "deueng.dat: 5 records, 38 bytes\nengdeu.dat: 3 records, 24 bytes\n"
+                     "deuforms.dat: 0 forms, 16 bytes\nengforms.dat: 0 forms, 16 bytes\n"
+                     "well formed\n");
 
     writePair(dir.path(), {{"a", {0}}, {"b", {7}}}, {{"x", 0}});
     r = dict({"check", "--data", data()});

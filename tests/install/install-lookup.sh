@@ -17,7 +17,7 @@ for program in woerterbuch woerterbuch-dict; do
         || fail "bin/$program does not lead to lib/woerterbuch/$program"
     [ -x "$link" ] || fail "bin/$program is not executable"
 done
-for name in engdeu.dat deueng.dat; do
+for name in engdeu.dat deueng.dat engforms.dat deuforms.dat; do
     cmp -s "$build/bin/$name" "$SCRATCH/prefix/lib/woerterbuch/$name" \
         || fail "lib/woerterbuch/$name differs from the bundled vocabulary"
 done
