@@ -2,8 +2,30 @@
 
 namespace wb {
 
+namespace {
+
+// The options that stand alone: anything beside them is a mistake.
+std::optional<StartRequest> soleOption(const QString& argument)
+{
+    StartRequest request;
+    if (argument == QLatin1String("--selection"))
+        request.selection = true;
+    else if (argument == QLatin1String("--install-shortcut"))
+        request.command = StartCommand::InstallShortcut;
+    else if (argument == QLatin1String("--remove-shortcut"))
+        request.command = StartCommand::RemoveShortcut;
+    else
+        return std::nullopt;
+    return request;
+}
+
+} // namespace
+
 std::optional<StartRequest> parseStartArguments(const QStringList& arguments)
 {
+    if (!arguments.isEmpty())
+        if (auto sole = soleOption(arguments.front()))
+            return arguments.size() == 1 ? sole : std::nullopt;
     StartRequest request;
     qsizetype next = 0;
     if (next < arguments.size() && arguments[next] == QLatin1String("--de")) {

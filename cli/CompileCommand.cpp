@@ -20,21 +20,41 @@ std::size_t parseMax(const std::string& text)
     return value;
 }
 
-// "en=FILE" or "de=FILE" after --frequencies or --forms; each language once.
-void parseLanguageFile(const std::string& option, const std::string& value,
+// The options that name a file per language, and where each puts it.
+struct LanguageFileOption {
+    std::string_view name;
+    std::filesystem::path vocab::CompileOptions::*english;
+    std::filesystem::path vocab::CompileOptions::*german;
+};
+constexpr LanguageFileOption kLanguageFileOptions[] = {
+    {"--frequencies", &vocab::CompileOptions::englishFrequencies,
+     &vocab::CompileOptions::germanFrequencies},
+    {"--breadth", &vocab::CompileOptions::englishBreadth, &vocab::CompileOptions::germanBreadth},
+    {"--judged", &vocab::CompileOptions::englishJudged, &vocab::CompileOptions::germanJudged},
+    {"--forms", &vocab::CompileOptions::englishForms, &vocab::CompileOptions::germanForms},
+};
+
+const LanguageFileOption* languageFileOption(std::string_view option)
+{
+    for (const auto& known : kLanguageFileOptions)
+        if (known.name == option)
+            return &known;
+    return nullptr;
+}
+
+// "en=FILE" or "de=FILE"; each language once.
+void parseLanguageFile(const LanguageFileOption& option, const std::string& value,
                        vocab::CompileOptions& options)
 {
+    const std::string name(option.name);
     const auto equals = value.find('=');
     const std::string language = value.substr(0, equals);
     if (equals == std::string::npos || equals + 1 == value.size() ||
         (language != "en" && language != "de"))
-        throw UsageError(option + " takes en=FILE or de=FILE, not '" + value + "'");
-    const bool english = language == "en";
-    auto& path = option == "--forms"
-                     ? (english ? options.englishForms : options.germanForms)
-                     : (english ? options.englishFrequencies : options.germanFrequencies);
+        throw UsageError(name + " takes en=FILE or de=FILE, not '" + value + "'");
+    auto& path = options.*(language == "en" ? option.english : option.german);
     if (!path.empty())
-        throw UsageError(option + " " + language + "= is given twice");
+        throw UsageError(name + " " + language + "= is given twice");
     path = value.substr(equals + 1);
 }
 
@@ -49,8 +69,9 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
             options.wait = false;
             continue;
         }
+        const auto* languageFile = languageFileOption(option);
         if (option != "--ding" && option != "--tsv" && option != "--out" && option != "--max" &&
-            option != "--frequencies" && option != "--forms")
+            !languageFile)
             throw UsageError("compile does not take '" + option + "'");
         if (++i == args.size())
             throw UsageError(option + " needs a value");
@@ -60,8 +81,8 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
             haveOutput = true;
         } else if (option == "--max") {
             options.maxRecords = parseMax(value);
-        } else if (option == "--frequencies" || option == "--forms") {
-            parseLanguageFile(option, value, options);
+        } else if (languageFile) {
+            parseLanguageFile(*languageFile, value, options);
         } else {
             if (format)
                 throw UsageError("compile takes one source, --ding or --tsv");

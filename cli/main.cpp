@@ -29,7 +29,8 @@ const Verb kVerbs[] = {
     {"check", "check [--data DIR]", checkCommand},
     {"compile",
      "compile (--ding FILE | --tsv FILE) --out DIR [--max N] [--frequencies en=FILE] "
-     "[--frequencies de=FILE] [--forms en=FILE] [--forms de=FILE] [--no-wait]",
+     "[--frequencies de=FILE] [--forms en|de=FILE] [--breadth en|de=FILE] "
+     "[--judged en|de=FILE] [--no-wait]",
      compileCommand},
 };
 

@@ -39,7 +39,10 @@ wb_font_packages(WB_FONT_PACKAGES)
 # Nor does the catalogue Qt's own texts (the text fields' menu, the names of keys) are
 # translated into German from; the program loads it at start.
 set(WB_TRANSLATION_PACKAGES qt6-translations-l10n)
-set(depends ${WB_FONT_PACKAGES} ${WB_TRANSLATION_PACKAGES})
+# Nor does Qt's Wayland plugin, which the program loads on a Wayland desktop; without it
+# Qt falls back to XWayland, where the selection of Wayland programs is not seen.
+set(WB_PLUGIN_PACKAGES qt6-wayland)
+set(depends ${WB_FONT_PACKAGES} ${WB_TRANSLATION_PACKAGES} ${WB_PLUGIN_PACKAGES})
 list(JOIN depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 
 include(CPack)

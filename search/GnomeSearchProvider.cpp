@@ -40,6 +40,8 @@ QStringList GnomeSearchProvider::GetSubsearchResultSet(const QStringList&, const
 }
 
 // The shell asks only for ids it was given; one it was not is left out of the answer.
+// No "clipboardText": the shell would copy it over the user's clipboard on every
+// activation.
 QList<QVariantMap> GnomeSearchProvider::GetResultMetas(const QStringList& identifiers)
 {
     QList<QVariantMap> metas;
@@ -49,8 +51,7 @@ QList<QVariantMap> GnomeSearchProvider::GetResultMetas(const QStringList& identi
             continue;
         metas.append({{QStringLiteral("id"), hit->id},
                       {QStringLiteral("name"), hit->headword},
-                      {QStringLiteral("description"), hit->translation},
-                      {QStringLiteral("clipboardText"), hit->translation}});
+                      {QStringLiteral("description"), hit->translation}});
     }
     return metas;
 }

@@ -157,8 +157,8 @@ bool SearchService::open(const QString& id)
 void SearchService::openSearch(const QString& text)
 {
     const QList<SearchHit> best = find(text, 1);
-    const bool german = !best.isEmpty() && best.front().id.startsWith(kGermanPrefix);
-    m_launcher.open(german ? Direction::GermanToEnglish : Direction::EnglishToGerman, text);
+    if (best.isEmpty() || !open(best.front().id))
+        m_launcher.open(Direction::EnglishToGerman, text);
 }
 
 // Only ids of the form find() hands out: the list's prefix and the index in decimal,

@@ -38,7 +38,7 @@ class SearchService : public QObject {
     Q_OBJECT
 
 public:
-    // The shell shows three results and asks for more than it shows; KRunner lists more.
+    // GNOME Shell 43 shows the first five results of a provider; KRunner lists more.
     static constexpr int kGnomeLimit = 5;
     static constexpr int kKRunnerLimit = 10;
     static constexpr std::chrono::milliseconds kIdleTime{60'000};
@@ -53,7 +53,9 @@ public:
     std::optional<SearchHit> hit(const QString& id);
     // Opens the window on the hit's headword; false for an id that names no entry.
     bool open(const QString& id);
-    // Opens the window with the text as typed, on the page of its best hit.
+    // Opens the window on the best hit for the text, the one a launcher lists first
+    // (the window's own search would miss "STRASSE" or "äpfel" as typed); on the text
+    // as typed, on the English page, when nothing matches.
     void openSearch(const QString& text);
     // A call that asks for nothing still keeps the service alive.
     void touch();

@@ -2,8 +2,8 @@
 // Everything the word list offers: the distinct clean headwords of each language
 // (with those it gives only inside other entries, see DerivedHeadwords), how often the
 // list uses them, and which headwords translate which, each with how well it fits. It
-// collects line by line and keeps no line text. Choosing among the candidates is
-// Ranking's and Selection's work.
+// collects line by line and keeps no line text. Scoring, the translation ranking,
+// Ranking and Selection fill in and choose among what it holds.
 #include "vocabulary/Commonness.h"
 #include "vocabulary/DerivedHeadwords.h"
 #include "vocabulary/HeadwordCleaner.h"
@@ -22,32 +22,42 @@
 
 namespace wb::vocab {
 
-using HeadwordId = std::uint32_t;
-
 // A translation of a headword, from its point of view.
 // The origin sits beside the index, where it costs no room: there are as many of these
 // as pairs in the list (1.6 million for Debian's).
 struct Translation {
     HeadwordId other = 0;
-    Origin origin = Origin::Listed; // the most direct of the ways the list pairs the two
-    std::uint64_t pairing = 0;      // how strongly the list pairs the two (see Candidates.cpp)
-    double fit = 0;                 // the pairing, weighted by how common the translation is
+    // Of the translation's senses (Candidates::senses), those it shares with the headword.
+    float senses = 0;
+    std::uint64_t pairing = 0;      // how strongly the list pairs the two (PairingWeights.h)
     std::uint64_t first = 0;        // where it was first listed: line, sub-entry, position
+    float fit = 0;                  // how likely a reader means it (TranslationRanking.h)
+    Origin origin = Origin::Listed; // the most direct of the ways the list pairs the two
 };
 
 class Candidates {
 public:
+    // Collecting, line by line; finishReading() after the last line builds the
+    // translation lists, each in the order the list pairs them.
     void addLine(const SourceLine& line);
     void countIgnoredLine() { ++m_ignoredLines; }
     void countMalformedLine() { ++m_malformedLines; }
-    // Scores commonness and builds the translation lists; call once, after the last line.
-    // Either frequency list may be null (see Commonness.h).
-    void finish(const FrequencyTable* english = nullptr, const FrequencyTable* german = nullptr);
+    void finishReading();
 
     const std::vector<Headword>& headwords(Language language) const
     {
         return side(language).headwords;
     }
+    // How many lines mention each word, until the commonness is scored.
+    const MentionCounter& mentions(Language language) const { return side(language).mentions; }
+    // The forms the list gives only in braces, each with its verb ("overthrew", "overthrow").
+    const std::vector<std::pair<HeadwordId, HeadwordId>>& irregularForms() const
+    {
+        return m_irregularForms;
+    }
+    void releaseMentions();
+
+    // Scoring (see Scoring.h): by headword, empty until set.
     const std::vector<double>& commonness(Language language) const
     {
         return side(language).commonness;
@@ -56,9 +66,17 @@ public:
     {
         return side(language).sources[id];
     }
-    // The headword's translations, the most fitting first; of equally fitting ones the
-    // one listed first. A verb's irregular form lists its verb after any paired form.
+    void setCommonness(Language language, CommonnessScores&& scores);
+    // Makes the headword as common as `value` when that is more than it was.
+    void raiseCommonness(Language language, HeadwordId id, double value, RankSource source);
+
+    // Each headword's weight over the sub-entries that pair it directly: how many
+    // senses the list gives it, and how prominently.
+    const std::vector<float>& senses(Language language) const { return side(language).senses; }
+    // The headword's translations; once ranked (see TranslationRanking.h) the most
+    // fitting first.
     std::span<const Translation> translations(Language language, HeadwordId id) const;
+    std::span<Translation> translationsToRank(Language language, HeadwordId id);
     // What the headword's place rests on: Listed when the list pairs it directly (or
     // not at all), otherwise the most direct way it was derived.
     Origin origin(Language language, HeadwordId id) const;
@@ -77,9 +95,9 @@ private:
         std::vector<Headword> headwords;
         HeadwordIndex ids; // while reading
         MentionCounter mentions;
-        // Per headword: the weight of its place and emphasis summed over the
-        // sub-entries that pair it directly, the whole of its senses.
-        std::vector<float> senseWeights; // float: a ratio of two of them is all that is used
+        // Per headword: its weight summed over the sub-entries that pair it directly,
+        // the whole of its senses.
+        std::vector<float> senses;
         std::vector<double> commonness;
         std::vector<RankSource> sources;
         std::array<std::uint32_t, kSkipReasonCount> skipped{};
@@ -94,13 +112,15 @@ private:
         std::uint64_t germanAsTranslation, englishAsTranslation;
         std::uint64_t germanFirst, englishFirst;
         Origin origin;
-        bool germanDerived; // the derivation, if any, made the German headword
+        bool germanDerived;  // the derivation, if any, made the German headword
+        std::uint8_t weight; // of the line and the sub-entry (PairingWeights.h)
     };
     struct AddedAlternatives {
         std::vector<HeadwordId> ids;         // distinct, in listed order
-        std::vector<std::uint64_t> emphasis; // per id, see emphasis() in Candidates.cpp
+        std::vector<std::uint64_t> emphasis; // per id, see emphasis() in PairingWeights.h
         bool verb = false;
         std::vector<std::size_t> places; // per id, its place among the sub-entry's
+        std::vector<bool> technical;     // per id, if given: labelled with a technical field
     };
 
     Side& side(Language language) { return language == Language::German ? m_german : m_english; }
@@ -139,9 +159,7 @@ private:
     void addGermanPhraseVerbs(const AddedAlternatives& german, const AddedAlternatives& english,
                               std::size_t entry, bool specialist);
     static void buildLists(Side& side, std::deque<Occurrence>& occurrences, Language language);
-    static void orderSenses(Side& side, const Side& other, const std::vector<double>& otherSenses);
-    static void sortTranslations(Side& side);
-    void estimateFromTranslations(const FrequencyTable& english);
+    void respellExclamations(Side& side);
 
     Side m_german;
     Side m_english;
@@ -149,6 +167,7 @@ private:
     // list) and hold both copies while it moves.
     std::deque<Occurrence> m_occurrences;
     std::vector<std::pair<HeadwordId, HeadwordId>> m_irregularForms; // form, its verb
+    std::span<const std::string_view> m_lineHeadwords; // German, of the line being read
     std::uint32_t m_line = 0;
     std::uint32_t m_ignoredLines = 0;
     std::uint32_t m_malformedLines = 0;

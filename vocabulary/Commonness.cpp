@@ -77,7 +77,7 @@ CommonnessScores commonness(const std::vector<Headword>& headwords, const Mentio
     for (std::size_t i = 0; i < headwords.size(); ++i) {
         const auto& headword = headwords[i];
         const auto counted =
-            frequencies ? textFrequency(headword.text, *frequencies) : std::nullopt;
+            frequencies ? textFrequency(lookupWord(headword.text), *frequencies) : std::nullopt;
         if (counted) {
             scores.values[i] = *counted;
             scores.sources[i] = RankSource::Frequencies;

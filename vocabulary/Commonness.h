@@ -5,6 +5,7 @@
 // list mention it, lowered for long headwords, for phrases, and for words met only in
 // specialist lines. The number only orders headwords; it means nothing on its own.
 #include "vocabulary/FrequencyTable.h"
+#include "vocabulary/Headword.h"
 #include "vocabulary/MentionCounter.h"
 
 #include <cstdint>
@@ -13,18 +14,6 @@
 #include <vector>
 
 namespace wb::vocab {
-
-constexpr std::uint8_t kMasculine = 1, kFeminine = 2, kNeuter = 4;
-
-struct Headword {
-    std::string text;               // Windows-1252
-    std::uint32_t lines = 0;        // lines in which it is an alternative
-    std::uint32_t generalLines = 0; // of those, lines without a specialist label
-    bool main = false;              // it is an alternative of some line's first sub-entry
-    bool plural = false;            // the list marks it as a plural ({pl}) somewhere
-    std::uint8_t genders = 0;       // the genders the list gives it: kMasculine, ...
-    std::uint32_t lastLine = 0;     // while collecting: the last line counted
-};
 
 // What a headword's commonness rests on.
 enum class RankSource : std::uint8_t {

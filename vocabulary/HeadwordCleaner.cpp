@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace wb::vocab {
@@ -171,14 +172,17 @@ std::size_t maxLength(Language language)
 // sentence.
 constexpr std::ptrdiff_t kMaxExclamationWords = 3;
 
-void dropExclamationMark(std::string& text)
+// Whether it dropped one.
+bool dropExclamationMark(std::string& text)
 {
     if (text.size() < 2 || text.back() != '!')
-        return;
+        return false;
     const std::string_view body(text.data(), text.size() - 1);
-    if (body.find_first_of("!?,.") == std::string_view::npos &&
-        std::count(body.begin(), body.end(), ' ') < kMaxExclamationWords)
-        text.pop_back();
+    if (body.find_first_of("!?,.") != std::string_view::npos ||
+        std::count(body.begin(), body.end(), ' ') >= kMaxExclamationWords)
+        return false;
+    text.pop_back();
+    return true;
 }
 
 // Inside a phrase, a slash folds the alternatives of one word into it: "driver of
@@ -210,6 +214,69 @@ std::optional<std::string> firstOption(std::string_view word)
         start = i + 1;
     }
     return std::string(first).append(tail);
+}
+
+bool isCapitalised(std::string_view word)
+{
+    const auto first = static_cast<unsigned char>(word.front());
+    if (first == 0xC3 && word.size() > 1) // UTF-8: À..Þ are C3 80..C3 9E
+        return static_cast<unsigned char>(word[1]) < 0x9F;
+    return first >= 'A' && first <= 'Z';
+}
+
+// With these an article makes a quantity of a word that alone means something else:
+// "a lot" is "viel", a lot is a "Los".
+constexpr std::array<std::string_view, 9> kQuantityWords = {
+    "lot", "lots", "few", "little", "bit", "couple", "while", "deal", "bunch",
+};
+
+// A reader looks up "Polizei", not "die Polizei", and "police", not "the police". An
+// article stays where it makes a fixed phrase of what follows: "den Löffel abgeben",
+// "a lot", "the other day", "ein paar".
+bool articleGoes(const std::vector<std::string_view>& words, Language language)
+{
+    if (words.size() < 2)
+        return false;
+    const auto rest = std::span(words).subspan(1);
+    const bool names = std::all_of(rest.begin(), rest.end(), isCapitalised);
+    const auto article = words.front();
+    // German capitalises the noun a phrase ends in: "die öffentliche Sicherheit".
+    if (language == Language::German)
+        return (article == "der" || article == "die" || article == "das") &&
+               isCapitalised(words.back());
+    if (article != "the" && article != "a" && article != "an")
+        return false;
+    return names || (rest.size() == 1 && std::find(kQuantityWords.begin(), kQuantityWords.end(),
+                                                   rest.front()) == kQuantityWords.end());
+}
+
+// "sich freuen" is found under "freuen": the reflexive pronoun goes behind the verb
+// (kReflexiveSuffix).
+// Its forms too: "amüsiert (sich)", "abgefunden mit (sich)"; "sich/einander
+// entsprechend" offers "sich" first.
+bool isReflexiveVerb(const std::vector<std::string_view>& words)
+{
+    return words.size() > 1 && (words.front() == "sich" || words.front().starts_with("sich/")) &&
+           !isCapitalised(words.back());
+}
+
+bool isPreposition(std::string_view word)
+{
+    constexpr std::array<std::string_view, 18> kPrepositions = {
+        "an", "auf", "aus",  "bei",   "durch", "für",   "über", "gegen", "hinter",
+        "in", "mit", "nach", "neben", "um",    "unter", "von",  "vor",   "zu",
+    };
+    return std::find(kPrepositions.begin(), kPrepositions.end(), word) != kPrepositions.end();
+}
+
+// "in (einen Ort) eintreten": a remark that stood for the object leaves the
+// preposition bare once it goes.
+bool remarkTookObject(std::string_view alternative, const std::vector<std::string_view>& kept)
+{
+    if (kept.size() != 2 || !isPreposition(kept[0]) || isCapitalised(kept[1]))
+        return false;
+    const auto rest = alternative.substr(std::min(alternative.find(kept[0]), alternative.size()));
+    return rest.substr(kept[0].size()).starts_with(" (");
 }
 
 CleanResult skip(SkipReason reason)
@@ -245,6 +312,8 @@ const char* describe(SkipReason reason)
         return "too long for a record";
     case SkipReason::Conditional:
         return "conditional form";
+    case SkipReason::LostObject:
+        return "preposition without its object";
     }
     return "?";
 }
@@ -273,8 +342,13 @@ CleanResult cleanHeadword(std::string_view alternative, Language language, bool 
     }
     if (inAbbreviation)
         return skip(SkipReason::Slash);
+    const bool reflexive = language == Language::German && isReflexiveVerb(tokens);
+    if (reflexive)
+        tokens.erase(tokens.begin());
     std::string joined;
-    const auto kept = withoutEdgePlaceholders(std::move(tokens));
+    auto kept = withoutEdgePlaceholders(std::move(tokens));
+    if (articleGoes(kept, language))
+        kept.erase(kept.begin());
     for (auto word : kept) {
         if (!joined.empty())
             joined += ' ';
@@ -290,18 +364,58 @@ CleanResult cleanHeadword(std::string_view alternative, Language language, bool 
     const bool opensWithRemark = !alternative.empty() && isOpening(alternative.front());
     if (joined.empty() || (opensWithRemark && isLoneConjunction(joined)))
         return skip(SkipReason::Empty);
-    dropExclamationMark(joined);
+    if (language == Language::German && remarkTookObject(alternative, kept))
+        return skip(SkipReason::LostObject);
+    const bool exclamation = dropExclamationMark(joined);
     if (isSentence(joined))
         return skip(SkipReason::Sentence);
     if (language == Language::English && verb && joined.starts_with("to ") && joined.size() > 3)
         joined.erase(0, 3);
+    if (reflexive)
+        joined.append(kReflexiveSuffix);
 
     CleanResult result;
+    result.exclamation = exclamation;
     if (!utf8ToWindows1252Exact(joined, result.headword))
         return skip(SkipReason::NotWindows1252);
     if (result.headword.size() > maxLength(language))
         return skip(SkipReason::TooLong);
     return result;
+}
+
+namespace {
+
+// "auf/hinter" offers "auf" and "hinter".
+bool hasOption(std::string_view word, std::string_view option)
+{
+    while (!word.empty()) {
+        const auto slash = std::min(word.find('/'), word.size());
+        if (word.substr(0, slash) == option)
+            return true;
+        word.remove_prefix(std::min(slash + 1, word.size()));
+    }
+    return false;
+}
+
+} // namespace
+
+bool lostItsObject(std::string_view headword, std::span<const std::string_view> lineHeadwords)
+{
+    const auto space = headword.find(' ');
+    if (space == std::string_view::npos || headword.find(' ', space + 1) != std::string_view::npos)
+        return false;
+    const auto verb = headword.substr(space + 1);
+    const auto first = static_cast<unsigned char>(verb.front());
+    if (!((first >= 'a' && first <= 'z') || first >= 0xDF))
+        return false;
+    const auto preposition = windows1252ToUtf8(headword.substr(0, space));
+    for (const auto alternative : lineHeadwords) {
+        const auto tokens = words(alternative);
+        for (std::size_t i = 0; i + 1 < tokens.size(); ++i)
+            if (isPlaceholder(tokens[i + 1]) && hasOption(tokens[i], preposition))
+                return true;
+    }
+    return false;
 }
 
 std::vector<std::string_view> separateAlternatives(std::string_view alternative, Language language)
@@ -379,7 +493,9 @@ bool isGermanVerb(std::string_view alternative, const CleanResult& cleaned)
     }
     if (cleaned.skipped)
         return false;
-    const std::string_view headword = cleaned.headword;
+    std::string_view headword = cleaned.headword;
+    if (headword.ends_with(kReflexiveSuffix))
+        headword.remove_suffix(kReflexiveSuffix.size());
     const auto last = headword.substr(headword.rfind(' ') + 1);
     const auto first = static_cast<unsigned char>(last.front());
     const bool lowerCase = (first >= 'a' && first <= 'z') || first >= 0xDF; // ß and ä..ÿ

@@ -5,6 +5,7 @@
 #include "vocabulary/SourceLine.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,18 +22,26 @@ enum class SkipReason {
     NotWindows1252, // a character the data files cannot store
     TooLong,        // longer than any record of its file can hold
     Conditional,    // "I/he/she would go" and its German side: not a form a reader looks up
+    LostObject,     // "an festgehalten": a preposition whose object the list left out
 };
-constexpr int kSkipReasonCount = 8;
+constexpr int kSkipReasonCount = 9;
 const char* describe(SkipReason reason);
 
 struct CleanResult {
     std::string headword; // Windows-1252
     std::optional<SkipReason> skipped;
+    bool exclamation = false; // written as one ("Hallo!"), so its capital may be the sentence's
 };
 
 // `verb` says that the German side of the sub-entry is a verb, so that a leading
 // "to " of an English alternative is the infinitive marker and goes.
 CleanResult cleanHeadword(std::string_view alternative, Language language, bool verb);
+
+// "an festgehalten" beside "an etw. festhalten": the list writes the forms of a verb
+// with a prepositional object without the object, which leaves a bare preposition
+// before a participle or an infinitive. `headword` is Windows-1252, `lineHeadwords`
+// the raw German alternatives of the line's first sub-entry.
+bool lostItsObject(std::string_view headword, std::span<const std::string_view> lineHeadwords);
 
 // The alternatives that the list runs together into one where it would otherwise
 // part them with "; ": exclamations one after the other ("Thank you! Thanks!") and, on

@@ -1,6 +1,6 @@
 #include "vocabulary/Selection.h"
 
-#include "vocabulary/VocabularyWriter.h"
+#include "vocabulary/RecordOrder.h"
 
 #include <algorithm>
 

@@ -26,6 +26,22 @@ bool isGeneralLabel(std::string_view label)
            std::find(kGeneralLabels.begin(), kGeneralLabels.end(), label) != kGeneralLabels.end();
 }
 
+// Fields whose words a specialist uses, not a reader of everyday text: "Laufwerk {n}
+// [comp.]" is a drive a reader rarely means. The list labels everyday words with other
+// fields as well ("Hund {m} [zool.]", "Wort {n} [ling.]", "Angst {f} [psych.]"), so
+// those do not count.
+constexpr std::array<std::string_view, 22> kTechnicalFields = {
+    "techn.",  "comp.",  "fin.",  "econ.",  "chem.",   "electr.",  "mach.",  "telco.",
+    "constr.", "min.",   "geol.", "phys.",  "math.",   "biochem.", "pharm.", "statist.",
+    "print",   "aviat.", "naut.", "envir.", "astron.", "meteo.",
+};
+
+bool isTechnicalLabel(std::string_view label)
+{
+    return std::find(kTechnicalFields.begin(), kTechnicalFields.end(), label) !=
+           kTechnicalFields.end();
+}
+
 bool hasSpecialistLabel(std::string_view text)
 {
     for (auto open = text.find('['); open != std::string_view::npos;
@@ -93,6 +109,19 @@ std::vector<std::string_view> splitOutside(std::string_view text, std::string_vi
 }
 
 } // namespace
+
+bool hasTechnicalLabel(std::string_view text)
+{
+    for (auto open = text.find('['); open != std::string_view::npos;
+         open = text.find('[', open + 1)) {
+        const auto close = text.find(']', open);
+        if (close == std::string_view::npos)
+            return false;
+        if (isTechnicalLabel(text.substr(open + 1, close - open - 1)))
+            return true;
+    }
+    return false;
+}
 
 LineKind parseDingLine(std::string_view line, SourceLine& out)
 {

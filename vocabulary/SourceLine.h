@@ -2,16 +2,12 @@
 // What one line of a word list says, before any cleaning: the text of both sides and
 // the sub-entries that pair up by position, each a list of alternatives. The views
 // point into the line the parser was given.
+#include "vocabulary/Headword.h"
+
 #include <string_view>
 #include <vector>
 
 namespace wb::vocab {
-
-enum class Language { German, English };
-constexpr Language otherLanguage(Language language)
-{
-    return language == Language::German ? Language::English : Language::German;
-}
 
 struct SourceEntry {
     std::vector<std::string_view> german; // alternatives, raw
@@ -34,6 +30,10 @@ enum class LineKind { Entry, Ignored, Malformed };
 // are dropped and the line is marked unpaired. Labels in [...] other than regions
 // and registers ("[Br.]", "[ugs.]") make the line specialist ("[chem.]", "[obs.]").
 LineKind parseDingLine(std::string_view line, SourceLine& out);
+
+// Whether `text` carries the label of a technical field ("[comp.]", "[fin.]", see
+// kTechnicalFields); the fields of the everyday world ("[zool.]", "[ling.]") are none.
+bool hasTechnicalLabel(std::string_view text);
 
 // Tab-separated format: `english<TAB>german`, one pair a line, each side a single
 // alternative. Blank lines are ignored.

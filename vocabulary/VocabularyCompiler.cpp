@@ -1,6 +1,8 @@
 #include "vocabulary/VocabularyCompiler.h"
 
 #include "vocabulary/Ranking.h"
+#include "vocabulary/Scoring.h"
+#include "vocabulary/TranslationRanking.h"
 #include "vocabulary/VocabularyWriter.h"
 
 #include "forms/FormsFile.h"
@@ -101,6 +103,29 @@ void printLanguage(std::ostream& out, const char* name, const char* file, const 
     out << '\n' << "  " << file << ": " << s.chosen << " records, " << s.fileBytes << " bytes\n";
 }
 
+// The scorecard reads the files back as the program will, so that it measures what a
+// reader gets.
+Scorecard scoreVocabulary(const Candidates& candidates, const VocabularyFiles& files,
+                          ScorecardInputs english, ScorecardInputs german)
+{
+    for (auto [language, inputs] :
+         {std::pair{Language::English, &english}, std::pair{Language::German, &german}}) {
+        const auto& headwords = candidates.headwords(language);
+        for (HeadwordId id = 0; id < headwords.size(); ++id) {
+            if (candidates.translations(language, id).empty())
+                continue;
+            if (!isPhrase(headwords[id].text))
+                inputs->sourceWords.emplace_back(lookupWord(headwords[id].text));
+            if (inputs->judged)
+                inputs->sourceHeadwords.push_back(headwords[id].text);
+        }
+    }
+    DictionaryStore store;
+    store.loadEnglish(files.engdeu);
+    store.loadGerman(files.deueng);
+    return measureVocabulary(store, english, german);
+}
+
 constexpr std::size_t kReadBlockBytes = 64 * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -186,8 +211,7 @@ void printForms(std::ostream& out, DictionaryFile file, const FormsSummary& s)
 } // namespace
 
 Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& refused,
-                          const std::function<void()>& poll, const FrequencyTable* english,
-                          const FrequencyTable* german)
+                          const std::function<void()>& poll)
 {
     Candidates candidates;
     SourceLine parsed;
@@ -255,33 +279,62 @@ Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& r
         ++refused.tooLong;
     else if (!line.empty())
         take();
-    candidates.finish(english, german);
+    candidates.finishReading();
     return candidates;
 }
 
-CompileSummary compileVocabulary(const CompileOptions& options)
-{
-    // Termination requests wait while the compile runs and are looked at between
-    // blocks of input and of output: a compile ends cleanly or not at all.
-    const TerminationHold hold;
-    OutputDirectory output(options, hold);
+namespace {
 
+// The lists a compile ranks and measures by, each read before anything else so that
+// a bad one fails the compile before it starts.
+struct Lists {
+    std::optional<FrequencyTable> englishFrequencies, germanFrequencies;
+    std::optional<FrequencyTable> englishBreadth, germanBreadth;
+    std::optional<JudgedList> englishJudged, germanJudged;
+
+    const FrequencyTable* english() const { return pointer(englishFrequencies); }
+    const FrequencyTable* german() const { return pointer(germanFrequencies); }
+    // Breadth is measured by the ranking's own list unless another is given.
+    ScorecardInputs scorecardInputs(Language language) const
+    {
+        const bool en = language == Language::English;
+        const auto& breadth = en ? englishBreadth : germanBreadth;
+        ScorecardInputs inputs;
+        inputs.breadth = breadth ? &*breadth : en ? english() : german();
+        inputs.judged = pointer(en ? englishJudged : germanJudged);
+        return inputs;
+    }
+    template <typename T> static const T* pointer(const std::optional<T>& list)
+    {
+        return list ? &*list : nullptr;
+    }
+};
+
+Lists readLists(const CompileOptions& options)
+{
     auto table = [](const std::filesystem::path& path) {
         return path.empty() ? std::optional<FrequencyTable>()
                             : std::optional(FrequencyTable::read(path));
     };
-    const auto english = table(options.englishFrequencies);
-    const auto german = table(options.germanFrequencies);
+    auto judged = [](const std::filesystem::path& path) {
+        return path.empty() ? std::optional<JudgedList>() : std::optional(readJudgedList(path));
+    };
+    return {table(options.englishFrequencies), table(options.germanFrequencies),
+            table(options.englishBreadth),     table(options.germanBreadth),
+            judged(options.englishJudged),     judged(options.germanJudged)};
+}
+
+// Read lines, collect candidates.
+Candidates collectCandidates(const CompileOptions& options, const TerminationHold& hold,
+                             RefusedLines& refused)
+{
     std::ifstream in(options.source, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + options.source.string());
-    CompileSummary summary;
     Candidates candidates;
     try {
-        candidates = readCandidates(
-            in, options.format, summary.refused,
-            [&] { hold.throwIfRequested(options.outputDirectory); }, english ? &*english : nullptr,
-            german ? &*german : nullptr);
+        candidates = readCandidates(in, options.format, refused,
+                                    [&] { hold.throwIfRequested(options.outputDirectory); });
     } catch (const FileReplaceError&) {
         throw;
     } catch (const std::runtime_error& error) {
@@ -290,15 +343,41 @@ CompileSummary compileVocabulary(const CompileOptions& options)
     }
     if (in.bad())
         throw std::runtime_error("error while reading " + options.source.string());
+    return candidates;
+}
 
-    const auto germanRank = rankHeadwords(candidates, Language::German);
-    const auto englishRank = rankHeadwords(candidates, Language::English);
-    const Selection selection =
-        selectVocabulary(candidates, germanRank, englishRank, options.maxRecords);
+Selection select(const Candidates& candidates, const std::vector<HeadwordId>& germanRank,
+                 const std::vector<HeadwordId>& englishRank, const CompileOptions& options)
+{
+    Selection selection = selectVocabulary(candidates, germanRank, englishRank, options.maxRecords);
     if (selection.english.empty() || selection.german.empty())
         throw std::runtime_error(options.source.string() +
                                  " yields no pair of an English and a German headword; "
                                  "nothing was written");
+    return selection;
+}
+
+} // namespace
+
+CompileSummary compileVocabulary(const CompileOptions& options)
+{
+    // Termination requests wait while the compile runs and are looked at between
+    // blocks of input and of output: a compile ends cleanly or not at all.
+    const TerminationHold hold;
+    OutputDirectory output(options, hold);
+
+    const Lists lists = readLists(options);
+    CompileSummary summary;
+    Candidates candidates = collectCandidates(options, hold, summary.refused);
+    scoreCommonness(candidates, lists.english(), lists.german());
+    rankTranslations(candidates);
+    // A German word's commonness borrows from its main sense, which needs the
+    // translations ranked first.
+    if (lists.englishFrequencies)
+        borrowCommonness(candidates, *lists.englishFrequencies);
+    const auto germanRank = rankHeadwords(candidates, Language::German, options.maxRecords);
+    const auto englishRank = rankHeadwords(candidates, Language::English, options.maxRecords);
+    const Selection selection = select(candidates, germanRank, englishRank, options);
     VocabularyFiles files = encodeVocabulary(candidates, selection);
     addForms(files, options, summary);
     writeVocabulary(files, options.outputDirectory);
@@ -309,10 +388,12 @@ CompileSummary compileVocabulary(const CompileOptions& options)
     summary.malformedLines = candidates.malformedLines();
     summary.unpairedLines = candidates.unpairedLines();
     summary.rounds = selection.rounds;
-    summary.english = summarize(candidates, selection, Language::English, files.engdeu.size(),
-                                english ? &*english : nullptr);
-    summary.german = summarize(candidates, selection, Language::German, files.deueng.size(),
-                               german ? &*german : nullptr);
+    summary.english =
+        summarize(candidates, selection, Language::English, files.engdeu.size(), lists.english());
+    summary.german =
+        summarize(candidates, selection, Language::German, files.deueng.size(), lists.german());
+    summary.scorecard = scoreVocabulary(candidates, files, lists.scorecardInputs(Language::English),
+                                        lists.scorecardInputs(Language::German));
     return summary;
 }
 
@@ -328,6 +409,7 @@ void printSummary(std::ostream& out, const CompileSummary& summary)
     printLanguage(out, "German", fileName(DictionaryFile::German), summary.german);
     printForms(out, DictionaryFile::German, summary.germanForms);
     out << "selection settled after " << summary.rounds << " round(s)\n";
+    printScorecard(out, summary.scorecard);
 }
 
 } // namespace wb::vocab

@@ -4,6 +4,7 @@
 #include "dictionary/RecordDecoder.h"
 #include "vocabulary/Candidates.h"
 #include "vocabulary/FormsBuilder.h"
+#include "vocabulary/Scorecard.h"
 #include "vocabulary/Selection.h"
 
 #include <array>
@@ -33,6 +34,13 @@ struct CompileOptions {
     // Word frequency lists (`word<TAB>count`), each optional; see Commonness.h.
     std::filesystem::path englishFrequencies;
     std::filesystem::path germanFrequencies;
+    // What the scorecard measures by (see Scorecard.h), each optional: the frequency
+    // lists whose breadth it gives (by default the ranking's own), and the judged lists
+    // of first translations.
+    std::filesystem::path englishBreadth;
+    std::filesystem::path germanBreadth;
+    std::filesystem::path englishJudged;
+    std::filesystem::path germanJudged;
     // Source tables of inflected forms (`base<TAB>forms`), each optional; see
     // FormsBuilder.h. Without one, that language's forms file holds no form.
     std::filesystem::path englishForms;
@@ -81,20 +89,22 @@ struct CompileSummary {
     int rounds = 0;
     LanguageSummary english;
     LanguageSummary german;
+    Scorecard scorecard;
     FormsSummary englishForms;
     FormsSummary germanForms;
 };
 
-// Reads every line of `in` into a finished candidate set, ranked by the frequency
-// lists given (either may be null), skipping a leading UTF-8 byte-order mark and
-// counting in `refused` the lines it leaves out. `poll` runs between blocks of input
-// (a termination request throws from it). Throws std::runtime_error when the input
-// goes on past kMaxSourceBytes.
+// Reads every line of `in` into a candidate set with its translation lists, not yet
+// scored or ranked, skipping a leading UTF-8 byte-order mark and counting in
+// `refused` the lines it leaves out. `poll` runs between blocks of input (a
+// termination request throws from it). Throws std::runtime_error when the input goes
+// on past kMaxSourceBytes.
 Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& refused,
-                          const std::function<void()>& poll = {},
-                          const FrequencyTable* english = nullptr,
-                          const FrequencyTable* german = nullptr);
+                          const std::function<void()>& poll = {});
 
+// The stages, in order: read lines and collect candidates, score commonness, rank
+// translations, rank headwords, select, encode, write; then the summary and the
+// scorecard of what was written.
 // Throws std::runtime_error when the source or a frequency list cannot be read, yields no record
 // for one of the files, or the output cannot be written; the output directory is then untouched.
 CompileSummary compileVocabulary(const CompileOptions& options);

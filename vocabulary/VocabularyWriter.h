@@ -4,6 +4,7 @@
 // chosen is Selection's decision.
 #include "dictionary/RecordDecoder.h"
 #include "vocabulary/Candidates.h"
+#include "vocabulary/RecordOrder.h"
 #include "vocabulary/Selection.h"
 
 #include <cstdint>
@@ -13,16 +14,6 @@
 #include <vector>
 
 namespace wb::vocab {
-
-// The order of both files: by the search's folding (a-z upper-cased), then by the
-// raw bytes, so that words differing only in case still have a fixed order.
-bool inDictionaryOrder(std::string_view a, std::string_view b);
-
-// Positions in `sorted` of the headwords the record layout cannot express, each
-// checked against the headword actually written before it (a refused one is not
-// written, so its successor is checked against the one before it).
-std::vector<std::size_t> refusedHeadwords(DictionaryFile file,
-                                          std::span<const std::string_view> sorted);
 
 constexpr std::size_t kMaxGermanTranslations = 3;
 

@@ -13,6 +13,8 @@ struct Case {
     bool valid;
     Direction direction = Direction::EnglishToGerman;
     std::optional<QString> word;
+    bool selection = false;
+    StartCommand command = StartCommand::Window;
 };
 
 Case invalid(const char* name, QStringList arguments)
@@ -36,6 +38,8 @@ TEST_P(StartArguments, ParseAsDocumented)
         return;
     EXPECT_EQ(request->direction, c.direction);
     EXPECT_EQ(request->word, c.word);
+    EXPECT_EQ(request->selection, c.selection);
+    EXPECT_EQ(request->command, c.command);
 }
 
 const auto kGerman = Direction::GermanToEnglish;
@@ -53,7 +57,26 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"EmptyWord", {""}, true, kEnglish, ""}, invalid("GermanWithoutWord", {"--de"}),
         invalid("SeparatorWithoutWord", {"--"}), invalid("UnknownOption", {"--en", "house"}),
         invalid("DashedWordWithoutSeparator", {"-ism"}), invalid("TwoWords", {"ice", "cream"}),
-        invalid("OptionAfterWord", {"house", "--de"})),
+        invalid("OptionAfterWord", {"house", "--de"}),
+        Case{"Selection", {"--selection"}, true, kEnglish, std::nullopt, true},
+        Case{"SelectionAsWord", {"--", "--selection"}, true, kEnglish, "--selection"},
+        Case{"InstallShortcut",
+             {"--install-shortcut"},
+             true,
+             kEnglish,
+             std::nullopt,
+             false,
+             StartCommand::InstallShortcut},
+        Case{"RemoveShortcut",
+             {"--remove-shortcut"},
+             true,
+             kEnglish,
+             std::nullopt,
+             false,
+             StartCommand::RemoveShortcut},
+        invalid("SelectionWithWord", {"--selection", "Haus"}),
+        invalid("GermanSelection", {"--de", "--selection"}),
+        invalid("TwoShortcutOptions", {"--install-shortcut", "--remove-shortcut"})),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

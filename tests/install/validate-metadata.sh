@@ -22,10 +22,14 @@ desktop-file-validate "$entry" >"$SCRATCH/desktop.log" 2>&1 \
 appstreamcli validate --no-net --pedantic "$metainfo" >"$SCRATCH/appstream.log" 2>&1 \
     || fail "appstreamcli validate: $(cat "$SCRATCH/appstream.log")"
 
-# The entry starts a program that is installed, with the icon that is installed
-# (or the stock one while the program has none).
-exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
-[ -L "$SCRATCH/prefix/bin/$exec_program" ] || fail "Exec names $exec_program, which is not in bin/"
+# The entry and its actions start a program that is installed, with the icon that is
+# installed (or the stock one while the program has none).
+for exec_program in $(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry"); do
+    [ -L "$SCRATCH/prefix/bin/$exec_program" ] || fail "Exec names $exec_program, which is not in bin/"
+done
+# The action that the shortcut of KDE Plasma runs is the selection lookup.
+sed -n '/^\[Desktop Action look-up-selection\]/,/^\[/p' "$entry" | grep -qx 'Exec=woerterbuch --selection' \
+    || fail "the menu entry has no action that runs woerterbuch --selection"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 if [ "$icon" != accessories-dictionary ]; then
     for size in 32x32 48x48 128x128; do

