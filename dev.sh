@@ -58,8 +58,9 @@ usage: $0 COMMAND
   run    install what is missing, build the program in release mode, start it
   test   install what is missing, build with ASan+UBSan, run every test headless
   check  the quick loop: incremental debug build (ASan+UBSan, no fuzzing, no memcheck),
-         each test program as one test, without the install tests and the ones that
-         start the programs on a display; the format check of the changed files;
+         each test program as one test, without the install tests, the ones that
+         start the programs on a display or a bus of their own and the vocabulary
+         rebuild; the format check of the changed files;
          installs the pre-commit hook when it is missing
   format format every tracked C++ file with the pinned clang-format
   package  install what is missing, build in release mode, make the Debian package
