@@ -1,9 +1,9 @@
 #pragma once
-// What the command line asks of the window: nothing (it starts as designed), or a
-// word to look up on the English page, or with "--de" on the German page, or with
-// "--selection" the text selected in another program. The desktop's search starts the
-// window this way on the result the user chose, the global shortcut with
-// "--selection". "--install-shortcut" and "--remove-shortcut" open no window: they
+// What the command line asks of the window: nothing (it opens on the English page with
+// an empty search), or a word to look up on the English page, or with "--de" on the
+// German page, or with "--selection" the text selected in another program. The desktop's
+// search starts the window this way on the result the user chose, the global shortcut
+// with "--selection". "--install-shortcut" and "--remove-shortcut" open no window: they
 // change the desktop's keyboard settings and end.
 #include "dictionary/Search.h"
 

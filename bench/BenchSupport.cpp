@@ -1,9 +1,8 @@
 #include "bench/BenchSupport.h"
 
-#include "dictionary/AsciiCase.h"
 #include "dictionary/RecordEncoder.h"
+#include "tests/support/Words.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -15,24 +14,6 @@ namespace {
 
 constexpr std::size_t kRecords = kMaxRecords;
 
-std::vector<std::string> sortedWords(std::size_t maxLength, std::mt19937& rng)
-{
-    static const std::string alphabet = "aaeeiioournsthlmbHHAAUU\xE4\xF6\xFC\xDF\xC4";
-    std::uniform_int_distribution<std::size_t> letter(0, alphabet.size() - 1);
-    std::normal_distribution<double> length(8.0, 3.0);
-    std::vector<std::string> words(kRecords);
-    for (auto& word : words) {
-        const auto n =
-            std::clamp<std::size_t>(std::size_t(std::max(0.0, length(rng))), 1, maxLength);
-        for (std::size_t i = 0; i < n; ++i)
-            word += alphabet[letter(rng)];
-    }
-    std::sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
-        return std::pair(asciiUpperCase(a), a) < std::pair(asciiUpperCase(b), b);
-    });
-    return words;
-}
-
 DataFiles generate()
 {
     std::mt19937 rng(2024);
@@ -40,7 +21,7 @@ DataFiles generate()
     std::uniform_int_distribution<std::uint16_t> pick(0, std::uint16_t(kRecords - 1));
 
     RecordEncoder english(DictionaryFile::English);
-    for (const auto& word : sortedWords(kMaxEnglishSuffix, rng)) {
+    for (const auto& word : test::randomWords(kRecords, kMaxEnglishSuffix, rng)) {
         std::vector<std::uint16_t> references(std::size_t(slots(rng)));
         for (auto& reference : references)
             reference = pick(rng);
@@ -48,7 +29,7 @@ DataFiles generate()
             throw std::logic_error("generated English headword cannot be encoded: " + word);
     }
     RecordEncoder german(DictionaryFile::German);
-    for (const auto& word : sortedWords(30, rng)) {
+    for (const auto& word : test::randomWords(kRecords, 30, rng)) {
         const std::uint16_t reference[] = {pick(rng)};
         if (!german.append(word, reference))
             throw std::logic_error("generated German headword cannot be encoded: " + word);

@@ -9,15 +9,13 @@
 #include "forms/StoreForms.h"
 #include "search/SearchService.h"
 #include "system/ErrorReporter.h"
+#include "tests/support/Process.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
 #include <stdexcept>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -86,25 +84,11 @@ void BM_Resolve(benchmark::State& state)
     state.SetLabel(kTexts[state.range(0)]);
 }
 
-int runCommand(std::vector<std::string> args)
+int runCommand(const std::vector<std::string>& args)
 {
-    args.insert(args.begin(), WB_DICT_COMMAND);
-    std::vector<char*> argv;
-    for (auto& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int out = ::open("/dev/null", O_WRONLY);
-        if (out < 0 || ::dup2(out, 1) < 0 || ::dup2(out, 2) < 0)
-            ::_exit(127);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0) {
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    wb::test::ProcessOptions options;
+    options.output = "/dev/null";
+    return wb::test::runProcess(WB_DICT_COMMAND, args, options).exitCode;
 }
 
 // range(0): 0 a headword ("Haus", as before there were forms), 1 a form ("Häusern",

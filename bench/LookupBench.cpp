@@ -6,15 +6,13 @@
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/ForgivingMatch.h"
 #include "dictionary/NearWords.h"
+#include "tests/support/Process.h"
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
 #include <fstream>
 #include <stdexcept>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -60,25 +58,10 @@ void BM_DidYouMeanTwelveLetters(benchmark::State& state)
 // Runs the command with `input` on standard input and its output thrown away.
 int runCommand(const std::vector<std::string>& args, const std::filesystem::path& input)
 {
-    std::vector<std::string> copies{WB_DICT_COMMAND};
-    copies.insert(copies.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& arg : copies)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int in = ::open(input.c_str(), O_RDONLY);
-        const int out = ::open("/dev/null", O_WRONLY);
-        if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(out, 2) < 0)
-            ::_exit(127);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0) {
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    wb::test::ProcessOptions options;
+    options.input = input;
+    options.output = "/dev/null";
+    return wb::test::runProcess(WB_DICT_COMMAND, args, options).exitCode;
 }
 
 // range(0): 0 prefix lookups, 1 --fold --exact --json; one text in ten matches nothing

@@ -6,6 +6,7 @@
 #include "bench/BenchSupport.h"
 #include "dictionary/DictionaryStore.h"
 #include "search/SearchService.h"
+#include "tests/support/Process.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -13,7 +14,6 @@
 #include <QDBusMessage>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <benchmark/benchmark.h>
@@ -21,6 +21,7 @@
 #include <chrono>
 #include <csignal>
 #include <fstream>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -45,12 +46,19 @@ public:
                                      "<allow receive_sender=\"*\"/><allow own=\"*\"/>"
                                      "</policy></busconfig>")
                           .arg(m_dir.path(), services));
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {QStringLiteral("--nofork"), QStringLiteral("--print-address"),
-                        QStringLiteral("--config-file=") + config});
-        if (!m_daemon.waitForReadyRead(5000))
+        m_daemon = std::make_unique<wb::test::ChildProcess>(
+            "/usr/bin/dbus-daemon",
+            std::vector<std::string>{"--nofork", "--print-address",
+                                     "--config-file=" + config.toStdString()});
+        std::string printed;
+        for (int i = 0; i < 500 && printed.find('\n') == std::string::npos; ++i) {
+            QThread::msleep(10);
+            printed = m_daemon->outputSoFar();
+        }
+        if (printed.find('\n') == std::string::npos)
             throw std::runtime_error("dbus-daemon did not start");
-        const QString address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+        const QString address =
+            QString::fromStdString(printed.substr(0, printed.find('\n'))).trimmed();
         m_connection = std::make_unique<QDBusConnection>(
             QDBusConnection::connectToBus(address, QStringLiteral("bench")));
         if (!m_connection->isConnected())
@@ -99,7 +107,7 @@ private:
     }
 
     QTemporaryDir m_dir;
-    QProcess m_daemon;
+    std::unique_ptr<wb::test::ChildProcess> m_daemon;
     std::unique_ptr<QDBusConnection> m_connection;
 };
 

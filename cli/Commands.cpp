@@ -179,7 +179,7 @@ private:
     std::vector<std::uint32_t> matches(std::string_view key)
     {
         const WordList& words = headwordsOf(m_store, m_direction);
-        // The designed search finds nothing for an empty text; so does every mode here.
+        // The window's search finds nothing for an empty text; so does every mode here.
         if (key.empty())
             return {};
         // One walk is cheaper than sorting the list; a batch pays for the index once.

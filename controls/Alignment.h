@@ -1,8 +1,8 @@
 #pragma once
-// Stands in for the desktop toolkit's control alignment (a control's Align property).
-// Strips along the edges take their fixed height or width from what the parent has left,
-// the client-aligned control fills the rest, and fixed-position controls keep their
-// place. It does not size anything by content: a strip keeps the extent it was given.
+// Places the children of a container by their Align property. Strips along the edges
+// take their fixed height or width from what the parent has left, the client-aligned
+// control fills the rest, and fixed-position controls keep their place. It does not size
+// anything by content: a strip keeps the extent it was given.
 #include <QLayout>
 #include <QRect>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
-// Stands in for the desktop toolkit's flat speed button with a glyph: a tool button
-// that shows its frame only under the pointer, with the glyph unscaled beside the
-// caption. It performs no action of its own; OnClick is the window's to bind.
+// A flat speed button with a glyph: a tool button that shows its frame only under the
+// pointer, with the glyph unscaled beside the caption. It performs no action of its own;
+// OnClick is the window's to bind.
 #include <QImage>
 #include <QToolButton>
 #include <functional>

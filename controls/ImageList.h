@@ -1,10 +1,9 @@
 #pragma once
-// Stands in for the toolkit's masked image list, over QImage.
-// A list of images of one cell size, each stored with its mask: the pixels of the
-// mask colour given when it was added become transparent, so drawing an image leaves
-// the background under them unchanged. An image may come with a doubled twin for
-// screens of twice the density, kept at twice the cell size with a device pixel
-// ratio of 2 and masked by the same colour.
+// A list of images of one cell size, each stored with its mask: the pixels of the mask
+// colour given when it was added become transparent, so drawing an image leaves the
+// background under them unchanged. An image may come with a doubled twin for screens of
+// twice the density, kept at twice the cell size with a device pixel ratio of 2 and
+// masked by the same colour.
 #include <QImage>
 #include <vector>
 

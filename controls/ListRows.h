@@ -1,7 +1,7 @@
 #pragma once
-// Stands in for the item store of the desktop toolkit's report-style list view: rows of
-// plain text, a caption and its sub-items, with column headers given by the caller.
-// The rows are shown read-only; the store does not sort, filter or convert text.
+// The item store of the report-style list view: rows of plain text, a caption and its
+// sub-items, with column headers given by the caller. The rows are shown read-only; the
+// store does not sort, filter or convert text.
 #include <QAbstractTableModel>
 #include <QString>
 #include <QStringList>

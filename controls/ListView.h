@@ -1,9 +1,9 @@
 #pragma once
-// Stands in for the desktop toolkit's report-style list view: a header with fixed
-// column widths over rows of text, selected a whole row at a time, one row at most,
-// never edited and never sorted. The selection shows only while the list has the
-// keyboard focus. With no row selected, Down, Space and Home select the first row.
-// The rows live in a TListRows store of plain text.
+// A report-style list view: a header with fixed column widths over rows of text,
+// selected a whole row at a time, one row at most, never edited and never sorted. The
+// selection shows only while the list has the keyboard focus. With no row selected,
+// Down, Space and Home select the first row. The rows live in a TListRows store of plain
+// text.
 #include "controls/ListRows.h"
 
 #include <QTreeView>

@@ -1,8 +1,8 @@
 #pragma once
-// Stands in for the desktop toolkit's page control: tab pages with small icons from an
-// image list and, when hot tracking is on, the tab under the pointer highlighted. Qt's
-// styles draw no hover state on tabs, so the tab bar marks the hot tab itself on top of
-// what the style draws. It holds no page contents of its own.
+// A page control: tab pages with small icons from an image list and, when hot tracking
+// is on, the tab under the pointer highlighted. Qt's styles draw no hover state on tabs,
+// so the tab bar marks the hot tab itself on top of what the style draws. It holds no
+// page contents of its own.
 #include <QTabBar>
 #include <QTabWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
-// Stands in for the desktop toolkit's panel: a container with an outer and an inner
-// one-pixel bevel and a background colour, which aligns its children (see Alignment.h)
-// inside its bevels. It paints every pixel of its rectangle itself; it has no caption.
+// A panel: a container with an outer and an inner one-pixel bevel and a background
+// colour, which aligns its children (see Alignment.h) inside its bevels. It paints every
+// pixel of its rectangle itself; it has no caption.
 #include "controls/Alignment.h"
 #include "platform/Colors.h"
 

@@ -1,8 +1,8 @@
 #pragma once
-// Stands in for the desktop toolkit's picture control: it takes the size of its
-// picture and draws it unscaled at its top-left corner, every pixel in its own colour,
-// and hands its mouse events to hooks. What a press or a click means is up to the
-// window; the control changes nothing on input.
+// A picture control: it takes the size of its picture and draws it unscaled at its
+// top-left corner, every pixel in its own colour, and hands its mouse events to hooks.
+// What a press or a click means is up to the window; the control changes nothing on
+// input.
 #include <QImage>
 #include <QWidget>
 #include <functional>

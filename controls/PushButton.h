@@ -1,10 +1,9 @@
 #pragma once
-// Stands in for the toolkit's push button, over QPushButton.
-// The toolkit's push button as the windows use it: a caption with an "&" mnemonic, the
-// Default and Cancel roles, a modal result handed to the window on a click, and the
-// OnClick handler. Enter clicks the active button and Escape a Cancel button; the
-// window's buttons keep track of which one is active as the focus moves. It does not
-// paint anything of its own; self-drawn buttons derive from it.
+// The push button as the windows use it, over QPushButton: a caption with an "&"
+// mnemonic, the Default and Cancel roles, a modal result handed to the window on a
+// click, and the OnClick handler. Enter clicks the active button and Escape a Cancel
+// button; the window's buttons keep track of which one is active as the focus moves. It
+// does not paint anything of its own; self-drawn buttons derive from it.
 #include <QPushButton>
 #include <functional>
 

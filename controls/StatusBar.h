@@ -1,7 +1,7 @@
 #pragma once
-// Stands in for the desktop toolkit's status bar with a single owner-drawn panel: a
-// 19-pixel bar with Qt's size grip at its right end, whose one panel spans the bar and
-// is painted by the OnDrawPanel hook. It shows no text of its own.
+// A status bar with a single owner-drawn panel: a 19-pixel bar with Qt's size grip at
+// its right end, whose one panel spans the bar and is painted by the OnDrawPanel hook.
+// It shows no text of its own.
 #include <QRect>
 #include <QWidget>
 #include <functional>

@@ -20,7 +20,7 @@ class FoldedIndex {
 public:
     using Fold = std::string (*)(std::string_view);
 
-    // `fold` is asciiUpperCase (the designed a-z folding) or forgivingFold.
+    // `fold` is asciiUpperCase (the window's a-z folding) or forgivingFold.
     FoldedIndex(const WordList& words, Fold fold);
 
     std::vector<std::uint32_t> matches(std::string_view text, MatchScope scope) const;

@@ -1,5 +1,5 @@
 #pragma once
-// How much of a headword a text must match: the beginning, as the designed search
+// How much of a headword a text must match: the beginning, as the window's search
 // asks, or all of it. Shared by the a-z matches (Search.h) and the forgiving ones
 // (ForgivingMatch.h); it stands alone because ForgivingMatch.h includes Search.h.
 

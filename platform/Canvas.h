@@ -1,8 +1,8 @@
 #pragma once
-// Stands in for the toolkit's drawing canvas (pen, brush, font, text), over QPainter.
-// A drawing canvas that a control keeps for its whole life and binds to a paint
-// device only while it paints. Colours are given as TColor and resolved when used;
-// text goes through the text-box operation in the canvas's font and text colour.
+// A drawing canvas (pen, brush, font, text) over QPainter that a control keeps for its
+// whole life and binds to a paint device only while it paints. Colours are given as
+// TColor and resolved when used; text goes through the text-box operation in the
+// canvas's font and text colour.
 #include "platform/Colors.h"
 #include "platform/TextBox.h"
 

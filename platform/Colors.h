@@ -1,5 +1,4 @@
 #pragma once
-// Stands in for the toolkit's colour type and system colours, over QPalette.
 // Colours as the windows and widgets name them: a fixed RGB value, or one of the
 // desktop's system colours, which is looked up in the application palette every time
 // it is resolved, so a palette change shows at the next paint.

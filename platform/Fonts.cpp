@@ -7,18 +7,18 @@ namespace wb {
 
 namespace {
 
-// Measured at the design sizes: Liberation Sans sets "Suchen..." 46 px wide at 11 px,
-// as the design face does; Open Sans Extrabold comes nearest to the heavy face's
+// Measured at the layouts' sizes: Liberation Sans sets "Suchen..." 46 px wide at 11 px,
+// as the layout's own face does; Open Sans Extrabold comes nearest to the heavy face's
 // width and line height; Liberation Sans Narrow has the narrow face's metrics.
-QList<FontStandIn> lookAlikes(const QString& designFace)
+QList<FontStandIn> lookAlikes(const QString& layoutFace)
 {
-    if (designFace == QLatin1String(kSansSerifFace))
+    if (layoutFace == QLatin1String(kSansSerifFace))
         return {{"Liberation Sans"}, {"Arimo"}, {"DejaVu Sans Condensed"}, {"DejaVu Sans"}};
-    if (designFace == QLatin1String(kHeavyFace))
+    if (layoutFace == QLatin1String(kHeavyFace))
         return {{"Open Sans", QFont::ExtraBold},
                 {"DejaVu Sans", QFont::Bold},
                 {"Liberation Sans", QFont::Bold}};
-    if (designFace == QLatin1String(kNarrowFace))
+    if (layoutFace == QLatin1String(kNarrowFace))
         return {{"Liberation Sans Narrow"}, {"DejaVu Sans Condensed"}};
     return {};
 }
@@ -36,25 +36,25 @@ bool hasWeight(const QString& family, QFont::Weight weight)
 
 } // namespace
 
-QList<FontStandIn> fontStandIns(const QString& designFace)
+QList<FontStandIn> fontStandIns(const QString& layoutFace)
 {
-    QList<FontStandIn> chain{{designFace}};
-    chain += lookAlikes(designFace);
+    QList<FontStandIn> chain{{layoutFace}};
+    chain += lookAlikes(layoutFace);
     return chain;
 }
 
-FontStandIn installedStandIn(const QString& designFace)
+FontStandIn installedStandIn(const QString& layoutFace)
 {
-    for (const FontStandIn& standIn : fontStandIns(designFace))
+    for (const FontStandIn& standIn : fontStandIns(layoutFace))
         if (QFontDatabase::hasFamily(standIn.family) &&
             hasWeight(standIn.family, standIn.regularWeight))
             return standIn;
     return {};
 }
 
-QFont designFont(const QString& designFace, int pixelSize, QFont::Weight weight)
+QFont layoutFont(const QString& layoutFace, int pixelSize, QFont::Weight weight)
 {
-    const FontStandIn standIn = installedStandIn(designFace);
+    const FontStandIn standIn = installedStandIn(layoutFace);
     QFont font;
     // An empty family leaves the choice to the desktop's font matching.
     font.setFamilies({standIn.family.isEmpty() ? QStringLiteral("sans-serif") : standIn.family});
@@ -66,12 +66,12 @@ QFont designFont(const QString& designFace, int pixelSize, QFont::Weight weight)
 
 QFont defaultFont()
 {
-    return designFont(kSansSerifFace, 11);
+    return layoutFont(kSansSerifFace, 11);
 }
 
 QFont defaultBoldFont()
 {
-    return designFont(kSansSerifFace, 11, QFont::Bold);
+    return layoutFont(kSansSerifFace, 11, QFont::Bold);
 }
 
 } // namespace wb

@@ -1,5 +1,4 @@
 #pragma once
-// Stands in for the toolkit's form (modal result, help), over QWidget and QDialog.
 // What a control asks of the window it lies on: the window's modal result, help for
 // a help context. A window here is a top-level QWidget; a modal dialog is a QDialog
 // running exec().

@@ -1,5 +1,4 @@
 #pragma once
-// Stands in for the application's handler of exceptions from event handlers.
 // The application-wide handler for errors raised inside event handlers. Handlers of
 // our own run through invokeHandler(), so an exception is caught before it could
 // unwind through the toolkit's frames (which do not expect it); the application

@@ -1,6 +1,6 @@
 #pragma once
-// Stands in for the desktop's message box, over QMessageBox.
-// Modal error boxes: the error icon, one OK button, owned by the application.
+// Modal error boxes over QMessageBox: the error icon, one OK button, owned by the
+// application.
 #include "system/ErrorReporter.h"
 
 #include <QString>

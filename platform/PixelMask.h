@@ -1,5 +1,5 @@
 #pragma once
-// Stands in for the bitmap raster operations of disabled glyphs, over QImage.
+// The pixel sets, over QImage, from which a glyph's disabled picture is drawn.
 #include <QColor>
 #include <QImage>
 #include <QRect>

@@ -1,5 +1,4 @@
 #pragma once
-// Stands in for the desktop session's request to end, over POSIX signals.
 // Turns the desktop session's request to end the program (SIGTERM, SIGHUP, SIGINT)
 // into closing every window from the event loop, so that the program shuts down the
 // same way as when the user closes its window. Only one instance may exist.

@@ -1,9 +1,8 @@
 #pragma once
-// Stands in for the desktop's text drawing call (draw or measure in a box), over QPainter.
-// The one text-box operation that every self-drawn control uses to draw and to
-// measure text in a rectangle. Lines always break at line-break characters; an "&"
-// marks the next character as the mnemonic (underlined, the "&" itself not drawn) and
-// "&&" stands for one "&". Text is drawn with a transparent background, in the
+// The one text-box operation, over QPainter, that every self-drawn control uses to draw
+// and to measure text in a rectangle. Lines always break at line-break characters; an
+// "&" marks the next character as the mnemonic (underlined, the "&" itself not drawn)
+// and "&&" stands for one "&". Text is drawn with a transparent background, in the
 // painter's current font and pen colour, clipped to the rectangle.
 #include <QFont>
 #include <QFontMetrics>

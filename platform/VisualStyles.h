@@ -1,5 +1,4 @@
 #pragma once
-// Stands in for the desktop's visual styles (themes), over QStyle.
 // Visual styles: whether a control is drawn themed or classic, and the few drawing
 // operations that differ between the two. The themed push-button background comes
 // from the control's QStyle; the classic raised frame is Qt's Windows-style bevel.

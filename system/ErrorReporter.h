@@ -1,5 +1,4 @@
 #pragma once
-// Stands in for the desktop's way of telling the user about an error.
 // The one way the program tells its user about a problem. The program shows a modal
 // error box; tests and the command-line tool collect or print the messages instead.
 #include <string_view>

@@ -1,9 +1,8 @@
 #pragma once
-// Stands in for the toolkit's "where is this program", over /proc/self/exe.
-// Where the running executable lives. Data files are looked up beside it, never in
-// the current directory: when the executable's path cannot be found (no /proc, or the
-// file deleted since it was started) the lookup fails instead of yielding a relative
-// path.
+// Where the running executable lives, read from /proc/self/exe. Data files are looked up
+// beside it, never in the current directory: when the executable's path cannot be found
+// (no /proc, or the file deleted since it was started) the lookup fails instead of
+// yielding a relative path.
 #include <filesystem>
 #include <stdexcept>
 

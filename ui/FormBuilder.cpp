@@ -30,9 +30,9 @@ QFont fontOf(Face face)
     case Face::Bold:
         return defaultBoldFont();
     case Face::Heavy:
-        return designFont(kHeavyFace, 19);
+        return layoutFont(kHeavyFace, 19);
     case Face::Slogan:
-        return designFont(kNarrowFace, 24, QFont::Bold);
+        return layoutFont(kNarrowFace, 24, QFont::Bold);
     case Face::Inherited:
         break;
     }

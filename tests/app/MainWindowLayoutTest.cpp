@@ -1,4 +1,4 @@
-// The main window as laid out: where its controls lie at the design size and after a
+// The main window as laid out: where its controls lie at the layout's size and after a
 // resize, how they look, and how the focus moves through them.
 #include "controls/ListView.h"
 #include "controls/PageControl.h"
@@ -6,6 +6,7 @@
 #include "platform/Colors.h"
 #include "platform/Fonts.h"
 #include "tests/support/TestSupport.h"
+#include "ui/FormControls.h"
 #include "ui/MainUnit1.h"
 #include "widgets/RXCtrls.h"
 
@@ -17,8 +18,6 @@
 
 namespace wb {
 namespace {
-
-constexpr QRgb kPeach = qRgb(240, 202, 166);
 
 class MainWindowLayout : public ::testing::Test {
 protected:
@@ -75,21 +74,29 @@ constexpr PageNames kPages[] = {
      "RxLabel1", "RxLabel2", "FindEd2", "FindBtn2", "ListView2", "VonEd2", "NachEd2"},
 };
 
-TEST_F(MainWindowLayout, BottomStripsAndPicturesLieWhereTheDesignPutsThem)
+TEST_F(MainWindowLayout, BottomStripsAndPicturesLieAlongTheBottomAndTheRightEdge)
 {
     resizeTo({680, 444});
     EXPECT_EQ(inWindow("StatusBar1"), QRect(0, 425, 680, 19));
     EXPECT_EQ(inWindow("Panel7"), QRect(0, 384, 680, 41));
     EXPECT_EQ(inWindow("PageControl2"), QRect(0, 0, 680, 384));
-    EXPECT_EQ(at("wwwBtn"), QRect(5, 5, 137, 33));
     EXPECT_EQ(at("Panel8"), QRect(680 - 216, 0, 216, 41));
-    for (const char* about : {"ueberbtn", "ueberBtn2"})
-        EXPECT_EQ(at(about), QRect(1, 4, 101, 30)) << about;
-    for (const char* exit : {"EndeBtn", "EndeBtnDown"})
-        EXPECT_EQ(at(exit), QRect(105, 4, 101, 30)) << exit;
+    // Each pressed picture lies exactly over its released one; the exit picture stands
+    // right of the about picture on the same line, both inside the right-hand panel,
+    // and the web button inside the bar, left of that panel.
+    EXPECT_EQ(at("ueberBtn2"), at("ueberbtn"));
+    EXPECT_EQ(at("EndeBtnDown"), at("EndeBtn"));
+    EXPECT_EQ(at("EndeBtn").top(), at("ueberbtn").top());
+    EXPECT_LT(at("ueberbtn").right(), at("EndeBtn").left());
+    const QRect rightPanel(QPoint(0, 0), at("Panel8").size());
+    EXPECT_TRUE(rightPanel.contains(at("ueberbtn")));
+    EXPECT_TRUE(rightPanel.contains(at("EndeBtn")));
+    const QRect web = inWindow("wwwBtn");
+    EXPECT_TRUE(inWindow("Panel7").contains(web));
+    EXPECT_LT(web.right(), inWindow("Panel8").left());
 }
 
-TEST_F(MainWindowLayout, BothPagesShareTheDesignedLayout)
+TEST_F(MainWindowLayout, BothPagesLayOutTheirControlsAlike)
 {
     auto* pages = static_cast<TPageControl*>(named("PageControl2"));
     for (const PageNames& p : kPages) {
@@ -154,7 +161,7 @@ TEST_F(MainWindowLayout, TheHeadingStripIsBevelledInsideItsEdges)
     EXPECT_EQ(image.pixel(1, 10), highlight);
     EXPECT_EQ(image.pixel(10, bottom - 1), shadow);
     EXPECT_EQ(image.pixel(right - 1, 10), shadow);
-    EXPECT_EQ(image.pixel(right - 5, 16), kPeach);
+    EXPECT_EQ(image.pixel(right - 5, 16), wb::form::kHeadingPeach.rgb());
 }
 
 TEST_F(MainWindowLayout, AtStartOnlyTheNormalPicturesAreSeen)
@@ -214,10 +221,11 @@ TEST_F(MainWindowLayout, APressOnALabelIsItsPanelsAndTheShadowedOnesStillFollowT
         const QObjectList stack = label->parent()->children();
         for (const QObject* sibling : stack)
             if (!qobject_cast<const QLabel*>(sibling) && !qobject_cast<const TRxLabel*>(sibling) &&
-                sibling->isWidgetType())
+                sibling->isWidgetType()) {
                 EXPECT_LT(stack.indexOf(label), stack.indexOf(sibling))
                     << label->objectName().toStdString() << " above "
                     << sibling->objectName().toStdString();
+            }
     }
     for (const PageNames& p : kPages) {
         static_cast<TPageControl*>(named("PageControl2"))->setCurrentIndex(p.index);
@@ -251,12 +259,14 @@ TEST_F(MainWindowLayout, LabelsTakeTheirFontsAndColours)
         EXPECT_GE(heading->width(), advance);
         EXPECT_LE(heading->width(), advance + 2);
         auto* title = static_cast<TRxLabel*>(named(p.titleLabel));
-        EXPECT_EQ(title->font(), designFont(kHeavyFace, 19));
+        EXPECT_EQ(title->font(), layoutFont(kHeavyFace, 19));
         EXPECT_EQ(title->FontColor(), clMaroon);
         EXPECT_TRUE(title->WordWrap());
         EXPECT_FALSE(title->AutoSize());
+        // Opaque on the strip they stand on, in its colour.
+        const TColor strip = static_cast<TPanel*>(named(p.heading))->Color();
         for (TRxLabel* label : {heading, title}) {
-            EXPECT_EQ(label->Color().rgb(), kPeach);
+            EXPECT_EQ(label->Color(), strip);
             EXPECT_FALSE(label->Transparent());
         }
         EXPECT_EQ(named(p.label)->font().pixelSize(), 11);

@@ -38,8 +38,9 @@ TEST(HandOverCall, CarriesEachRequestThere)
         ASSERT_TRUE(received.has_value());
         EXPECT_EQ(received->selection, sent.selection);
         EXPECT_EQ(received->word, sent.word);
-        if (sent.word)
+        if (sent.word) {
             EXPECT_EQ(received->direction, sent.direction);
+        }
         const Activation arrived = activationOf(call.arguments[2].toMap());
         EXPECT_EQ(arrived.token, activation.token);
         EXPECT_EQ(arrived.startupId, activation.startupId);

@@ -14,7 +14,6 @@
 
 #include <fcntl.h>
 #include <sstream>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace wb {
@@ -227,7 +226,7 @@ TEST_F(LookupOptions, MatchingOptionsAndExitStatusesCombine)
              {{"--exact", "en", "hou"}, 0, ""},
              {{"--exact", "--status", "en", "hou"}, 1, ""},
              {{"--status", "en", "hou"}, 0, house},
-             {{"de", "STRASSE"}, 0, ""}, // the designed folding knows a-z only
+             {{"de", "STRASSE"}, 0, ""}, // the window's folding knows a-z only
              {{"--status", "de", "strasse"}, 1, ""},
              {{"--fold", "de", "STRASSE"}, 0, "Straße\tstreet\nStraßenbahn\tstreet\n"},
              {{"--fold", "de", "Straße"}, 0, "Straße\tstreet\nStraßenbahn\tstreet\n"},
@@ -333,8 +332,9 @@ TEST_F(LookupOptions, StandardInputGivesOneLookupPerLineInOrder)
             const std::string& text = cycle[i % cycle.size()];
             const bool found = text == "house" || text == "hot";
             ASSERT_EQ(rows.size(), found ? 1u : 0u) << "line " << i << ": " << lines[i];
-            if (found)
+            if (found) {
                 ASSERT_EQ(rows[0].first, text);
+            }
         }
     }
     // Texts given around "-" keep their places.
@@ -423,50 +423,32 @@ TEST_F(LookupOptions, ControlBytesInHeadwordsArePrintedEscaped)
 // current directory must not be read instead.
 TEST_F(DictCommand, AnExecutableWhoseDirectoryCannotBeFoundReadsNothing)
 {
-    TempDir copyDir, capture;
+    TempDir copyDir;
     const auto copy = copyDir.path() / "woerterbuch-dict";
     std::filesystem::copy_file(WB_DICT_COMMAND, copy);
     const int program = ::open(copy.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_GE(program, 0);
     std::filesystem::remove(copy);
-    const auto outPath = capture.path() / "out", errPath = capture.path() / "err";
-    const auto text = [](const std::filesystem::path& path) {
-        const auto bytes = test::readAll(path);
-        return std::string(bytes.begin(), bytes.end());
-    };
-
-    const auto run = [&](std::vector<std::string> args) {
-        args.insert(args.begin(), "woerterbuch-dict");
-        std::vector<char*> argv;
-        for (auto& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
-                ::chdir(dir.path().c_str()) != 0)
-                ::_exit(127);
-            ::fexecve(program, argv.data(), environ);
-            ::_exit(126);
-        }
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    test::ProcessResult last;
+    const auto run = [&](const std::vector<std::string>& args) {
+        test::ProcessOptions options;
+        options.workingDirectory = dir.path();
+        options.programDescriptor = program;
+        last = runProcess(copy, args, options);
+        return last.exitCode;
     };
     for (const auto& verb :
          std::vector<std::vector<std::string>>{{"lookup", "en", "h"}, {"dump", "en"}, {"check"}}) {
         SCOPED_TRACE(verb[0]);
         EXPECT_EQ(run(verb), 3);
-        EXPECT_EQ(text(outPath), "");
-        EXPECT_TRUE(text(errPath).starts_with(
+        EXPECT_EQ(last.out, "");
+        EXPECT_TRUE(last.err.starts_with(
             "woerterbuch-dict: cannot find the program's own directory: /proc/self/exe: "))
-            << text(errPath);
+            << last.err;
     }
     // Told where the data lies, it needs no directory of its own.
     EXPECT_EQ(run({"lookup", "--data", data(), "en", "hou"}), 0);
-    EXPECT_EQ(text(outPath), "house\tHaus; Gebäude\n");
+    EXPECT_EQ(last.out, "house\tHaus; Gebäude\n");
     ::close(program);
 }
 

@@ -12,14 +12,11 @@
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
-#include <grp.h>
 #include <map>
-#include <poll.h>
 #include <pwd.h>
 #include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -29,77 +26,27 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-struct CommandRun {
-    int status = -1;  // exit status, or -1 when a signal ended the command
-    int killedBy = 0; // that signal
-    std::string out;
-    std::string err;
-};
+using CommandRun = test::ProcessResult;
 
-// Runs woerterbuch-dict with its output in pipes; `inChild` runs just before the exec
-// (to limit the process or to put something else on its standard output). `whileRunning`
-// gets the child's pid.
+// Runs woerterbuch-dict; `inChild` runs just before the exec (to limit the process or to
+// put something else on its standard output). `whileRunning` gets the child's pid.
 CommandRun dict(const std::vector<std::string>& args, const std::function<void()>& inChild = {},
                 const std::function<void(pid_t)>& whileRunning = {})
 {
-    int out[2], err[2];
-    if (::pipe(out) != 0 || ::pipe(err) != 0)
-        throw std::runtime_error("pipe failed");
-    std::vector<std::string> copies{WB_DICT_COMMAND};
-    copies.insert(copies.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& arg : copies)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
     // Opened before the child may give up root: the build tree can lie in a directory
     // that the user the child becomes cannot search, and an exec by descriptor needs no
     // search permission on the path.
-    const int program = ::open(argv[0], O_RDONLY | O_CLOEXEC);
+    const int program = ::open(WB_DICT_COMMAND, O_RDONLY | O_CLOEXEC);
     if (program < 0)
         throw std::runtime_error("cannot open the command");
-
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(out[1], 1);
-        ::dup2(err[1], 2);
-        for (int fd : {out[0], out[1], err[0], err[1]})
-            ::close(fd);
-        if (inChild)
-            inChild();
-        ::fexecve(program, argv.data(), environ);
-        ::_exit(127);
-    }
+    test::ProcessOptions options;
+    options.inChild = inChild;
+    options.programDescriptor = program;
+    test::ChildProcess child(WB_DICT_COMMAND, args, options);
     ::close(program);
-    ::close(out[1]);
-    ::close(err[1]);
     if (whileRunning)
-        whileRunning(pid);
-    CommandRun run;
-    pollfd fds[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
-    std::string* texts[] = {&run.out, &run.err};
-    for (int open = 2; open > 0;) {
-        ::poll(fds, 2, -1);
-        for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || fds[i].revents == 0)
-                continue;
-            char buffer[4096];
-            const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
-            if (n > 0) {
-                texts[i]->append(buffer, std::size_t(n));
-            } else {
-                ::close(fds[i].fd);
-                fds[i].fd = -1;
-                --open;
-            }
-        }
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (WIFEXITED(status))
-        run.status = WEXITSTATUS(status);
-    else
-        run.killedBy = WTERMSIG(status);
-    return run;
+        whileRunning(child.pid());
+    return child.finish();
 }
 
 using test::readAll;
@@ -143,7 +90,7 @@ protected:
         test::writeFile(source, wordList(3000, 7));
         test::writeFile(temp.path() / "old.tsv", std::string_view("house\tHaus\ntrain\tZug\n"));
         const CommandRun good = compile(temp.path() / "old.tsv");
-        ASSERT_EQ(good.status, 0) << good.err;
+        ASSERT_EQ(good.exitCode, 0) << good.err;
         test::writeFile(out / "README", std::string_view("kept beside the data"));
         before = snapshot(out);
     }
@@ -168,7 +115,7 @@ TEST_F(Compile, FullDiskWhileWritingEitherFileKeepsThePreviousPair)
 {
     // The sizes the new files have when nothing stops them.
     const fs::path sizes = temp.path() / "sizes";
-    ASSERT_EQ(dict({"compile", "--tsv", source.string(), "--out", sizes.string()}).status, 0);
+    ASSERT_EQ(dict({"compile", "--tsv", source.string(), "--out", sizes.string()}).exitCode, 0);
     const auto english = rlim_t(fs::file_size(sizes / "engdeu.dat"));
     const auto german = rlim_t(fs::file_size(sizes / "deueng.dat"));
     ASSERT_LT(english, german);
@@ -182,7 +129,7 @@ TEST_F(Compile, FullDiskWhileWritingEitherFileKeepsThePreviousPair)
                                Point{german - 1, "deueng.dat"}}) {
         SCOPED_TRACE("limit " + std::to_string(point.limit));
         const CommandRun run = compile(source, [&] { ignoreSigxfsz(point.limit); });
-        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, "woerterbuch-dict: cannot write " + (out / point.failing).string() +
                                ": File too large\n");
@@ -194,17 +141,13 @@ TEST_F(Compile, ReadOnlyOutputDirectoryKeepsThePreviousPair)
 {
     fs::permissions(out, fs::perms(0555));
     const CommandRun run = compile(source, [] {
-        // Permission bits do not stop root.
-        const passwd* nobody = ::getpwnam("nobody");
-        if (::geteuid() == 0 && nobody &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 ||
-             ::setuid(nobody->pw_uid) != 0))
+        if (!test::becomeNobody().empty())
             ::_exit(126);
     });
     fs::permissions(out, fs::perms(0755));
-    if (run.status == 126 || (::geteuid() == 0 && !::getpwnam("nobody")))
+    if (run.exitCode == 126 || (::geteuid() == 0 && !::getpwnam("nobody")))
         GTEST_SKIP() << "cannot drop privileges to nobody";
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "woerterbuch-dict: cannot write " + (out / "engdeu.dat").string() +
                            ": Permission denied\n");
     expectPreviousPair();
@@ -216,14 +159,14 @@ TEST_F(Compile, InputWithoutAPairFailsAndWritesNothing)
     test::writeFile(comments, std::string_view("# only a comment\n\n"));
     for (const fs::path& list : {fs::path("/dev/null"), comments}) {
         const CommandRun run = compile(list);
-        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.err, "woerterbuch-dict: " + list.string() +
                                " yields no pair of an English and a German headword; nothing "
                                "was written\n");
         expectPreviousPair();
     }
     const fs::path fresh = temp.path() / "fresh";
-    EXPECT_EQ(dict({"compile", "--tsv", "/dev/null", "--out", fresh.string()}).status, 1);
+    EXPECT_EQ(dict({"compile", "--tsv", "/dev/null", "--out", fresh.string()}).exitCode, 1);
     EXPECT_FALSE(fs::exists(fresh));
 }
 
@@ -232,11 +175,11 @@ TEST_F(Compile, InputWithoutAPairFailsAndWritesNothing)
 TEST_F(Compile, InterruptAtAnyMomentLeavesAWholePair)
 {
     const auto started = std::chrono::steady_clock::now();
-    ASSERT_EQ(compile(source).status, 0);
+    ASSERT_EQ(compile(source).exitCode, 0);
     const auto duration = std::chrono::steady_clock::now() - started;
     const auto after = snapshot(out);
     ASSERT_EQ(dict({"compile", "--tsv", (temp.path() / "old.tsv").string(), "--out", out.string()})
-                  .status,
+                  .exitCode,
               0);
 
     for (int step = 0; step <= 10; ++step) {
@@ -248,51 +191,11 @@ TEST_F(Compile, InterruptAtAnyMomentLeavesAWholePair)
             });
         const auto now = snapshot(out);
         EXPECT_TRUE(now == before || now == after) << "after " << step << "/10 of a compile";
-        if (now == after) // back to the previous pair for the next step
-            ASSERT_EQ(compile(temp.path() / "old.tsv").status, 0);
-        EXPECT_TRUE(run.killedBy == SIGINT || run.status == 0);
+        if (now == after) { // back to the previous pair for the next step
+            ASSERT_EQ(compile(temp.path() / "old.tsv").exitCode, 0);
+        }
+        EXPECT_TRUE(run.signal == SIGINT || run.exitCode == 0);
     }
-}
-
-// A compile started in the background with its output in files, for a test that has
-// to watch it while it runs.
-struct BackgroundCompile {
-    pid_t pid = -1;
-    fs::path err;
-};
-
-BackgroundCompile startCompile(const std::vector<std::string>& args, const fs::path& capture)
-{
-    std::vector<std::string> copies{WB_DICT_COMMAND, "compile"};
-    copies.insert(copies.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& arg : copies)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    BackgroundCompile started{-1, capture / "err"};
-    started.pid = ::fork();
-    if (started.pid == 0) {
-        const int out = ::open((capture / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = ::open(started.err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
-            ::_exit(127);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    return started;
-}
-
-int exitStatus(pid_t pid)
-{
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string textOf(const fs::path& path)
-{
-    const auto bytes = readAll(path);
-    return std::string(bytes.begin(), bytes.end());
 }
 
 // The first compile reads its list from a pipe and so holds the directory for as long
@@ -301,9 +204,8 @@ TEST_F(Compile, ASecondCompileIntoTheDirectoryWaitsOrWithNoWaitFails)
 {
     const fs::path pipe = temp.path() / "slow.tsv";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    test::TempDir firstOutput, secondOutput;
-    const auto first =
-        startCompile({"--tsv", pipe.string(), "--out", out.string()}, firstOutput.path());
+    test::ChildProcess first(WB_DICT_COMMAND,
+                             {"compile", "--tsv", pipe.string(), "--out", out.string()});
     // Once this opens, the first compile has the lock. No other child may inherit it, or
     // the first would never see its list end.
     const int writer = ::open(pipe.c_str(), O_WRONLY | O_CLOEXEC);
@@ -311,28 +213,29 @@ TEST_F(Compile, ASecondCompileIntoTheDirectoryWaitsOrWithNoWaitFails)
 
     const CommandRun refused =
         dict({"compile", "--no-wait", "--tsv", source.string(), "--out", out.string()});
-    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, "woerterbuch-dict: another compile is writing into " + out.string() +
                                "; not waiting for it (--no-wait)\n");
     expectPreviousPair();
 
-    const auto second =
-        startCompile({"--tsv", source.string(), "--out", out.string()}, secondOutput.path());
+    test::ChildProcess second(WB_DICT_COMMAND,
+                              {"compile", "--tsv", source.string(), "--out", out.string()});
     const std::string waiting =
         "woerterbuch-dict: waiting for another compile into " + out.string() + " to finish\n";
-    for (int i = 0; i < 3000 && textOf(second.err) != waiting; ++i)
+    for (int i = 0; i < 3000 && second.errorSoFar() != waiting; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_EQ(textOf(second.err), waiting);
+    EXPECT_EQ(second.errorSoFar(), waiting);
     expectPreviousPair();
 
     const std::string list = "cat\tKatze\n";
     ASSERT_EQ(::write(writer, list.data(), list.size()), ssize_t(list.size()));
     ::close(writer);
-    EXPECT_EQ(exitStatus(first.pid), 0) << textOf(firstOutput.path() / "err");
-    EXPECT_EQ(exitStatus(second.pid), 0) << textOf(second.err);
+    const auto firstRun = first.finish(), secondRun = second.finish();
+    EXPECT_EQ(firstRun.exitCode, 0) << firstRun.err;
+    EXPECT_EQ(secondRun.exitCode, 0) << secondRun.err;
     // The second came after the first, so its pair is the one that stays, whole.
     const fs::path expected = temp.path() / "expected";
-    ASSERT_EQ(dict({"compile", "--tsv", source.string(), "--out", expected.string()}).status, 0);
+    ASSERT_EQ(dict({"compile", "--tsv", source.string(), "--out", expected.string()}).exitCode, 0);
     for (const char* file : {"engdeu.dat", "deueng.dat"})
         EXPECT_EQ(readAll(out / file), readAll(expected / file)) << file;
 }
@@ -370,7 +273,7 @@ TEST_F(Compile, EveryTerminationSignalEndsTheCompileCleanlyWithOneLine)
                      EXPECT_GT(::write(writer, list.data() + half, list.size() - half), 0);
                      ::close(writer);
                  });
-        EXPECT_EQ(run.killedBy, signal);
+        EXPECT_EQ(run.signal, signal);
         EXPECT_EQ(run.err, "woerterbuch-dict: cannot write " + out.string() +
                                ": interrupted by a termination request\n");
         expectPreviousPair();
@@ -385,8 +288,8 @@ TEST_F(Compile, AFileSizeLimitFailsTheWriteInsteadOfKillingTheCommand)
         const rlimit limit{20'000, 20'000};
         ::setrlimit(RLIMIT_FSIZE, &limit);
     });
-    EXPECT_EQ(run.killedBy, 0);
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.signal, 0);
+    EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "woerterbuch-dict: cannot write " + (out / "engdeu.dat").string() +
                            ": File too large\n");
     expectPreviousPair();
@@ -405,7 +308,7 @@ TEST_F(Compile, WhatAKilledCompileLeftIsUndoneByTheNext)
     test::writeFile(out / ".deueng.dat.new-0a1b2c3d", std::string_view("half"));
 
     const CommandRun check = dict({"check", "--data", out.string()});
-    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(check.exitCode, 1);
     const auto leftOver = [](const char* name) {
         return std::string(name) +
                ": left over from an interrupted compile (the next compile into this "
@@ -417,27 +320,28 @@ TEST_F(Compile, WhatAKilledCompileLeftIsUndoneByTheNext)
               std::string::npos)
         << check.out;
 
-    EXPECT_EQ(compile("/dev/null").status, 1);
+    EXPECT_EQ(compile("/dev/null").exitCode, 1);
     expectPreviousPair();
-    EXPECT_EQ(dict({"check", "--data", out.string()}).status, 0);
+    EXPECT_EQ(dict({"check", "--data", out.string()}).exitCode, 0);
 
     // Killed for real at any moment: the next compile leaves a whole pair and nothing
     // else, whether it was the old one or the new.
     const auto started = std::chrono::steady_clock::now();
-    ASSERT_EQ(compile(source).status, 0);
+    ASSERT_EQ(compile(source).exitCode, 0);
     const auto duration = std::chrono::steady_clock::now() - started;
     const auto after = snapshot(out);
-    ASSERT_EQ(compile(temp.path() / "old.tsv").status, 0);
+    ASSERT_EQ(compile(temp.path() / "old.tsv").exitCode, 0);
     for (int step = 0; step <= 10; ++step) {
         compile(source, {}, [&](pid_t pid) {
             std::this_thread::sleep_for(duration * step / 10);
             ::kill(pid, SIGKILL);
         });
-        EXPECT_EQ(compile("/dev/null").status, 1);
+        EXPECT_EQ(compile("/dev/null").exitCode, 1);
         const auto now = snapshot(out);
         EXPECT_TRUE(now == before || now == after) << "after " << step << "/10 of a compile";
-        if (now == after)
-            ASSERT_EQ(compile(temp.path() / "old.tsv").status, 0);
+        if (now == after) {
+            ASSERT_EQ(compile(temp.path() / "old.tsv").exitCode, 0);
+        }
     }
 }
 
@@ -484,7 +388,7 @@ TEST_F(Output, FullStandardOutputIsReportedForEveryVerb)
     for (const auto& args : verbs()) {
         SCOPED_TRACE(args[0]);
         const CommandRun run = dict(args, toDevFull);
-        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.err, "woerterbuch-dict: cannot write to standard output: " + kNoSpace + "\n");
     }
 }
@@ -503,9 +407,9 @@ TEST_F(Output, ClosedPipeEndsTheCommandQuietly)
         });
         EXPECT_EQ(run.err, "");
         if (ignored)
-            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.exitCode, 1);
         else
-            EXPECT_EQ(run.killedBy, SIGPIPE);
+            EXPECT_EQ(run.signal, SIGPIPE);
     }
 }
 
@@ -515,7 +419,7 @@ TEST_F(Output, CheckCountsFilesThatCannotBeOpened)
     // not 5000.
     fs::remove(temp.path() / "deueng.dat");
     CommandRun run = dict({"check", "--data", temp.path().string()});
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "deueng.dat: cannot be opened\n"
                        "engdeu.dat: 5000 records, " +
                            std::to_string(fs::file_size(temp.path() / "engdeu.dat")) +
@@ -524,7 +428,7 @@ TEST_F(Output, CheckCountsFilesThatCannotBeOpened)
                            "2 problem(s)\n");
 
     run = dict({"check", "--data", (temp.path() / "nowhere").string()});
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out,
               "deueng.dat: cannot be opened\nengdeu.dat: cannot be opened\n2 problem(s)\n");
 }

@@ -13,7 +13,7 @@
 namespace wb::cli {
 namespace {
 
-TEST(Escaping, LineFormNamesTheDesignedEscapesAndHexForTheRest)
+TEST(Escaping, LineFormWritesNewlineTabAndBackslashByNameAndOtherControlBytesInHex)
 {
     struct Case {
         std::string text;

@@ -9,7 +9,7 @@ namespace {
 
 constexpr QRgb Shadow = qRgb(10, 20, 30);
 constexpr QRgb Highlight = qRgb(250, 240, 230);
-constexpr QRgb Peach = qRgb(240, 202, 166);
+constexpr QRgb Fill = qRgb(240, 202, 166); // a fixed colour, none of the palette's
 
 // A palette whose 3-D colours differ from each other and from every panel colour.
 class PanelTest : public ::testing::Test {
@@ -22,7 +22,7 @@ protected:
         palette.setColor(QPalette::Light, QColor(Highlight));
         QApplication::setPalette(palette);
         panel.resize(10, 8);
-        panel.setColor(TColor::fromQColor(QColor(Peach)));
+        panel.setColor(TColor::fromQColor(QColor(Fill)));
     }
     void TearDown() override { QApplication::setPalette(saved); }
 
@@ -79,7 +79,7 @@ TEST_F(PanelTest, BevelledIsAnOuterLoweredRingAroundAnInnerRaisedOne)
     const QImage image = test::render(panel);
     expectLowered(ring(image, 0));
     expectRaised(ring(image, 1));
-    EXPECT_EQ(countPixels(image, Peach), (10 - 4) * (8 - 4));
+    EXPECT_EQ(countPixels(image, Fill), (10 - 4) * (8 - 4));
     EXPECT_EQ(panel.clientRect(), QRect(2, 2, 6, 4));
 }
 
@@ -88,14 +88,14 @@ TEST_F(PanelTest, OuterLoweredOnlyHasOneRingAndTheColourInside)
     panel.setOuterLowered();
     const QImage image = test::render(panel);
     expectLowered(ring(image, 0));
-    EXPECT_EQ(countPixels(image, Peach), (10 - 2) * (8 - 2));
+    EXPECT_EQ(countPixels(image, Fill), (10 - 2) * (8 - 2));
     EXPECT_EQ(panel.clientRect(), QRect(1, 1, 8, 6));
 }
 
 TEST_F(PanelTest, FlatIsTheColourEverywhereAndAlignsToTheEdges)
 {
     panel.setFlat();
-    EXPECT_EQ(countPixels(test::render(panel), Peach), 10 * 8);
+    EXPECT_EQ(countPixels(test::render(panel), Fill), 10 * 8);
     EXPECT_EQ(panel.clientRect(), panel.rect());
 }
 

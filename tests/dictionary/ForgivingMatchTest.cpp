@@ -1,23 +1,17 @@
 #include "dictionary/ForgivingMatch.h"
 #include "dictionary/RecordEncoder.h"
 #include "dictionary/Windows1252.h"
+#include "tests/support/Words.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <initializer_list>
 #include <iterator>
 
 namespace wb {
 namespace {
 
-WordList wordsOf(std::initializer_list<const char*> utf8Words)
-{
-    WordList words;
-    for (const char* word : utf8Words)
-        words.append(utf8ToWindows1252(word));
-    return words;
-}
+using test::wordsOf;
 
 std::vector<std::string> found(const WordList& words, const std::vector<std::uint32_t>& indices)
 {

@@ -1,21 +1,15 @@
 #include "dictionary/NearWords.h"
 #include "dictionary/Windows1252.h"
+#include "tests/support/Words.h"
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <random>
 
 namespace wb {
 namespace {
 
-WordList wordsOf(std::initializer_list<const char*> utf8Words)
-{
-    WordList words;
-    for (const char* word : utf8Words)
-        words.append(utf8ToWindows1252(word));
-    return words;
-}
+using test::wordsOf;
 
 std::vector<std::string> near(const WordList& words, const char* utf8Text)
 {

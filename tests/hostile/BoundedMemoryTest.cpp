@@ -10,7 +10,6 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -22,45 +21,20 @@ namespace fs = std::filesystem;
 
 constexpr rlim_t kAddressSpace = 300u << 20;
 
-struct CompileRun {
-    int status = -1;
-    std::string out, err;
-};
+using CompileRun = test::ProcessResult;
 
-std::string textOf(const fs::path& path)
+CompileRun compile(const fs::path& source, const fs::path& out)
 {
-    const auto bytes = test::readAll(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
-CompileRun compile(const fs::path& source, const fs::path& out, const fs::path& capture)
-{
-    std::vector<std::string> args{WB_PLAIN_DICT,   "compile", "--tsv",
-                                  source.string(), "--out",   out.string()};
-    std::vector<char*> argv;
-    for (auto& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int o = ::open((capture / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int e = ::open((capture / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    test::ProcessOptions options;
+    options.inChild = [] {
         const rlimit limit{kAddressSpace, kAddressSpace};
-        if (o < 0 || e < 0 || ::dup2(o, 1) < 0 || ::dup2(e, 2) < 0 ||
-            ::setrlimit(RLIMIT_AS, &limit) != 0)
+        if (::setrlimit(RLIMIT_AS, &limit) != 0)
             ::_exit(127);
-        // Whatever happens, a test that hangs is worse than one that fails.
-        ::alarm(120);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    CompileRun run;
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    run.out = textOf(capture / "out");
-    run.err = textOf(capture / "err");
-    return run;
+    };
+    // Whatever happens, a test that hangs is worse than one that fails.
+    options.timeLimit = std::chrono::seconds(120);
+    return test::runProcess(WB_PLAIN_DICT,
+                            {"compile", "--tsv", source.string(), "--out", out.string()}, options);
 }
 
 // Writes `before`, a line of `bytes` letters and `after` into a pipe, from a thread of
@@ -98,20 +72,20 @@ protected:
     {
         std::signal(SIGPIPE, SIG_IGN); // the command may stop reading a pipe early
         test::writeFile(temp.path() / "old.tsv", std::string_view("house\tHaus\n"));
-        ASSERT_EQ(compile(temp.path() / "old.tsv", out, capture.path()).status, 0);
+        ASSERT_EQ(compile(temp.path() / "old.tsv", out).exitCode, 0);
         before = test::snapshot(out);
     }
     void TearDown() override { std::signal(SIGPIPE, SIG_DFL); }
 
-    test::TempDir temp, capture;
+    test::TempDir temp;
     const fs::path out = temp.path() / "out";
     std::map<std::string, std::vector<std::uint8_t>> before;
 };
 
 TEST_F(BoundedMemory, AnEndlessSourceIsRefusedAndThePairStays)
 {
-    const CompileRun run = compile("/dev/zero", out, capture.path());
-    EXPECT_EQ(run.status, 1);
+    const CompileRun run = compile("/dev/zero", out);
+    EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "woerterbuch-dict: /dev/zero: the word list goes on past 1024 MiB, more "
                        "than any word list holds; nothing was written\n");
     EXPECT_TRUE(test::snapshot(out) == before);
@@ -123,8 +97,8 @@ TEST_F(BoundedMemory, AGigabyteLineIsSkippedAndCounted)
     {
         // Alone, it leaves nothing to compile.
         PipeSource source(pipe, "", 1'000'000'000, "\n");
-        const CompileRun run = compile(pipe, out, capture.path());
-        EXPECT_EQ(run.status, 1);
+        const CompileRun run = compile(pipe, out);
+        EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.err, "woerterbuch-dict: " + pipe.string() +
                                " yields no pair of an English and a German headword; nothing "
                                "was written\n");
@@ -133,8 +107,8 @@ TEST_F(BoundedMemory, AGigabyteLineIsSkippedAndCounted)
     fs::remove(pipe);
     {
         PipeSource source(pipe, "tree\tBaum\n", 1'000'000'000, "\ncat\tKatze\n");
-        const CompileRun run = compile(pipe, out, capture.path());
-        EXPECT_EQ(run.status, 0) << run.err;
+        const CompileRun run = compile(pipe, out);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_NE(run.out.find("  skipped: 1 too long (over 64 KiB), 0 with control characters\n"),
                   std::string::npos)
             << run.out;

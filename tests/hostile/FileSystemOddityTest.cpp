@@ -13,12 +13,9 @@
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
-#include <grp.h>
-#include <pwd.h>
 #include <random>
 #include <sstream>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -253,7 +250,7 @@ TEST_P(FileSystemOddity, FileThatGrowsAndShrinksWhileItIsRead)
     expectComplete(store, file());
 }
 
-// What a load in a child process saw, reported through a pipe: the parent's test
+// What a load in a child process saw, reported on its standard output: the parent's test
 // process may not drop its privileges or have its peak memory measured.
 struct ChildLoad {
     std::string skipped; // why the child could not arrange the load
@@ -300,26 +297,13 @@ std::string describeLoad(const std::filesystem::path& directory,
 ChildLoad loadInChild(const std::filesystem::path& directory,
                       std::function<std::string()> prepare = {})
 {
-    int channel[2];
-    if (::pipe(channel) != 0)
-        throw std::runtime_error("pipe failed");
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(channel[0]);
+    const test::ProcessResult child = test::runInChild([&] {
         const std::string text = describeLoad(directory, prepare);
-        const bool written = ::write(channel[1], text.data(), text.size()) == ssize_t(text.size());
-        ::_exit(written ? 0 : 1);
-    }
-    ::close(channel[1]);
-    std::string text;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        text.append(buffer, std::size_t(n));
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error("the loading child failed:\n" + text);
+        return ::write(1, text.data(), text.size()) == ssize_t(text.size()) ? 0 : 1;
+    });
+    const std::string& text = child.out;
+    if (child.exitCode != 0)
+        throw std::runtime_error("the loading child failed:\n" + text + child.err);
 
     ChildLoad load;
     std::istringstream in(text);
@@ -345,14 +329,8 @@ ChildLoad loadInChild(const std::filesystem::path& directory,
 // Permission bits do not stop root, so as root the load runs as the user "nobody".
 std::string becomeNobodyWhenRoot(const std::filesystem::path& readable)
 {
-    if (::geteuid() != 0)
-        return {};
-    const passwd* nobody = ::getpwnam("nobody");
-    if (!nobody)
-        return "there is no user nobody to drop privileges to";
-    if (::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 ||
-        ::setuid(nobody->pw_uid) != 0)
-        return "cannot drop privileges to nobody";
+    if (auto reason = test::becomeNobody(); !reason.empty())
+        return reason;
     if (::access(readable.c_str(), R_OK) != 0)
         return "nobody cannot reach the test directory " + readable.parent_path().string();
     return {};

@@ -20,7 +20,11 @@ TEST(TColor, SystemColoursFollowTheApplicationPaletteAtEveryUse)
     QApplication::setPalette(palette);
     EXPECT_EQ(clBtnFace.rgb(), qRgb(1, 2, 3));
     EXPECT_EQ(clBtnShadow.rgb(), qRgb(4, 5, 6));
-    EXPECT_EQ(clOlive.rgb(), qRgb(128, 128, 0));
+    // A fixed colour is never looked up, even where its value equals a system colour's
+    // number (0 is the button face's, 1 the shadow's).
+    EXPECT_EQ(TColor(0, 0, 0).rgb(), qRgb(0, 0, 0));
+    EXPECT_EQ(TColor(0, 0, 1).rgb(), qRgb(0, 0, 1));
+    EXPECT_NE(TColor(0, 0, 0), clBtnFace);
     QApplication::setPalette(saved);
     EXPECT_EQ(clBtnFace.toQColor(), saved.color(QPalette::Active, QPalette::Button));
     EXPECT_NE(clBtnFace, TColor::fromQColor(clBtnFace.toQColor()));

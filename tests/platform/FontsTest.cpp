@@ -1,4 +1,4 @@
-// The design faces resolve to installed faces at the pixel height asked for, and the
+// The layouts' faces resolve to installed faces at the pixel height asked for, and the
 // stand-ins keep the proportions the layouts were made with.
 #include "platform/Fonts.h"
 
@@ -16,28 +16,28 @@ bool isInstalled(const QFont& font)
     return QFontDatabase::families().contains(QFontInfo(font).family());
 }
 
-TEST(Fonts, EveryDesignFaceResolvesToAnInstalledFamilyAtItsPixelHeight)
+TEST(Fonts, EveryLayoutFaceResolvesToAnInstalledFamilyAtItsPixelHeight)
 {
     for (const char* face : {kSansSerifFace, kHeavyFace, kNarrowFace, "No Such Face 12"}) {
         for (int pixels : {11, 19, 24}) {
             SCOPED_TRACE(std::string(face) + " " + std::to_string(pixels));
-            const QFont font = designFont(face, pixels);
+            const QFont font = layoutFont(face, pixels);
             EXPECT_TRUE(isInstalled(font)) << QFontInfo(font).family().toStdString();
             EXPECT_EQ(QFontInfo(font).pixelSize(), pixels);
         }
     }
 }
 
-TEST(Fonts, TheChainStartsWithTheDesignFaceAndUsesItWhenInstalled)
+TEST(Fonts, TheChainStartsWithTheLayoutFaceAndUsesItWhenInstalled)
 {
     EXPECT_EQ(fontStandIns(kNarrowFace).front().family, kNarrowFace);
     const QString installed = QFontDatabase::families().front();
     EXPECT_EQ(installedStandIn(installed).family, installed);
-    EXPECT_EQ(QFontInfo(designFont(installed, 13)).family(), installed);
+    EXPECT_EQ(QFontInfo(layoutFont(installed, 13)).family(), installed);
     EXPECT_TRUE(installedStandIn("No Such Face 12").family.isEmpty());
 }
 
-TEST(Fonts, TheDefaultFaceSetsTheSearchCaptionAsWideAsTheDesignFaceDid)
+TEST(Fonts, TheDefaultFaceSetsTheSearchCaptionAsWideAsTheLayoutFaceDid)
 {
     // "Suchen..." is 46 pixels wide in the face the layout was made with.
     const int width = QFontMetrics(defaultFont()).horizontalAdvance("Suchen...");
@@ -49,19 +49,19 @@ TEST(Fonts, TheDefaultFaceSetsTheSearchCaptionAsWideAsTheDesignFaceDid)
 TEST(Fonts, HeavyIsHeavierAndWiderAndNarrowIsNarrowerThanTheDefaultFace)
 {
     const QString text = QStringLiteral("Englisch -> Deutsch");
-    const QFont plainBold = designFont(kSansSerifFace, 19, QFont::Bold);
-    const QFont heavy = designFont(kHeavyFace, 19);
+    const QFont plainBold = layoutFont(kSansSerifFace, 19, QFont::Bold);
+    const QFont heavy = layoutFont(kHeavyFace, 19);
     EXPECT_GT(QFontInfo(heavy).weight(), QFontInfo(plainBold).weight());
     EXPECT_GE(QFontMetrics(heavy).horizontalAdvance(text),
               QFontMetrics(plainBold).horizontalAdvance(text));
-    const QFont narrow = designFont(kNarrowFace, 24, QFont::Bold);
+    const QFont narrow = layoutFont(kNarrowFace, 24, QFont::Bold);
     EXPECT_LT(QFontMetrics(narrow).horizontalAdvance(text),
-              QFontMetrics(designFont(kSansSerifFace, 24, QFont::Bold)).horizontalAdvance(text));
+              QFontMetrics(layoutFont(kSansSerifFace, 24, QFont::Bold)).horizontalAdvance(text));
 }
 
 TEST(Fonts, SideTitlesWrapIntoTwoLinesThatFitTheirBox)
 {
-    const QFontMetrics metrics(designFont(kHeavyFace, 19));
+    const QFontMetrics metrics(layoutFont(kHeavyFace, 19));
     const QRect box(0, 0, 161, 57);
     for (const char* title : {"Englisch -> Deutsch", "Deutsch -> Englisch"}) {
         SCOPED_TRACE(title);

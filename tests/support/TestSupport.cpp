@@ -1,6 +1,7 @@
 #include "tests/support/TestSupport.h"
 
 #include "dictionary/RecordEncoder.h"
+#include "tests/support/Words.h"
 
 #include <algorithm>
 #include <fstream>
@@ -60,39 +61,6 @@ void GeneratedDictionary::writeTo(const std::filesystem::path& directory) const
     writeFile(directory / fileName(DictionaryFile::German), deueng);
 }
 
-namespace {
-
-std::string foldKey(const std::string& word)
-{
-    std::string key = word;
-    for (char& c : key)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 32);
-    return key;
-}
-
-std::vector<std::string> randomWords(std::size_t count, std::size_t maxLength, std::mt19937& rng)
-{
-    // A small alphabet makes shared prefixes common, as in a real word list.
-    static const std::string alphabet = "aaeeiioournsthlmbHHAAUU\xE4\xF6\xFC\xDF\xC4";
-    std::uniform_int_distribution<std::size_t> letter(0, alphabet.size() - 1);
-    std::normal_distribution<double> length(8.0, 3.0);
-    std::vector<std::string> words(count);
-    for (auto& word : words) {
-        const auto n =
-            std::clamp<std::size_t>(std::size_t(std::max(0.0, length(rng))), 1, maxLength);
-        for (std::size_t i = 0; i < n; ++i)
-            word += alphabet[letter(rng)];
-    }
-    std::sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
-        const auto ka = foldKey(a), kb = foldKey(b);
-        return ka != kb ? ka < kb : a < b;
-    });
-    return words;
-}
-
-} // namespace
-
 void encode(GeneratedDictionary& dictionary)
 {
     RecordEncoder english(DictionaryFile::English);
@@ -133,64 +101,6 @@ GeneratedDictionary generateDictionary(std::size_t englishCount, std::size_t ger
     }
     encode(dictionary);
     return dictionary;
-}
-
-} // namespace wb::test
-
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-namespace wb::test {
-
-namespace {
-
-std::string readWhole(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-} // namespace
-
-ProcessResult runProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
-                         const std::filesystem::path& workingDirectory,
-                         const std::filesystem::path& inputFile)
-{
-    // Output goes to files, so neither stream can fill a pipe and stall the child.
-    TempDir capture;
-    const auto outPath = capture.path() / "out", errPath = capture.path() / "err";
-    std::vector<char*> argv;
-    std::string programString = program.string();
-    argv.push_back(programString.data());
-    std::vector<std::string> copies(args);
-    for (auto& arg : copies)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-
-    const pid_t pid = ::fork();
-    if (pid < 0)
-        throw std::runtime_error("fork failed");
-    if (pid == 0) {
-        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int in = ::open(inputFile.empty() ? "/dev/null" : inputFile.c_str(), O_RDONLY);
-        if (out < 0 || err < 0 || in < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
-            ::dup2(in, 0) < 0)
-            ::_exit(127);
-        if (!workingDirectory.empty() && ::chdir(workingDirectory.c_str()) != 0)
-            ::_exit(127);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0) {
-    }
-    ProcessResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    result.out = readWhole(outPath);
-    result.err = readWhole(errPath);
-    return result;
 }
 
 } // namespace wb::test

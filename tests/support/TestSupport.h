@@ -2,6 +2,7 @@
 // Helpers shared by the tests and the benchmarks: a reporter that collects messages,
 // temporary directories, and generated dictionaries with a model to check against.
 #include "system/ErrorReporter.h"
+#include "tests/support/Process.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -64,21 +65,5 @@ GeneratedDictionary generateDictionary(std::size_t englishCount, std::size_t ger
 
 // Encodes the entries of `dictionary` into its two byte vectors.
 void encode(GeneratedDictionary& dictionary);
-
-} // namespace wb::test
-
-namespace wb::test {
-
-struct ProcessResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs `program` with `args` (no shell), waits for it and collects its output. Its
-// standard input is `inputFile`, or /dev/null.
-ProcessResult runProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
-                         const std::filesystem::path& workingDirectory = {},
-                         const std::filesystem::path& inputFile = {});
 
 } // namespace wb::test

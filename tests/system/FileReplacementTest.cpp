@@ -1,7 +1,7 @@
 // Replacing a pair of files: whatever goes wrong on the way, the directory holds exactly
 // what it held before, byte for byte and name for name. Each failure is arranged in a
 // child process (a file-size limit, another user, a pending signal) that reports the
-// outcome of the replacement through its exit status and a pipe.
+// outcome of the replacement through its exit status and its standard output.
 #include "system/FileReplacement.h"
 #include "tests/support/TestSupport.h"
 
@@ -11,13 +11,11 @@
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
-#include <grp.h>
 #include <map>
 #include <pwd.h>
 #include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace wb {
@@ -52,12 +50,8 @@ Outcome replaceInChild(const fs::path& directory, const Bytes& english, const By
                        const std::function<std::string()>& arrange,
                        const std::function<void()>& after = {})
 {
-    int channel[2];
-    if (::pipe(channel) != 0)
-        throw std::runtime_error("pipe failed");
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(channel[0]);
+    // The child reports the failure's text, or why it skipped, on its standard output.
+    const test::ProcessResult run = test::runInChild([&] {
         std::string report = arrange();
         int status = 2;
         if (report.empty()) {
@@ -72,23 +66,16 @@ Outcome replaceInChild(const fs::path& directory, const Bytes& english, const By
             if (after)
                 after();
         }
-        if (::write(channel[1], report.data(), report.size()) < 0)
+        if (::write(1, report.data(), report.size()) < 0)
             status = 3;
-        ::_exit(status);
-    }
-    ::close(channel[1]);
+        return status;
+    });
     Outcome outcome;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        outcome.message.append(buffer, std::size_t(n));
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (WIFSIGNALED(status))
-        outcome.killedBy = WTERMSIG(status);
-    else if (WEXITSTATUS(status) == 0)
+    outcome.message = run.out;
+    outcome.killedBy = run.signal;
+    if (run.signal == 0 && run.exitCode == 0)
         outcome.replaced = true;
-    else if (WEXITSTATUS(status) == 2)
+    else if (run.signal == 0 && run.exitCode == 2)
         outcome.skipped = outcome.message;
     return outcome;
 }
@@ -100,18 +87,7 @@ std::string limitFileSize(rlim_t bytes)
     return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? "" : "cannot limit the file size";
 }
 
-std::string becomeNobody()
-{
-    if (::geteuid() != 0)
-        return {};
-    const passwd* nobody = ::getpwnam("nobody");
-    if (!nobody)
-        return "there is no user nobody";
-    if (::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 ||
-        ::setuid(nobody->pw_uid) != 0)
-        return "cannot become nobody";
-    return {};
-}
+using test::becomeNobody;
 
 class FileReplacement : public ::testing::Test {
 protected:

@@ -80,7 +80,7 @@ void paintSymbol(QPainter& p, PictureButton button, const ButtonColours& c, QPoi
 
 void paintCaption(QPainter& p, const QString& caption, QRectF area)
 {
-    QFont font = wb::designFont(wb::kSansSerifFace, 15, QFont::Bold);
+    QFont font = wb::layoutFont(wb::kSansSerifFace, 15, QFont::Bold);
     p.setFont(font);
     p.setPen(QColor(0, 0, 0, 120));
     p.drawText(area.translated(1, 1), Qt::AlignCenter, caption);

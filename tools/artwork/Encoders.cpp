@@ -1,5 +1,7 @@
 #include "tools/artwork/Encoders.h"
 
+#include "tools/bytes/LittleEndian.h"
+
 #include <QBuffer>
 #include <array>
 #include <cstdio>
@@ -12,6 +14,9 @@
 namespace artwork {
 
 namespace {
+
+using wb::tools::put16;
+using wb::tools::put32;
 
 constexpr int kTableSize = 256;
 
@@ -134,18 +139,6 @@ int appendToString(GifFileType* gif, const GifByteType* data, int length)
     static_cast<std::string*>(gif->UserData)
         ->append(reinterpret_cast<const char*>(data), size_t(length));
     return length;
-}
-
-void put16(std::string& out, unsigned value)
-{
-    out += char(value & 0xff);
-    out += char(value >> 8 & 0xff);
-}
-
-void put32(std::string& out, unsigned value)
-{
-    put16(out, value & 0xffff);
-    put16(out, value >> 16);
 }
 
 } // namespace

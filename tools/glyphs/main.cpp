@@ -3,6 +3,7 @@
 //   wb-glyphs --check DIR   exit 1 if a file in DIR differs from what would be written
 // The files in assets/glyphs are this program's output; change the maps, run it, and
 // commit both.
+#include "tools/bytes/LittleEndian.h"
 #include "tools/glyphs/GlyphArt.h"
 
 #include <array>
@@ -15,6 +16,9 @@
 #include <string>
 
 namespace {
+
+using wb::tools::put16;
+using wb::tools::put32;
 
 struct Rgb {
     std::uint8_t red, green, blue;
@@ -121,18 +125,6 @@ Bitmap globeGlyph()
                 bitmap.set(kCell + x, y, kWhite);
         }
     return bitmap;
-}
-
-void put16(std::string& out, unsigned value)
-{
-    out += char(value & 0xff);
-    out += char(value >> 8 & 0xff);
-}
-
-void put32(std::string& out, unsigned value)
-{
-    put16(out, value & 0xffff);
-    put16(out, value >> 16);
 }
 
 // An uncompressed 4-bit Windows bitmap: file header, 40-byte info header, 16 palette
