@@ -450,7 +450,7 @@ TEST_F(Output, AStandardInputThatCannotBeReadIsReported)
             std::vector<std::string> args{"lookup", "--data", temp.path().string()};
             args.insert(args.end(), texts.begin(), texts.end());
             const CommandRun run = dict(args, arrange);
-            EXPECT_EQ(run.status, 1) << reason;
+            EXPECT_EQ(run.exitCode, 1) << reason;
             EXPECT_EQ(run.err, "woerterbuch-dict: cannot read standard input: " + reason + "\n");
         }
     }
@@ -462,7 +462,7 @@ TEST_F(Compile, AFrequencyListThatNeverEndsIsRefused)
 {
     const CommandRun run = dict({"compile", "--tsv", source.string(), "--out", out.string(),
                                  "--frequencies", "en=/dev/zero"});
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err,
               "woerterbuch-dict: /dev/zero:1: the line is longer than 64 KiB, which no word is\n");
     expectPreviousPair();
@@ -494,7 +494,7 @@ TEST_F(Compile, ATerminationRequestStopsTheReadingOfAFrequencyList)
                                     ::close(writer);
                                     std::signal(SIGPIPE, SIG_DFL);
                                 });
-    EXPECT_EQ(run.killedBy, SIGTERM);
+    EXPECT_EQ(run.signal, SIGTERM);
     EXPECT_EQ(run.err, "woerterbuch-dict: cannot write " + out.string() +
                            ": interrupted by a termination request\n");
     EXPECT_LT(afterTheRequest, std::size_t(8) << 20) << "it read on after the request";

@@ -23,10 +23,13 @@ using namespace wb;
 using namespace wb::fuzz;
 using wb::vocab::FrequencyTable;
 
+// Wide enough that no sum of 64-bit counts overflows it.
+__extension__ using Wide = unsigned __int128;
+
 struct Expected {
     std::size_t badLine = 0; // 0: none
-    std::map<std::string, unsigned __int128> counts;
-    unsigned __int128 total = 0;
+    std::map<std::string, Wide> counts;
+    Wide total = 0;
 };
 
 Expected readPlainly(std::string_view text)
