@@ -2,6 +2,14 @@
 
 namespace wb {
 
+QStringList commandLineWords(int argc, const char* const* argv)
+{
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words << QString::fromLocal8Bit(argv[i]);
+    return words;
+}
+
 namespace {
 
 // The options that stand alone: anything beside them is a mistake.

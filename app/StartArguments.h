@@ -22,9 +22,11 @@ struct StartRequest {
     StartCommand command = StartCommand::Window;
 };
 
-// `arguments` without the program's name, after the toolkit took its own options.
-// Nothing when they are not "[--de] [--] WORD", "--selection", one of the shortcut
-// options alone, or empty.
+// The program's command line without its name, decoded as the system's file names are.
+QStringList commandLineWords(int argc, const char* const* argv);
+
+// `arguments` without the program's name. Nothing when they are not "[--de] [--] WORD",
+// "--selection", one of the shortcut options alone, or empty.
 std::optional<StartRequest> parseStartArguments(const QStringList& arguments);
 
 inline constexpr const char* kStartUsage =

@@ -96,12 +96,15 @@ int main(int argc, char** argv)
     if (const auto status = changeShortcut(argc, argv))
         return *status;
     const wb::Activation activation = wb::activationFromEnvironment();
-    wb::Application application(argc, argv);
-    const auto request = wb::parseStartArguments(application.arguments().mid(1));
+    // The words are the user's alone: Qt's own option parser would take "-reverse" or
+    // "-style=fusion" meant for the dictionary, so the toolkit is given the name only.
+    const auto request = wb::parseStartArguments(wb::commandLineWords(argc, argv));
     if (!request || request->command != wb::StartCommand::Window) {
         std::fprintf(stderr, "%s\n", wb::kStartUsage);
         return 64;
     }
+    int toolkitArgc = argc > 0 ? 1 : 0;
+    wb::Application application(toolkitArgc, argv);
     const QDBusConnection bus = wb::sessionBusIfAny();
     const wb::HandOver handedOver = wb::handOver(bus, kApplicationId, *request, activation);
     if (handedOver == wb::HandOver::Taken)

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "cli/InputLines.h"
 #include "cli/OutputFormat.h"
 #include "dictionary/DataFile.h"
 #include "dictionary/DictionaryCheck.h"
@@ -11,6 +12,7 @@
 #include "dictionary/Windows1252.h"
 #include "forms/FormsLoad.h"
 #include "forms/StoreForms.h"
+#include "messages/QuotedInput.h"
 #include "system/ErrorReporter.h"
 #include "system/ExecutablePath.h"
 #include "system/FileReplacement.h"
@@ -18,6 +20,7 @@
 #include <algorithm>
 #include <iostream>
 #include <optional>
+#include <unistd.h>
 
 namespace wb::cli {
 namespace {
@@ -46,7 +49,7 @@ Direction parseDirection(const std::string& word)
         return Direction::EnglishToGerman;
     if (word == "de")
         return Direction::GermanToEnglish;
-    throw UsageError("the direction is en or de, not '" + word + "'");
+    throw UsageError("the direction is en or de, not " + messages::quotedInput(word));
 }
 
 // What lookup and dump begin with: the direction, the store loaded from the data
@@ -188,14 +191,23 @@ private:
                               : asciiMatches(words, key, m_options.scope);
     }
 
+public:
+    // The answer to a text that cannot match: nothing, or an empty array.
+    void runNothing()
+    {
+        m_rows.beginLookup();
+        m_rows.endLookup();
+    }
+
+private:
     void suggest(std::string_view text, std::string_view key) const
     {
         const WordList& words = headwordsOf(m_store, m_direction);
         const auto near = nearHeadwords(words, key, kSuggestionEdits, kSuggestions);
         if (near.empty())
             return;
-        m_err << "woerterbuch-dict: no match for \"" << escaped(text, Quoting::Line)
-              << "\"; did you mean: ";
+        m_err << "woerterbuch-dict: no match for " << messages::quotedInput(text)
+              << "; did you mean: ";
         const char* separator = "";
         for (const std::uint32_t index : near) {
             m_err << separator << escaped(windows1252ToUtf8(words[index]), Quoting::Line);
@@ -263,6 +275,13 @@ void printFileLine(std::ostream& out, DictionaryFile file, const FileCheck& chec
         out << "cannot be opened\n";
 }
 
+void reportTooLong(std::ostream& err, std::size_t lines)
+{
+    if (lines > 0)
+        err << "woerterbuch-dict: " << lines << " line(s) of standard input longer than "
+            << kMaxInputLineBytes / 1024 << " KiB found nothing\n";
+}
+
 // A forms file is checked against the headwords of the data file it was built for. A
 // missing one is no problem here: a vocabulary compiled before there were forms files
 // is whole, and lookup says that it goes without them.
@@ -318,7 +337,7 @@ DataArguments parseDataArguments(Arguments args, std::span<const std::string_vie
         } else if (std::find(switches.begin(), switches.end(), arg) != switches.end()) {
             result.switches.push_back(arg);
         } else {
-            throw UsageError("unknown option " + arg);
+            throw UsageError("unknown option " + messages::quotedInput(arg));
         }
     }
     if (haveDirectory && result.directory.empty())
@@ -348,13 +367,21 @@ int lookupCommand(Arguments args, std::istream& in, std::ostream& out, std::ostr
                      options.has("--fold"), options.has("--quiet")},
                     *rows, err, options.directory);
     bool matched = false;
+    std::size_t tooLong = 0;
     try {
         const auto readLines = [&] {
-            // A script feeding words one at a time waits for each answer.
-            for (std::string line; std::getline(in, line); out.flush()) {
-                if (!line.empty() && line.back() == '\r')
-                    line.pop_back();
-                matched = lookups.run(line) || matched;
+            // A script feeding words one at a time waits for each answer. A line too
+            // long for any headword finds nothing, so that the n-th answer stays the
+            // n-th line's.
+            std::string line;
+            for (LineRead read; (read = readLine(*in.rdbuf(), line)) != LineRead::End;
+                 out.flush()) {
+                if (read == LineRead::TooLong) {
+                    ++tooLong;
+                    lookups.runNothing();
+                } else {
+                    matched = lookups.run(line) || matched;
+                }
             }
         };
         if (fromStdin)
@@ -369,13 +396,21 @@ int lookupCommand(Arguments args, std::istream& in, std::ostream& out, std::ostr
         out.flush();
         err << error.what() << '\n';
         return kExitSearchFailed;
+    } catch (const InputError& error) {
+        out.flush();
+        reportTooLong(err, tooLong);
+        err << "woerterbuch-dict: cannot read standard input: " << error.what() << '\n';
+        return kExitInputFailed;
     }
+    reportTooLong(err, tooLong);
     return matched || !options.has("--status") ? kExitOk : kExitNoMatch;
 }
 
 int lookupCommand(Arguments args, std::ostream& out, std::ostream& err)
 {
-    return lookupCommand(args, std::cin, out, err);
+    InputBuffer standardInput(STDIN_FILENO);
+    std::istream in(&standardInput);
+    return lookupCommand(args, in, out, err);
 }
 
 int dumpCommand(Arguments args, std::ostream& out, std::ostream& err)

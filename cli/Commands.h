@@ -17,6 +17,7 @@ constexpr int kExitOk = 0;
 constexpr int kExitNoMatch = 1;      // lookup --status found nothing
 constexpr int kExitProblems = 1;     // check found problems
 constexpr int kExitOutputFailed = 1; // standard output could not be written
+constexpr int kExitInputFailed = 1;  // standard input could not be read
 constexpr int kExitSearchFailed = 2; // a translation index was out of range
 constexpr int kExitNoData = 3;       // no data: neither file read, or no directory to read from
 constexpr int kExitUsage = 64;

@@ -1,5 +1,6 @@
 #include "cli/CompileCommand.h"
 
+#include "messages/QuotedInput.h"
 #include "system/FileReplacement.h"
 #include "vocabulary/VocabularyCompiler.h"
 
@@ -51,7 +52,7 @@ void parseLanguageFile(const LanguageFileOption& option, const std::string& valu
     const std::string language = value.substr(0, equals);
     if (equals == std::string::npos || equals + 1 == value.size() ||
         (language != "en" && language != "de"))
-        throw UsageError(name + " takes en=FILE or de=FILE, not '" + value + "'");
+        throw UsageError(name + " takes en=FILE or de=FILE, not " + messages::quotedInput(value));
     auto& path = options.*(language == "en" ? option.english : option.german);
     if (!path.empty())
         throw UsageError(name + " " + language + "= is given twice");
@@ -72,7 +73,7 @@ vocab::CompileOptions parseCompileArguments(Arguments args)
         const auto* languageFile = languageFileOption(option);
         if (option != "--ding" && option != "--tsv" && option != "--out" && option != "--max" &&
             !languageFile)
-            throw UsageError("compile does not take '" + option + "'");
+            throw UsageError("compile does not take " + messages::quotedInput(option));
         if (++i == args.size())
             throw UsageError(option + " needs a value");
         const std::string& value = args[i];

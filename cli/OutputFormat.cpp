@@ -93,9 +93,18 @@ private:
 
 void appendEscaped(std::string& out, std::string_view text, Quoting quoting)
 {
-    for (const char ch : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
         const auto c = static_cast<unsigned char>(ch);
-        if (ch == '\\') {
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (c == 0xC2 && next >= 0x80 && next < 0xA0) {
+            // U+0080-U+009F, the C1 controls, which the bytes Windows-1252 leaves
+            // undefined convert to: written by their number, like the C0 ones.
+            out += quoting == Quoting::Json ? "\\u00" : "\\x";
+            out += kHexDigits[next >> 4];
+            out += kHexDigits[next & 0xF];
+            ++i;
+        } else if (ch == '\\') {
             out += "\\\\";
         } else if (ch == '"' && quoting == Quoting::Json) {
             out += "\\\"";

@@ -12,11 +12,12 @@
 namespace wb::cli {
 
 enum class Quoting {
-    Line, // "\n", "\t", "\\", other control bytes as "\x1b"
+    Line, // "\n", "\t", "\\", other control bytes as "\x1b", U+0081 as "\x81"
     Json, // the contents of a JSON string: also '"', control bytes as "\u001b"
 };
 
-// Appends `text` to `out`, escaped for `quoting`. Bytes from 0x80 up pass unchanged.
+// Appends `text` (UTF-8) to `out`, escaped for `quoting`. The C1 controls U+0080 to
+// U+009F are escaped like the control bytes; other bytes from 0x80 up pass unchanged.
 void appendEscaped(std::string& out, std::string_view text, Quoting quoting);
 std::string escaped(std::string_view text, Quoting quoting);
 

@@ -4,6 +4,7 @@
 #include "cli/CompileCommand.h"
 #include "cli/OutputBuffer.h"
 #include "dictionary/RecordDecoder.h"
+#include "messages/QuotedInput.h"
 #include "system/ExecutablePath.h"
 
 #include <cerrno>
@@ -88,7 +89,8 @@ int run(const std::vector<std::string>& args, std::ostream& out)
             return kExitNoData;
         }
     }
-    std::cerr << "woerterbuch-dict: unknown command '" << args[0] << "'\n\n";
+    std::cerr << "woerterbuch-dict: unknown command " << wb::messages::quotedInput(args[0])
+              << "\n\n";
     printUsage(std::cerr);
     return kExitUsage;
 }

@@ -1,5 +1,7 @@
 #include "dictionary/DictionaryCheck.h"
 
+#include "dictionary/Windows1252.h"
+
 #include <algorithm>
 
 namespace wb {
@@ -26,6 +28,12 @@ void checkHeadword(const DecodedRecord& record, std::size_t number, DictionaryFi
             problems.push_back({file, number, record.offset,
                                 "the headword holds the control byte " + hexByte(byte) +
                                     " at position " + std::to_string(i)});
+            return;
+        }
+        if (isUndefinedInWindows1252(byte)) {
+            problems.push_back({file, number, record.offset,
+                                "the headword holds the byte " + hexByte(byte) + " at position " +
+                                    std::to_string(i) + ", which Windows-1252 leaves undefined"});
             return;
         }
     }

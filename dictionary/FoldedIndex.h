@@ -2,7 +2,9 @@
 // One word list's headwords sorted by their fold, for many lookups against one list
 // (a script's batch): the headwords whose fold begins with, or equals, the text's fold
 // form one run of it, found by binary search instead of a walk over every headword.
-// It answers exactly what asciiMatches or forgivingMatches answer, in file order.
+// It answers exactly what asciiMatches or forgivingMatches answer, in file order, for
+// any text but the empty one, which asciiMatches answers with nothing and the index, as
+// forgivingMatches, with every headword (the command looks up no empty text).
 #include "dictionary/ForgivingMatch.h"
 #include "dictionary/WordList.h"
 

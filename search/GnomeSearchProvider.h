@@ -20,15 +20,16 @@ public:
     // Attaches itself to the service, which owns it.
     explicit GnomeSearchProvider(SearchService& service);
 
+    // The messages are QtDBus's, not part of the interface: a wrong id, a call beyond the
+    // limits and a window that cannot be started are answered with an error.
 public slots:
-    QStringList GetInitialResultSet(const QStringList& terms);
-    QStringList GetSubsearchResultSet(const QStringList& previousResults, const QStringList& terms);
-    QList<QVariantMap> GetResultMetas(const QStringList& identifiers);
-    // The message is QtDBus's, not part of the interface: a wrong id is answered with an
-    // error.
+    QStringList GetInitialResultSet(const QStringList& terms, const QDBusMessage& message);
+    QStringList GetSubsearchResultSet(const QStringList& previousResults, const QStringList& terms,
+                                      const QDBusMessage& message);
+    QList<QVariantMap> GetResultMetas(const QStringList& identifiers, const QDBusMessage& message);
     void ActivateResult(const QString& identifier, const QStringList& terms, uint timestamp,
                         const QDBusMessage& message);
-    void LaunchSearch(const QStringList& terms, uint timestamp);
+    void LaunchSearch(const QStringList& terms, uint timestamp, const QDBusMessage& message);
 
 private:
     SearchService& m_service;

@@ -33,9 +33,10 @@ RemoteActions KRunner::Actions()
 void KRunner::Run(const QString& matchId, const QString& actionId, const QDBusMessage& message)
 {
     if (!actionId.isEmpty())
-        rejectCall(message, QStringLiteral("There is no action \"%1\"").arg(actionId));
-    else if (!m_service.open(matchId))
-        rejectCall(message, unknownIdMessage(matchId));
+        rejectCall(message, unknownActionMessage(actionId));
+    else
+        openWindow(
+            message, [&] { return m_service.open(matchId); }, matchId);
 }
 
 // The query session has ended; nothing is kept between queries, so only the idle

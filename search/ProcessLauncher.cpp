@@ -12,9 +12,15 @@ ProcessLauncher::ProcessLauncher(std::filesystem::path program)
 
 void ProcessLauncher::open(Direction direction, const QString& word)
 {
-    const QString program = QString::fromStdString(m_program.string());
-    if (!QProcess::startDetached(program, windowArguments(direction, word)))
-        std::fprintf(stderr, "woerterbuch-search: cannot start %s\n", qPrintable(program));
+    QProcess process;
+    process.setProgram(QString::fromStdString(m_program.string()));
+    process.setArguments(windowArguments(direction, word));
+    if (!process.startDetached()) {
+        const QString reason =
+            QStringLiteral("cannot start %1: %2").arg(process.program(), process.errorString());
+        std::fprintf(stderr, "woerterbuch-search: %s\n", qPrintable(reason));
+        throw WindowStartError(reason.toStdString());
+    }
 }
 
 QStringList windowArguments(Direction direction, const QString& word)

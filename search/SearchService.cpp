@@ -4,14 +4,11 @@
 #include "dictionary/Windows1252.h"
 
 #include <algorithm>
-#include <charconv>
+#include <malloc.h>
 
 namespace wb {
 
 namespace {
-
-constexpr QLatin1StringView kEnglishPrefix("en:");
-constexpr QLatin1StringView kGermanPrefix("de:");
 
 QString fromDictionary(std::string_view text)
 {
@@ -74,11 +71,18 @@ SearchService::SearchService(const DictionaryStore& store, WindowLauncher& launc
     m_idle.setInterval(idleTime);
     connect(&m_idle, &QTimer::timeout, this, &SearchService::idle);
     m_idle.start();
+    // A call's message and its arguments are freed after the call returns; what a huge
+    // one took goes back to the system once a burst of calls is over, not when the
+    // service ends.
+    m_trim.setSingleShot(true);
+    m_trim.setInterval(std::chrono::milliseconds(500));
+    connect(&m_trim, &QTimer::timeout, this, [] { malloc_trim(0); });
 }
 
 void SearchService::touch()
 {
     m_idle.start();
+    m_trim.start();
 }
 
 // Both lists are ranked apart and merged by the same order; a tie between them keeps
@@ -87,9 +91,13 @@ QList<SearchHit> SearchService::find(const QString& text, int limit)
 {
     touch();
     QList<SearchHit> hits;
+    // A UTF-16 unit is at least one byte of UTF-8.
+    if (limit <= 0 || std::size_t(text.size()) > kMaxSearchTextBytes)
+        return hits;
+    const std::string utf8 = text.toStdString();
     std::string typed;
     // A character the code page lacks is in no headword.
-    if (limit <= 0 || !utf8ToWindows1252Exact(text.toStdString(), typed))
+    if (utf8.size() > kMaxSearchTextBytes || !utf8ToWindows1252Exact(utf8, typed))
         return hits;
     struct Ranked {
         Direction direction;
@@ -105,14 +113,14 @@ QList<SearchHit> SearchService::find(const QString& text, int limit)
         return rankedBefore(a.match, b.match);
     });
     // The bases of a form come first, above even the text's own headword.
-    const std::vector<Entry> bases = baseEntries(typed);
-    for (const Entry& base : bases)
+    const std::vector<ResultId> bases = baseEntries(typed);
+    for (const ResultId& base : bases)
         if (hits.size() < limit)
             hits.append(hitOf(base, false, 1.0));
     for (std::size_t position = 0; position < ranked.size() && hits.size() < limit; ++position) {
         const LauncherMatch& match = ranked[position].match;
-        const Entry entry{ranked[position].direction, match.index};
-        if (std::any_of(bases.begin(), bases.end(), [&](const Entry& base) {
+        const ResultId entry{ranked[position].direction, match.index};
+        if (std::any_of(bases.begin(), bases.end(), [&](const ResultId& base) {
                 return base.direction == entry.direction && base.index == entry.index;
             }))
             continue;
@@ -123,9 +131,9 @@ QList<SearchHit> SearchService::find(const QString& text, int limit)
     return hits;
 }
 
-std::vector<SearchService::Entry> SearchService::baseEntries(const std::string& typed) const
+std::vector<ResultId> SearchService::baseEntries(const std::string& typed) const
 {
-    std::vector<Entry> entries;
+    std::vector<ResultId> entries;
     if (!m_forms || typed.size() < kLauncherMinimumLength)
         return entries;
     for (const Direction direction : {Direction::EnglishToGerman, Direction::GermanToEnglish})
@@ -156,37 +164,28 @@ bool SearchService::open(const QString& id)
 
 void SearchService::openSearch(const QString& text)
 {
-    const QList<SearchHit> best = find(text, 1);
+    // A longer text could not even be passed on (E2BIG), and the field would cut it.
+    const QString typed = QString::fromStdString(std::string(cutToSearchField(text.toStdString())));
+    const QList<SearchHit> best = find(typed, 1);
     if (best.isEmpty() || !open(best.front().id))
-        m_launcher.open(Direction::EnglishToGerman, text);
+        m_launcher.open(Direction::EnglishToGerman, typed);
 }
 
-// Only ids of the form find() hands out: the list's prefix and the index in decimal,
-// without sign, spaces or leading zeros.
-std::optional<SearchService::Entry> SearchService::entryOf(const QString& id) const
+std::optional<ResultId> SearchService::entryOf(const QString& id) const
 {
-    Direction direction;
-    if (id.startsWith(kEnglishPrefix))
-        direction = Direction::EnglishToGerman;
-    else if (id.startsWith(kGermanPrefix))
-        direction = Direction::GermanToEnglish;
-    else
+    // No id find() hands out is longer; a huge one is not even converted.
+    constexpr qsizetype kLongestId = 8;
+    if (id.size() > kLongestId)
         return std::nullopt;
-    const QByteArray digits = id.mid(kEnglishPrefix.size()).toLatin1();
-    if (digits.isEmpty() || digits.size() > 5 || (digits.size() > 1 && digits.front() == '0'))
-        return std::nullopt;
-    std::size_t index = 0;
-    const auto [end, error] = std::from_chars(digits.begin(), digits.end(), index);
-    if (error != std::errc() || end != digits.end() || index >= wordsOf(m_store, direction).size())
-        return std::nullopt;
-    return Entry{direction, index};
+    return parseResultId(id.toStdString(), m_store.englishWords().size(),
+                         m_store.germanWords().size());
 }
 
-SearchHit SearchService::hitOf(Entry entry, bool exact, double relevance) const
+SearchHit SearchService::hitOf(ResultId entry, bool exact, double relevance) const
 {
     SearchHit hit;
     const bool english = entry.direction == Direction::EnglishToGerman;
-    hit.id = (english ? kEnglishPrefix : kGermanPrefix) + QString::number(entry.index);
+    hit.id = QString::fromStdString(formatResultId(entry));
     hit.headword = fromDictionary(wordsOf(m_store, entry.direction)[entry.index]);
     std::string translation;
     try {

@@ -7,6 +7,7 @@
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/Search.h"
 #include "forms/StoreForms.h"
+#include "search/CallLimits.h"
 
 #include <QList>
 #include <QObject>
@@ -15,14 +16,21 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 namespace wb {
 
+// A window that could not be started; the message says why.
+class WindowStartError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 class WindowLauncher {
 public:
     virtual ~WindowLauncher() = default;
-    // Starts the window on `word`, on the page of `direction`.
+    // Starts the window on `word`, on the page of `direction`. Throws WindowStartError.
     virtual void open(Direction direction, const QString& word) = 0;
 };
 
@@ -47,15 +55,18 @@ public:
     SearchService(const DictionaryStore& store, WindowLauncher& launcher,
                   std::chrono::milliseconds idleTime = kIdleTime, QObject* parent = nullptr);
 
-    // At most `limit` hits for the text, best first.
+    // At most `limit` hits for the text, best first; none for a text longer than any
+    // headword.
     QList<SearchHit> find(const QString& text, int limit);
     // The hit behind an id that find() gave; nothing for an id that names no entry.
     std::optional<SearchHit> hit(const QString& id);
     // Opens the window on the hit's headword; false for an id that names no entry.
+    // Throws WindowStartError.
     bool open(const QString& id);
     // Opens the window on the best hit for the text, the one a launcher lists first
     // (the window's own search would miss "STRASSE" or "äpfel" as typed); on the text
-    // as typed, on the English page, when nothing matches.
+    // as typed (as much of it as the search field holds), on the English page, when
+    // nothing matches. Throws WindowStartError.
     void openSearch(const QString& text);
     // A call that asks for nothing still keeps the service alive.
     void touch();
@@ -69,13 +80,9 @@ signals:
     void idle();
 
 private:
-    struct Entry {
-        Direction direction;
-        std::size_t index;
-    };
-    std::optional<Entry> entryOf(const QString& id) const;
-    SearchHit hitOf(Entry entry, bool exact, double relevance) const;
-    std::vector<Entry> baseEntries(const std::string& typed) const;
+    std::optional<ResultId> entryOf(const QString& id) const;
+    SearchHit hitOf(ResultId entry, bool exact, double relevance) const;
+    std::vector<ResultId> baseEntries(const std::string& typed) const;
 
     const DictionaryStore& m_store;
     // How often each headword is named as a translation: among matches of one tier
@@ -85,6 +92,7 @@ private:
     WindowLauncher& m_launcher;
     std::chrono::milliseconds m_idleTime;
     QTimer m_idle;
+    QTimer m_trim;
     StoreForms* m_forms = nullptr;
 };
 

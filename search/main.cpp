@@ -11,8 +11,11 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusError>
+#include <QDBusReply>
 #include <cstdio>
+#include <dbus/dbus.h>
 #include <malloc.h>
 
 namespace {
@@ -31,6 +34,19 @@ int fail(const QString& message)
 {
     std::fprintf(stderr, "woerterbuch-search: %s\n", qPrintable(message));
     return 1;
+}
+
+// libdbus stops reading a connection while the messages it has read and not yet freed
+// pass 63 MiB, and starts again when one of them is freed; here they are freed on the
+// main thread, and QtDBus then cannot enable its socket notifier from there, so after
+// one huge call the service would read nothing more. A limit above the largest message
+// the bus lets through keeps the connection always read; each call's work is bounded
+// (CallLimits.h), so what is read is soon freed.
+void allowLargeCalls(const QDBusConnection& bus)
+{
+    constexpr long kReceivedBytes = 4L << 30;
+    dbus_connection_set_max_received_size(static_cast<DBusConnection*>(bus.internalPointer()),
+                                          kReceivedBytes);
 }
 
 } // namespace
@@ -75,8 +91,16 @@ int main(int argc, char** argv)
     if (!bus.registerObject(QStringLiteral(WB_SEARCH_OBJECT_PATH), &service,
                             QDBusConnection::ExportAdaptors))
         return fail(QStringLiteral("cannot register the object ") + WB_SEARCH_OBJECT_PATH);
-    if (!bus.registerService(QStringLiteral(WB_SEARCH_BUS_NAME)))
-        return fail(QStringLiteral("cannot own the bus name %1: %2")
-                        .arg(QStringLiteral(WB_SEARCH_BUS_NAME), bus.lastError().message()));
+    allowLargeCalls(bus);
+    const QString name = QStringLiteral(WB_SEARCH_BUS_NAME);
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> owned =
+        bus.interface()->registerService(name, QDBusConnectionInterface::DontQueueService,
+                                         QDBusConnectionInterface::DontAllowReplacement);
+    if (!owned.isValid())
+        return fail(
+            QStringLiteral("cannot own the bus name %1: %2").arg(name, owned.error().message()));
+    if (owned.value() != QDBusConnectionInterface::ServiceRegistered)
+        return fail(
+            QStringLiteral("cannot own the bus name %1: another process owns it").arg(name));
     return application.exec();
 }

@@ -5,6 +5,7 @@
 #include "controls/Picture.h"
 #include "controls/StatusBar.h"
 #include "platform/Fonts.h"
+#include "platform/GeneralErrorHandler.h"
 #include "system/ErrorReporter.h"
 #include "system/ExecutablePath.h"
 #include "ui/AboutBoxUnit.h"
@@ -244,9 +245,13 @@ void TMainForm::lookUp(Direction direction, const QString& word)
     pages().setCurrentIndex(index);
     const SearchPage page = searchPage(index);
     page.find->setText(word);
-    search(page);
-    if (page.list->Items().count() > 0)
-        page.list->setSelectedRow(0);
+    // Called outside any event handler (at start-up, on a hand-over), so a search that
+    // fails must reach the general error handler here, as a click's would.
+    wb::invokeHandler([&] {
+        search(page);
+        if (page.list->Items().count() > 0)
+            page.list->setSelectedRow(0);
+    });
 }
 
 void TMainForm::FindBtnClick()

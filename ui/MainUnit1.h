@@ -60,7 +60,8 @@ public:
     const wb::DictionaryStore* store() const { return m_store.get(); }
 
     // Shows the page of `direction`, puts `word` into its search field and searches, as
-    // the search button does; the first row found is selected into the two fields.
+    // the search button does; the first row found is selected into the two fields. A
+    // search that fails is shown by the general error handler and the window stays.
     void lookUp(wb::Direction direction, const QString& word);
 
     // The event handlers, bound to the controls they are named after.

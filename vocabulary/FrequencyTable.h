@@ -6,41 +6,67 @@
 // common a word is; turning that into a headword's rank is Commonness' work.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace wb::vocab {
+
+// A list's line is held only up to this length (no word comes near it); a longer one
+// is refused, and so is a list past the size cap: /dev/zero must end, and a real list
+// of ten million words is 130 MB.
+constexpr std::size_t kMaxFrequencyLineBytes = 64 * 1024;
+constexpr std::uintmax_t kMaxFrequencyListBytes = std::uintmax_t(256) << 20;
 
 class FrequencyTable {
 public:
     FrequencyTable() = default;
     // Reads UTF-8 lines `word<TAB>count`; blank lines are ignored, and so are words
     // that Windows-1252 cannot store. Throws std::runtime_error naming `name` and the
-    // line for anything else: a missing tab, a count that is not a positive number.
-    static FrequencyTable read(std::istream& in, std::string_view name);
-    static FrequencyTable read(const std::filesystem::path& path);
+    // line for anything else: a missing tab, a count that is not a positive number,
+    // counts that add up past 2^64 - 1, a line or a list beyond the limits above.
+    // `poll` runs between blocks of input and may throw to stop the reading.
+    static FrequencyTable read(std::istream& in, std::string_view name,
+                               const std::function<void()>& poll = {});
+    static FrequencyTable read(const std::filesystem::path& path,
+                               const std::function<void()>& poll = {});
 
     // Occurrences per million words of text; 0 when the list lacks `word` (Windows-1252).
     double perMillion(std::string_view word) const;
     bool contains(std::string_view word) const;
-    std::size_t size() const { return m_folded.size(); }
+    // How many words the list counts, spellings that fold together counted once.
+    std::size_t size() const { return m_foldedWords; }
     std::uint64_t total() const { return m_total; }
     // The `count` words counted most often, as written, the most frequent first (of
     // equally frequent ones the first in byte order).
     std::vector<std::string> mostFrequent(std::size_t count) const;
 
 private:
-    using Words = std::vector<std::pair<std::string, std::uint64_t>>;
-    static std::uint64_t find(const Words& words, const std::string& word);
-    static void sortAndMerge(Words& words);
+    // A word as written: the first bytes of its folded text (for a sort that mostly
+    // compares numbers), where its text lies in m_text, and its count.
+    struct Entry {
+        std::uint64_t foldedPrefix;
+        std::uint32_t offset;
+        std::uint32_t length;
+        std::uint64_t count;
+    };
+    std::string_view textOf(const Entry& entry) const;
+    bool before(const Entry& a, const Entry& b) const;
+    void sortAndMerge(const std::function<void()>& poll);
+    // The words that fold like `word`, each spelling once.
+    std::pair<const Entry*, const Entry*> foldedRange(std::string_view word) const;
     std::uint64_t count(std::string_view word) const;
 
-    // Sorted by word, each word once; flat vectors keep the table near the size of
-    // its text.
-    Words m_words;  // as written
-    Words m_folded; // lower case
+    // The words back to back and one flat entry per spelling keep the table within a few
+    // times the size of its text. The entries are in the order of
+    // their folded text, the spellings of one word in byte order, so that both lookups are one
+    // binary search.
+    std::string m_text;
+    std::vector<Entry> m_words;
+    std::size_t m_foldedWords = 0;
     std::uint64_t m_total = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "vocabulary/VocabularyCompiler.h"
 
+#include "vocabulary/BoundedLines.h"
 #include "vocabulary/Ranking.h"
 #include "vocabulary/Scoring.h"
 #include "vocabulary/TranslationRanking.h"
@@ -126,7 +127,6 @@ Scorecard scoreVocabulary(const Candidates& candidates, const VocabularyFiles& f
     return measureVocabulary(store, english, german);
 }
 
-constexpr std::size_t kReadBlockBytes = 64 * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Control bytes would reach a terminal through lookup and dump, or split a record
@@ -215,10 +215,8 @@ Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& r
 {
     Candidates candidates;
     SourceLine parsed;
-    std::string line;
     bool first = true;
-    const auto take = [&] {
-        std::string_view text = line;
+    const auto take = [&](std::string_view text) {
         if (first && text.starts_with(kByteOrderMark))
             text.remove_prefix(kByteOrderMark.size());
         first = false;
@@ -236,49 +234,20 @@ Candidates readCandidates(std::istream& in, SourceFormat format, RefusedLines& r
             candidates.countMalformedLine();
     };
 
-    // The input comes in blocks; a line is gathered only while it fits, so that neither
-    // an endless line nor a huge one is ever held.
-    std::vector<char> block(kReadBlockBytes);
-    std::uintmax_t total = 0;
-    bool skipping = false; // inside a line already known to be too long
-    while (in) {
-        in.read(block.data(), std::streamsize(block.size()));
-        const auto got = std::size_t(in.gcount());
-        if (got == 0)
-            break;
-        total += got;
-        if (total > kMaxSourceBytes)
-            throw std::runtime_error("the word list goes on past " +
-                                     std::to_string(kMaxSourceBytes >> 20) +
-                                     " MiB, more than any word list holds");
-        if (poll)
-            poll();
-        std::string_view rest(block.data(), got);
-        while (!rest.empty()) {
-            const auto newline = rest.find('\n');
-            const auto piece = rest.substr(0, newline);
-            if (!skipping && line.size() + piece.size() > kMaxLineBytes) {
-                skipping = true;
-                line.clear();
-                first = false;
-            }
-            if (!skipping)
-                line.append(piece);
-            if (newline == std::string_view::npos)
-                break;
-            rest.remove_prefix(newline + 1);
-            if (skipping)
-                ++refused.tooLong;
-            else
-                take();
-            skipping = false;
-            line.clear();
-        }
+    // A line is gathered only while it fits, so that neither an endless line nor a huge
+    // one is ever held.
+    try {
+        forEachLine(in, {kMaxLineBytes, kMaxSourceBytes},
+                    {take,
+                     [&] {
+                         first = false;
+                         ++refused.tooLong;
+                     },
+                     poll});
+    } catch (const InputTooLarge& error) {
+        throw std::runtime_error("the word list " + std::string(error.what()) +
+                                 ", more than any word list holds");
     }
-    if (skipping)
-        ++refused.tooLong;
-    else if (!line.empty())
-        take();
     candidates.finishReading();
     return candidates;
 }
@@ -310,11 +279,12 @@ struct Lists {
     }
 };
 
-Lists readLists(const CompileOptions& options)
+Lists readLists(const CompileOptions& options, const TerminationHold& hold)
 {
-    auto table = [](const std::filesystem::path& path) {
+    auto table = [&](const std::filesystem::path& path) {
         return path.empty() ? std::optional<FrequencyTable>()
-                            : std::optional(FrequencyTable::read(path));
+                            : std::optional(FrequencyTable::read(
+                                  path, [&] { hold.throwIfRequested(options.outputDirectory); }));
     };
     auto judged = [](const std::filesystem::path& path) {
         return path.empty() ? std::optional<JudgedList>() : std::optional(readJudgedList(path));
@@ -366,7 +336,7 @@ CompileSummary compileVocabulary(const CompileOptions& options)
     const TerminationHold hold;
     OutputDirectory output(options, hold);
 
-    const Lists lists = readLists(options);
+    const Lists lists = readLists(options, hold);
     CompileSummary summary;
     Candidates candidates = collectCandidates(options, hold, summary.refused);
     scoreCommonness(candidates, lists.english(), lists.german());

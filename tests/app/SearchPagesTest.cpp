@@ -415,6 +415,27 @@ TEST_P(MalformedData, EverySearchListsRowsOrEndsInTheListIndexError)
     EXPECT_TRUE(form.isVisible());
 }
 
+// The desktop's search starts the window on a word before the event loop runs; the
+// failing search must end in the same message as a typed one, not in an abort.
+class StartOnBrokenData : public MainWindowTest {
+protected:
+    StartOnBrokenData()
+        : MainWindowTest(pastTheOtherFile())
+    {
+    }
+};
+
+TEST_F(StartOnBrokenData, TheListIndexErrorIsShownAndTheWindowStays)
+{
+    const std::string_view first = form.store()->englishWords()[0];
+    EXPECT_NO_THROW(form.lookUp(Direction::EnglishToGerman,
+                                QString::fromLatin1(first.data(), qsizetype(first.size()))));
+    ASSERT_EQ(errors.messages.size(), 1u);
+    EXPECT_EQ(errors.messages[0].rfind("Der Index der Liste überschreitet das Maximum (", 0), 0u)
+        << errors.messages[0];
+    EXPECT_TRUE(form.isVisible());
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, MalformedData,
                          ::testing::Values(Malformed{"Garbage", garbage},
                                            Malformed{"Truncated", truncated},

@@ -1,4 +1,6 @@
 // Runs the built woerterbuch-dict on generated data files and compares its output.
+#include "cli/Commands.h"
+#include "cli/InputLines.h"
 #include "dictionary/RecordEncoder.h"
 #include "dictionary/Windows1252.h"
 #include "forms/FormsFile.h"
@@ -339,6 +341,67 @@ TEST_F(LookupOptions, StandardInputGivesOneLookupPerLineInOrder)
     const auto r = dictWithInput(
         {"lookup", "--data", dir.path().string(), "--exact", "en", "hotel", "-", "hot"}, "house\n");
     EXPECT_EQ(r.out, "hotel\tHotel\nhouse\tHaus; Gebäude\nhot\theiß\n");
+}
+
+// Lines of standard input made on the fly: "house", a line of `length` letters that is
+// never held anywhere, "hot".
+struct LongLineInput : std::streambuf {
+    explicit LongLineInput(std::size_t length)
+        : m_left(length)
+    {
+    }
+    int_type underflow() override
+    {
+        if (m_stage == 0)
+            return serve("house\n", 1);
+        if (m_stage == 1 && m_left > 0) {
+            const std::size_t n = std::min(m_left, m_letters.size());
+            m_left -= n;
+            setg(m_letters.data(), m_letters.data(), m_letters.data() + n);
+            return 'a';
+        }
+        if (m_stage == 1)
+            return serve("\nhot\n", 2);
+        return traits_type::eof();
+    }
+
+private:
+    int_type serve(const char* text, int next)
+    {
+        m_text = text;
+        m_stage = next;
+        setg(m_text.data(), m_text.data(), m_text.data() + m_text.size());
+        return m_text[0];
+    }
+    std::size_t m_left;
+    int m_stage = 0;
+    std::string m_text;
+    std::string m_letters = std::string(1 << 16, 'a');
+};
+
+TEST_F(LookupOptions, ALineLongerThanAnyHeadwordFindsNothingAndIsCountedOnce)
+{
+    for (const bool json : {false, true}) {
+        LongLineInput input(std::size_t(64) << 20);
+        std::istream in(&input);
+        std::ostringstream out, err;
+        std::vector<std::string> args{"--data", dir.path().string(), "--exact", "--stdin", "en"};
+        if (json)
+            args.insert(args.begin(), "--json");
+        EXPECT_EQ(cli::lookupCommand(args, in, out, err), cli::kExitOk);
+        EXPECT_EQ(out.str(), json ? "[{\"headword\":\"house\",\"translations\":[\"Haus\","
+                                    "\"Gebäude\"]}]\n[]\n[{\"headword\":\"hot\","
+                                    "\"translations\":[\"heiß\"]}]\n"
+                                  : "house\tHaus; Gebäude\nhot\theiß\n");
+        EXPECT_EQ(err.str(), "woerterbuch-dict: 1 line(s) of standard input longer than 64 KiB "
+                             "found nothing\n");
+    }
+    // The longest line that is still looked up.
+    std::istringstream in(std::string(cli::kMaxInputLineBytes, 'h') + "\r\n");
+    std::ostringstream out, err;
+    const std::vector<std::string> args{"--data", dir.path().string(), "--quiet", "--stdin", "en"};
+    EXPECT_EQ(cli::lookupCommand(args, in, out, err), cli::kExitOk);
+    EXPECT_EQ(err.str(), "");
 }
 
 TEST_F(LookupOptions, ControlBytesInHeadwordsArePrintedEscaped)

@@ -433,5 +433,73 @@ TEST_F(Output, CheckCountsFilesThatCannotBeOpened)
               "deueng.dat: cannot be opened\nengdeu.dat: cannot be opened\n2 problem(s)\n");
 }
 
+// Standard input that cannot be read is an error with the system's reason, never an
+// ordinary end of the texts.
+TEST_F(Output, AStandardInputThatCannotBeReadIsReported)
+{
+    const std::vector<std::pair<std::function<void()>, std::string>> inputs = {
+        {[] {
+             const int directory = ::open("/", O_RDONLY);
+             ::dup2(directory, 0);
+         },
+         "Is a directory"},
+        {[] { ::close(0); }, "Bad file descriptor"}};
+    for (const auto& [arrange, reason] : inputs) {
+        for (const std::vector<std::string>& texts :
+             {std::vector<std::string>{"--stdin", "en"}, std::vector<std::string>{"en", "-"}}) {
+            std::vector<std::string> args{"lookup", "--data", temp.path().string()};
+            args.insert(args.end(), texts.begin(), texts.end());
+            const CommandRun run = dict(args, arrange);
+            EXPECT_EQ(run.exitCode, 1) << reason;
+            EXPECT_EQ(run.err, "woerterbuch-dict: cannot read standard input: " + reason + "\n");
+        }
+    }
+}
+
+// A frequency list is read as the word list is: in blocks, within a line length and a
+// size, and a termination request is honoured while it is read.
+TEST_F(Compile, AFrequencyListThatNeverEndsIsRefused)
+{
+    const CommandRun run = dict({"compile", "--tsv", source.string(), "--out", out.string(),
+                                 "--frequencies", "en=/dev/zero"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err,
+              "woerterbuch-dict: /dev/zero:1: the line is longer than 64 KiB, which no word is\n");
+    expectPreviousPair();
+}
+
+TEST_F(Compile, ATerminationRequestStopsTheReadingOfAFrequencyList)
+{
+    const fs::path pipe = temp.path() / "frequencies.tsv";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::string lines;
+    for (int i = 0; i < 20000; ++i)
+        lines += "w" + std::to_string(i) + "\t" + std::to_string(i + 1) + "\n";
+    std::size_t afterTheRequest = 0;
+    const CommandRun run = dict({"compile", "--tsv", source.string(), "--out", out.string(),
+                                 "--frequencies", "en=" + pipe.string()},
+                                defaultSignals, [&](pid_t pid) {
+                                    std::signal(SIGPIPE, SIG_IGN);
+                                    const int writer = ::open(pipe.c_str(), O_WRONLY);
+                                    EXPECT_GT(::write(writer, lines.data(), lines.size()), 0);
+                                    ::kill(pid, SIGTERM);
+                                    // Up to 256 MiB more, unless the command stops reading and
+                                    // closes the pipe.
+                                    for (int i = 0; i < 1000; ++i) {
+                                        const auto n = ::write(writer, lines.data(), lines.size());
+                                        if (n <= 0)
+                                            break;
+                                        afterTheRequest += std::size_t(n);
+                                    }
+                                    ::close(writer);
+                                    std::signal(SIGPIPE, SIG_DFL);
+                                });
+    EXPECT_EQ(run.signal, SIGTERM);
+    EXPECT_EQ(run.err, "woerterbuch-dict: cannot write " + out.string() +
+                           ": interrupted by a termination request\n");
+    EXPECT_LT(afterTheRequest, std::size_t(8) << 20) << "it read on after the request";
+    expectPreviousPair();
+}
+
 } // namespace
 } // namespace wb

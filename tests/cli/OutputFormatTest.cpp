@@ -1,11 +1,13 @@
 // The escaping behind every line and JSON string the command prints.
 #include "cli/OutputFormat.h"
+#include "dictionary/Windows1252.h"
 
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <cstdio>
 #include <sstream>
 
 namespace wb::cli {
@@ -45,6 +47,26 @@ TEST(Escaping, NoControlByteSurvivesAndEveryByteRoundTripsThroughJson)
         EXPECT_EQ(document.array()[0].toString().toStdString(), text) << byte;
     }
     EXPECT_EQ(escaped("\"\\ü", Quoting::Json), "\\\"\\\\ü");
+}
+
+// The five bytes Windows-1252 leaves undefined come out of the conversion as C1
+// controls (0x90 is DCS, 0x9D OSC); the other characters from 0x80 up are text.
+TEST(Escaping, TheC1ControlsOfUndefinedBytesAreEscapedLikeTheOthers)
+{
+    for (const unsigned char byte : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+        const std::string text = "a" + windows1252ToUtf8(std::string(1, char(byte))) + "b";
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02x", byte);
+        EXPECT_EQ(escaped(text, Quoting::Line), "a\\x" + std::string(hex) + "b");
+        const std::string json = escaped(text, Quoting::Json);
+        EXPECT_EQ(json, "a\\u00" + std::string(hex) + "b");
+        const auto document =
+            QJsonDocument::fromJson(QByteArray::fromStdString("[\"" + json + "\"]"));
+        EXPECT_EQ(document.array()[0].toString().toStdString(), text);
+    }
+    const std::string euroAndDash = windows1252ToUtf8("\x80\x96\xA0");
+    EXPECT_EQ(escaped(euroAndDash, Quoting::Line), euroAndDash);
+    EXPECT_EQ(escaped(euroAndDash, Quoting::Json), euroAndDash);
 }
 
 TEST(RowWriters, PlainJoinsTranslationsAndJsonGivesOneArrayPerLookup)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace wb {
 namespace {
 
@@ -104,6 +106,25 @@ TEST(DictionaryCheck, ControlBytesInAHeadwordAreProblems)
     german[1] = 0xFC; // "ü" in the code page
     german[2] = ' ';
     EXPECT_TRUE(problems(german, kEnglish).empty());
+}
+
+TEST(DictionaryCheck, BytesWindows1252LeavesUndefinedAreProblems)
+{
+    for (const std::uint8_t byte : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+        Bytes english = kEnglish;
+        english[8] = byte;
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02X", byte);
+        EXPECT_EQ(problems(kGerman, english),
+                  std::vector<std::string>{"engdeu.dat #1 @6: the headword holds the byte " +
+                                           std::string(hex) +
+                                           " at position 1, which Windows-1252 leaves undefined"});
+    }
+    for (const std::uint8_t byte : {0x80, 0x8E, 0x9F, 0xA0}) {
+        Bytes english = kEnglish;
+        english[8] = byte;
+        EXPECT_TRUE(problems(kGerman, english).empty()) << int(byte);
+    }
 }
 
 TEST(DictionaryCheck, MoreRecordsThanIndicesCanAddressStopsTheCheck)

@@ -11,6 +11,7 @@
 //   - bytes after record 65534, the last one an index can address (the reader stops).
 // A file that needs none of these is read exactly as written.
 #include "dictionary/RecordDecoder.h"
+#include "dictionary/Windows1252.h"
 
 #include <array>
 #include <cstddef>
@@ -58,12 +59,14 @@ constexpr std::size_t longestHeadword(DictionaryFile file)
 bool referencesResolve(const ReferenceFile& decoded, std::size_t otherRecords);
 
 // Whether `check` must accept this file of the pair.
-// No headword holds a control byte (below 0x20, or 0x7F).
+// No headword holds a control byte (below 0x20, or 0x7F) or a byte that Windows-1252
+// leaves undefined (which would print as a C1 control).
 inline bool headwordsPrintable(const ReferenceFile& decoded)
 {
     for (const auto& record : decoded.records)
         for (const char c : record.headword)
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F ||
+                isUndefinedInWindows1252(static_cast<unsigned char>(c)))
                 return false;
     return true;
 }

@@ -39,9 +39,10 @@ if(WB_LIBFUZZER)
 endif()
 
 function(wb_fuzz_harness name source)
+    # Further arguments: the libraries the harness calls besides the command's.
     set(corpus ${CMAKE_CURRENT_SOURCE_DIR}/corpus/${name})
     add_executable(fuzz_replay_${name} ${source} ReplayMain.cpp)
-    target_link_libraries(fuzz_replay_${name} PRIVATE wb_fuzz_support wb_cli wb_forms)
+    target_link_libraries(fuzz_replay_${name} PRIVATE wb_fuzz_support wb_cli wb_forms ${ARGN})
     set_target_properties(fuzz_replay_${name} PROPERTIES
         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME fuzz_replay.${name} COMMAND fuzz_replay_${name} ${corpus})

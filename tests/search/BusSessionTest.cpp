@@ -11,6 +11,8 @@
 #include <QDBusMetaType>
 #include <QDBusReply>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -137,6 +139,56 @@ TEST_F(BusSession, TheBusDropsACallWithTextThatIsNotUtf8)
     EXPECT_TRUE(raw.closedByPeer());
     // The service itself never saw it and goes on answering.
     EXPECT_EQ(match(QStringLiteral("haus")).value(0).text, QStringLiteral("Haus"));
+}
+
+// Calls far beyond what a shell sends, each followed by an ordinary one: the service
+// refuses or answers them at once and goes on answering every client.
+TEST_F(BusSession, CallsOfAnySizeLeaveTheServiceAnsweringTheNext)
+{
+    const QStringList manyIds(600'000, QStringLiteral("en:1"));
+    QDBusMessage reply = call(kGnome, QStringLiteral("GetResultMetas"), {manyIds});
+    EXPECT_EQ(reply.type(), QDBusMessage::ErrorMessage);
+    EXPECT_EQ(reply.errorName().toStdString(), "org.freedesktop.DBus.Error.InvalidArgs");
+    EXPECT_EQ(reply.errorMessage().toStdString(),
+              "A call asks for 600000 ids; at most 256 are answered");
+    EXPECT_FALSE(initialResults(QStringLiteral("haus")).isEmpty());
+
+    reply = call(kGnome, QStringLiteral("GetInitialResultSet"),
+                 {QStringList(100'000, QStringLiteral("haus"))});
+    EXPECT_EQ(reply.type(), QDBusMessage::ErrorMessage);
+    EXPECT_FALSE(initialResults(QStringLiteral("haus")).isEmpty());
+
+    // Past 63 MiB, what libdbus reads by default before it pauses the connection.
+    QDBusConnection big =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("big"));
+    for (int round = 0; round < 2; ++round) {
+        QDBusMessage huge =
+            QDBusMessage::createMethodCall(kName, kPath, kKRunner, QStringLiteral("Match"));
+        huge.setArguments({QString(80'000'000, QLatin1Char('h'))});
+        const QDBusMessage answer = big.call(huge, QDBus::Block, 60'000);
+        EXPECT_EQ(answer.type(), QDBusMessage::ReplyMessage)
+            << round << " " << answer.errorMessage().toStdString();
+        EXPECT_FALSE(match(QStringLiteral("haus")).isEmpty()) << round;
+    }
+    QDBusConnection::disconnectFromBus(QStringLiteral("big"));
+}
+
+// A second copy of the service cannot take the name and says why.
+TEST_F(BusSession, ASecondInstanceSaysAnotherProcessOwnsTheName)
+{
+    ASSERT_FALSE(initialResults(QStringLiteral("haus")).isEmpty());
+    const QDBusReply<uint> pid = QDBusConnection::sessionBus().interface()->servicePid(kName);
+    ASSERT_TRUE(pid.isValid());
+    const QString program = QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid.value()));
+    ASSERT_FALSE(program.isEmpty());
+    QProcess second;
+    second.start(program, {});
+    ASSERT_TRUE(second.waitForFinished(60'000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_EQ(second.readAllStandardError().toStdString(),
+              "woerterbuch-search: cannot own the bus name " + kName.toStdString() +
+                  ": another process owns it\n");
+    EXPECT_FALSE(initialResults(QStringLiteral("haus")).isEmpty());
 }
 
 TEST_F(BusSession, TheServiceEndsAMinuteAfterTheLastCall)

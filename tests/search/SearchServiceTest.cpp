@@ -200,6 +200,78 @@ TEST_F(SearchServiceTest, OpensTheWindowOnTheHitAndASearchOnItsBestHit)
     EXPECT_EQ(launcher.opened.front().second, QStringLiteral("zzz")) << "nothing matched zzz";
 }
 
+TEST(ResultIds, ParseBackToTheEntryTheyWereMadeForAndNothingElse)
+{
+    for (const Direction direction : {Direction::EnglishToGerman, Direction::GermanToEnglish})
+        for (const std::size_t index : {std::size_t(0), std::size_t(9), std::size_t(65534)}) {
+            const ResultId id{direction, index};
+            EXPECT_EQ(parseResultId(formatResultId(id), 65535, 65535), id);
+            EXPECT_FALSE(parseResultId(formatResultId(id), index, index)) << "past the list";
+        }
+    EXPECT_EQ(formatResultId({Direction::GermanToEnglish, 345}), "de:345");
+    EXPECT_FALSE(parseResultId("en:1" + std::string(1'000'000, '0'), 65535, 65535));
+}
+
+TEST(CallLimits, BeyondWhatAShellAsksTheCallIsRefusedWithAReason)
+{
+    EXPECT_FALSE(tooManyIds(kMaxCallIds));
+    EXPECT_FALSE(tooManyTerms(0));
+    EXPECT_EQ(tooManyIds(600'000), "A call asks for 600000 ids; at most 256 are answered");
+    EXPECT_TRUE(tooManyTerms(kMaxCallTerms + 1));
+}
+
+TEST(CallLimits, TheSearchFieldHoldsWholeCharactersUpToItsLength)
+{
+    const std::string ascii(kSearchFieldUnits + 10, 'a');
+    EXPECT_EQ(cutToSearchField(ascii).size(), kSearchFieldUnits);
+    // "ä" is two bytes and one unit; the house emoji four bytes and two units.
+    const std::string umlauts = std::string(kSearchFieldUnits - 1, 'a') + "\xC3\xA4\xC3\xA4";
+    EXPECT_EQ(cutToSearchField(umlauts), std::string_view(umlauts).substr(0, umlauts.size() - 2));
+    const std::string emoji = std::string(kSearchFieldUnits - 1, 'a') + "\xF0\x9F\x8F\xA0";
+    EXPECT_EQ(cutToSearchField(emoji).size(), kSearchFieldUnits - 1) << "the pair is not split";
+    EXPECT_EQ(cutToSearchField("house"), "house");
+}
+
+TEST_F(SearchServiceTest, ATextLongerThanAnyHeadwordFindsNothing)
+{
+    EXPECT_FALSE(headwords(QStringLiteral("house")).isEmpty());
+    EXPECT_TRUE(headwords(QStringLiteral("house") + QString(2000, QLatin1Char(' '))).isEmpty());
+    EXPECT_TRUE(headwords(QString(80'000'000, QLatin1Char('h'))).isEmpty());
+}
+
+// A text the window's argument list could not carry (one argument may hold 128 KiB) is
+// cut to what its search field holds, so the window starts.
+TEST_F(SearchServiceTest, TheTextHandedToTheWindowIsCutToTheSearchField)
+{
+    const QString huge = QStringLiteral("house ") + QString(200'000, QChar(0x00E4));
+    service.openSearch(huge);
+    ASSERT_EQ(launcher.opened.size(), 1u);
+    EXPECT_EQ(launcher.opened[0].second, huge.left(qsizetype(kSearchFieldUnits)));
+
+    ProcessLauncher windowOfTrue("/bin/true");
+    SearchService starting(store, windowOfTrue);
+    EXPECT_NO_THROW(starting.openSearch(huge));
+}
+
+TEST(ProcessLauncher, AWindowThatCannotStartIsAnErrorThatSaysWhy)
+{
+    ProcessLauncher missing("/nonexistent/woerterbuch");
+    try {
+        missing.open(Direction::EnglishToGerman, QStringLiteral("house"));
+        ADD_FAILURE() << "started a program that does not exist";
+    } catch (const WindowStartError& error) {
+        EXPECT_NE(std::string(error.what()).find("/nonexistent/woerterbuch"), std::string::npos)
+            << error.what();
+    }
+    ProcessLauncher windowOfTrue("/bin/true");
+    try {
+        windowOfTrue.open(Direction::EnglishToGerman, QString(200'000, QLatin1Char('a')));
+        ADD_FAILURE() << "an argument of 200,000 bytes was passed on";
+    } catch (const WindowStartError& error) {
+        EXPECT_NE(std::string(error.what()).find("too long"), std::string::npos) << error.what();
+    }
+}
+
 TEST(WindowArguments, AreWhatTheWindowParsesBackToTheSameWord)
 {
     for (const Direction direction : {Direction::EnglishToGerman, Direction::GermanToEnglish})
@@ -216,10 +288,10 @@ TEST_F(SearchServiceTest, GnomeProviderJoinsTheTermsAndDescribesEachKnownId)
 {
     auto* gnome = new GnomeSearchProvider(service);
     const QStringList ids =
-        gnome->GetInitialResultSet({QStringLiteral("ice"), QStringLiteral("cream")});
+        gnome->GetInitialResultSet({QStringLiteral("ice"), QStringLiteral("cream")}, {});
     ASSERT_FALSE(ids.isEmpty());
-    EXPECT_EQ(gnome->GetSubsearchResultSet({}, {QStringLiteral("hou")}).size(), 3);
-    const QList<QVariantMap> metas = gnome->GetResultMetas({ids[0], QStringLiteral("en:77")});
+    EXPECT_EQ(gnome->GetSubsearchResultSet({}, {QStringLiteral("hou")}, {}).size(), 3);
+    const QList<QVariantMap> metas = gnome->GetResultMetas({ids[0], QStringLiteral("en:77")}, {});
     ASSERT_EQ(metas.size(), 1);
     EXPECT_EQ(metas[0].value(QStringLiteral("id")).toString(), ids[0]);
     EXPECT_EQ(metas[0].value(QStringLiteral("name")).toString(), QStringLiteral("ice cream"));
@@ -229,7 +301,7 @@ TEST_F(SearchServiceTest, GnomeProviderJoinsTheTermsAndDescribesEachKnownId)
 
     gnome->ActivateResult(ids[0], {}, 0, {});
     gnome->ActivateResult(QStringLiteral("en:77"), {}, 0, {});
-    gnome->LaunchSearch({QStringLiteral("Muell")}, 0);
+    gnome->LaunchSearch({QStringLiteral("Muell")}, 0, {});
     ASSERT_EQ(launcher.opened.size(), 2u);
     EXPECT_EQ(launcher.opened[0].second, QStringLiteral("ice cream"));
     EXPECT_EQ(launcher.opened[1],

@@ -20,6 +20,11 @@ cat >"$SCRATCH/session.conf" <<CONF
   <type>session</type>
   <listen>unix:dir=$SCRATCH</listen>
   <servicedir>$services</servicedir>
+  <!-- The limits of a desktop's session bus (session.conf), so that calls as large as
+       it lets through reach the service. -->
+  <limit name="max_incoming_bytes">1000000000</limit>
+  <limit name="max_outgoing_bytes">1000000000</limit>
+  <limit name="max_message_size">1000000000</limit>
   <policy context="default">
     <allow send_destination="*" eavesdrop="true"/>
     <allow eavesdrop="true"/>

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace wb::vocab {
 namespace {
@@ -45,6 +46,111 @@ TEST(FrequencyTable, BadLinesNameTheFileAndLine)
             EXPECT_EQ(std::string(error.what()).rfind("list.tsv:2: ", 0), 0u) << error.what();
         }
     }
+}
+
+std::string messageOf(const std::string& text)
+{
+    try {
+        table(text);
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+    ADD_FAILURE() << "accepted " << text.substr(0, 80);
+    return {};
+}
+
+TEST(FrequencyTable, TheSameProportionsRankAlikeAtAnyScale)
+{
+    const std::string words[] = {"house", "House", "tree", "blue", "Blau"};
+    const std::uint64_t counts[] = {3, 1, 2, 1, 5};
+    for (const std::uint64_t scale :
+         {std::uint64_t(1), std::uint64_t(1000003), std::uint64_t(1) << 60}) {
+        std::string text;
+        for (std::size_t i = 0; i < std::size(words); ++i)
+            text += words[i] + "\t" + std::to_string(counts[i] * scale) + "\n";
+        const auto t = table(text);
+        SCOPED_TRACE(scale);
+        EXPECT_EQ(t.total(), 12 * scale);
+        EXPECT_DOUBLE_EQ(t.perMillion("house"), 3e6 / 12);
+        EXPECT_DOUBLE_EQ(t.perMillion("HOUSE"), 4e6 / 12);
+        EXPECT_DOUBLE_EQ(t.perMillion("Blau"), 5e6 / 12);
+        EXPECT_EQ(t.mostFrequent(3), (std::vector<std::string>{"Blau", "house", "tree"}));
+    }
+}
+
+TEST(FrequencyTable, CountsThatAddUpPastTheLargestNumberAreAnError)
+{
+    // Two counts of 2^63: summed in 64 bits they would be 0, as if no list were given.
+    const std::string message =
+        messageOf("house\t9223372036854775808\ntree\t9223372036854775808\n");
+    EXPECT_EQ(message.rfind("list.tsv:2: the counts add up to more than ", 0), 0u) << message;
+    // One word listed twice adds up the same way.
+    EXPECT_EQ(messageOf("a\t18446744073709551615\n\na\t1\n").rfind("list.tsv:3: ", 0), 0u);
+    EXPECT_EQ(table("a\t18446744073709551614\nb\t1\n").total(), 18446744073709551615u);
+}
+
+TEST(FrequencyTable, QuotedInputIsEscapedAndCut)
+{
+    // A count that would set the terminal's title and clear its screen.
+    const std::string message = messageOf("word\t5\x1b]0;PWNED\a\x1b[2J\n");
+    EXPECT_EQ(message, "list.tsv:1: the count must be a positive whole number, not "
+                       "\"5\\x1b]0;PWNED\\x07\\x1b[2J\"");
+    // A binary file's bytes: one short line whatever they are.
+    std::string binary = "word\t";
+    for (int i = 0; i < 50000; ++i)
+        binary += char(i * 7919 % 251 + 1 == '\n' ? 'x' : i * 7919 % 251 + 1);
+    const std::string quoted = messageOf(binary + "\n");
+    EXPECT_LT(quoted.size(), 400u);
+    EXPECT_NE(quoted.find("(50000 bytes)"), std::string::npos) << quoted;
+    for (const char c : quoted)
+        EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 || c == 0x7F) << quoted;
+}
+
+// Zeros without end, like /dev/zero, counting what was read.
+struct Zeros : std::streambuf {
+    std::vector<char> block = std::vector<char>(1 << 16, '\0');
+    std::size_t served = 0;
+    int_type underflow() override
+    {
+        served += block.size();
+        setg(block.data(), block.data(), block.data() + block.size());
+        return 0;
+    }
+};
+
+TEST(FrequencyTable, ALineNoWordCouldFillIsRefusedWithoutReadingOn)
+{
+    Zeros zeros;
+    std::istream in(&zeros);
+    try {
+        FrequencyTable::read(in, "/dev/zero");
+        ADD_FAILURE() << "read /dev/zero to its end";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "/dev/zero:1: the line is longer than 64 KiB, which no word is");
+    }
+    EXPECT_LE(zeros.served, std::size_t(1) << 20);
+    const std::string longest = std::string(kMaxFrequencyLineBytes - 2, 'a') + "\t1";
+    EXPECT_EQ(table("b\t1\n" + longest + "\n").size(), 2u);
+    EXPECT_EQ(messageOf("b\t1\n" + longest + "0\n").rfind("list.tsv:2: the line is longer", 0), 0u);
+}
+
+// A termination request is looked at while the list is read, not after it.
+TEST(FrequencyTable, ThePollRunsBetweenBlocksAndMayStopTheReading)
+{
+    struct Stop {};
+    std::string text;
+    for (int i = 0; i < 100000; ++i)
+        text += "w" + std::to_string(i) + "\t1\n";
+    std::istringstream in(text);
+    int polls = 0;
+    EXPECT_THROW(FrequencyTable::read(in, "list.tsv",
+                                      [&] {
+                                          if (++polls == 3)
+                                              throw Stop();
+                                      }),
+                 Stop);
+    EXPECT_EQ(polls, 3);
+    EXPECT_LT(in.tellg(), std::streampos(text.size() / 2)) << "it read on after the request";
 }
 
 TEST(TextFrequency, APhraseCountsAsItsRarestWordLoweredPerWord)
