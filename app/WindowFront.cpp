@@ -15,11 +15,19 @@ namespace wb {
 Direction pageForWord(const DictionaryStore& store, const QString& word)
 {
     const std::string text = toWindows1252(word.toStdU16String());
-    const auto has = [&text](const WordList& words) {
-        return !asciiMatches(words, text, MatchScope::Prefix).empty();
+    const auto has = [&text](const WordList& words, MatchScope scope) {
+        return !asciiMatches(words, text, scope).empty();
     };
-    return !has(store.englishWords()) && has(store.germanWords()) ? Direction::GermanToEnglish
-                                                                  : Direction::EnglishToGerman;
+    // "Haus" is a German headword and only begins "hausfrau": the list that has the
+    // word itself decides before the lists that have words beginning with it.
+    const bool englishWhole = has(store.englishWords(), MatchScope::Whole);
+    const bool germanWhole = has(store.germanWords(), MatchScope::Whole);
+    if (englishWhole != germanWhole)
+        return germanWhole ? Direction::GermanToEnglish : Direction::EnglishToGerman;
+    return !has(store.englishWords(), MatchScope::Prefix) &&
+                   has(store.germanWords(), MatchScope::Prefix)
+               ? Direction::GermanToEnglish
+               : Direction::EnglishToGerman;
 }
 
 WindowFront::WindowFront(TMainForm& window, std::function<std::filesystem::path()> formsDirectory,

@@ -16,8 +16,9 @@ class TMainForm;
 
 namespace wb {
 
-// The page a selected word opens on: German when only the German list has a headword
-// that begins with it, English otherwise.
+// The page a selected word opens on: the language of the one list that has the word as
+// a headword (a-z in any case); where both or neither have it, German when only the
+// German list has a headword that begins with it, English otherwise.
 Direction pageForWord(const DictionaryStore& store, const QString& word);
 
 class WindowFront : public QObject, public WindowRequests {

@@ -136,9 +136,18 @@ std::vector<std::uint32_t> FormResolver::basesOf(std::string_view text) const
     if (text.empty() || text.size() > kLongestHeadword)
         return {};
     auto bases = listedForm(text);
-    if (bases.empty() && !m_headwords.contains(text))
+    if (bases.empty() && !isHeadwordButForCase(text))
         bases = byRules(text);
     return bases;
+}
+
+// "haus" is "Haus" typed small, not a form the rules may take to "hauen"; the
+// variants are the ones the forms table is read with.
+bool FormResolver::isHeadwordButForCase(std::string_view text) const
+{
+    const auto variants = caseVariants(text);
+    return std::any_of(variants.begin(), variants.end(),
+                       [&](const std::string& variant) { return m_headwords.contains(variant); });
 }
 
 Resolution FormResolver::resolve(std::string_view text) const

@@ -37,11 +37,12 @@ public:
     Resolution resolve(std::string_view text) const;
     // The headwords `text` is a form of, even when it is a headword itself ("ging" of
     // "gehen"): the forms file's entries, and the rules' only for a text that is no
-    // headword. No compounds.
+    // headword, not even but for the case of its first letter. No compounds.
     std::vector<std::uint32_t> basesOf(std::string_view text) const;
 
 private:
     std::vector<std::uint32_t> listedForm(std::string_view text) const;
+    bool isHeadwordButForCase(std::string_view text) const;
     std::vector<std::uint32_t> byRules(std::string_view text) const;
     std::vector<std::uint32_t> compoundPart(std::string_view lowerPart, bool last) const;
     Resolution compound(std::string_view text) const;

@@ -107,11 +107,11 @@ INSTANTIATE_TEST_SUITE_P(
         SelectionCase{"UndecodableFirst", QString::fromUtf8("\xffHaus"), QString()}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// English: house, mouse. German: Haus, Heim, Maus.
+// English: house, hausfrau, mouse. German: Haus, Heim, Maus.
 void load(DictionaryStore& store, const test::TempDir& dir)
 {
     test::GeneratedDictionary d;
-    d.english = {{"house", {0}}, {"mouse", {2}}};
+    d.english = {{"house", {0}}, {"hausfrau", {0}}, {"mouse", {2}}};
     d.german = {{"Haus", 0}, {"Heim", 0}, {"Maus", 1}};
     test::encode(d);
     d.writeTo(dir.path());
@@ -120,12 +120,14 @@ void load(DictionaryStore& store, const test::TempDir& dir)
     ASSERT_TRUE(errors.messages.empty());
 }
 
-TEST(PageForWord, GermanOnlyWhenOnlyTheGermanListHasIt)
+TEST(PageForWord, TheListWithTheWordItselfThenGermanOnlyWhenOnlyTheGermanListHasIt)
 {
     test::TempDir dir;
     DictionaryStore store;
     load(store, dir);
-    EXPECT_EQ(pageForWord(store, QStringLiteral("haus")), Direction::GermanToEnglish);
+    EXPECT_EQ(pageForWord(store, QStringLiteral("haus")), Direction::GermanToEnglish)
+        << "a German headword, though an English one begins with it";
+    EXPECT_EQ(pageForWord(store, QStringLiteral("hausf")), Direction::EnglishToGerman);
     EXPECT_EQ(pageForWord(store, QStringLiteral("HEI")), Direction::GermanToEnglish);
     EXPECT_EQ(pageForWord(store, QStringLiteral("house")), Direction::EnglishToGerman);
     EXPECT_EQ(pageForWord(store, QStringLiteral("m")), Direction::EnglishToGerman) << "both";
