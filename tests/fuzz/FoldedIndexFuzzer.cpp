@@ -1,7 +1,7 @@
 // The folded index that a batch of lookups searches, against a walk over the list.
 // Input (see FuzzSupport.h): headwords, one a line (Windows-1252 bytes) |#| key |#| key ...
 //
-// Properties, for the designed a-z folding and the forgiving one alike, for prefixes and
+// Properties, for the plain a-z folding and the forgiving one alike, for prefixes and
 // whole headwords:
 //   - the index finds exactly the headwords the walk finds, in file order (for the a-z
 //     folding a non-empty key: asciiMatches finds nothing for an empty one, the index
