@@ -80,6 +80,11 @@ INSTANTIATE_TEST_SUITE_P(
         FirstTranslation{"EverydayFieldIsNoTechnicalOne",
                          "Hund {m} [zool.] :: dog\nHund {m} :: canine\n", "dog\t100\ncanine\t100\n",
                          "Hund\t100\n", false, "Hund", "dog"},
+        // kTranslationPhraseFactor: the phrase comes first in the line and its words
+        // are commoner than "get", yet "get" is how one says it.
+        FirstTranslation{"SingleWordBeforePhraseOfCommonWords",
+                         "kriegen {vt} :: to come by; to get\n", "come\t1000\nby\t1000\nget\t100\n",
+                         "kriegen\t1000\n", false, "kriegen", "get"},
         // kHeadEntryWeight: the form is commoner, but it is the line's headword that
         // "can" translates.
         FirstTranslation{"HeadwordBeforeItsForm",
