@@ -2,6 +2,7 @@
 // translation comes first. Each case is built so that it fails when its rule is
 // switched off (named beside it), whatever the other rules do.
 #include "tests/vocab/VocabularyTestSupport.h"
+#include "vocabulary/Commonness.h"
 #include "vocabulary/Ranking.h"
 #include "vocabulary/TranslationRanking.h"
 
@@ -119,8 +120,9 @@ TEST_P(Places, GoToTheWordsReadersLookUp)
         return std::find(english.begin(), english.end(), word) != english.end();
     };
     EXPECT_TRUE(has(c.kept)) << "kept: " << testing::PrintToString(english);
-    if (*c.leftOut)
+    if (*c.leftOut) {
         EXPECT_FALSE(has(c.leftOut));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -168,6 +170,57 @@ TEST(RankKey, OwnCountStaysTheSource)
     const auto& by = compiled.summary.german.rankedBy;
     EXPECT_EQ(by[std::size_t(vocab::RankSource::Frequencies)], 1u);
     EXPECT_EQ(by[std::size_t(vocab::RankSource::OtherLanguage)], 0u);
+}
+
+// Each pair differs only in what its rule looks at; the first must score higher.
+struct MentionPair {
+    const char* name;
+    vocab::Headword higher;
+    vocab::Headword lower;
+};
+
+void PrintTo(const MentionPair& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+vocab::Headword listed(std::string text, bool main = true, std::uint32_t generalLines = 3)
+{
+    vocab::Headword headword{std::move(text)};
+    headword.lines = 3;
+    headword.generalLines = generalLines;
+    headword.main = main;
+    return headword;
+}
+
+class MentionScore : public testing::TestWithParam<MentionPair> {};
+
+TEST_P(MentionScore, LowersTheRarerKind)
+{
+    const auto& c = GetParam();
+    EXPECT_GT(vocab::mentionScore(c.higher, 3), vocab::mentionScore(c.lower, 3));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, MentionScore,
+    testing::Values(
+        // kMentionPhrasePenalty: the same length, one a phrase.
+        MentionPair{"WordBeforePhrase", listed("peartrees"), listed("pear tree")},
+        // kMentionFreeLength, kMentionLengthStep: both past the free length.
+        MentionPair{"ShorterBeforeLonger", listed("abcdefghijklm"),
+                    listed("abcdefghijklmnopqrstuvwxyz")},
+        // kLaterEntryFactor: one is a line's headword, the other only a form in it.
+        MentionPair{"HeadwordBeforeLaterEntry", listed("pears"), listed("pears", false)},
+        // kSpecialistOnlyFactor: one is used in some general line.
+        MentionPair{"GeneralBeforeSpecialistOnly", listed("pears"), listed("pears", true, 0)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// kDerivedCommonnessWeight: a derived pairing carrying twice the share loses to a
+// listed one as common, since how common it is counts only a little.
+TEST(TranslationFit, DerivedPairingCountsCommonnessLess)
+{
+    EXPECT_LT(vocab::translationFit(vocab::Origin::PhraseVerb, 0.5, 1000, 1, 1000),
+              vocab::translationFit(vocab::Origin::Listed, 0.25, 1000, 1, 1000));
 }
 
 TEST(TranslationFit, TheAdjectiveOfToBeFollowsTheListAlone)
