@@ -4,21 +4,22 @@
 #include <cmath>
 
 namespace wb::vocab {
-namespace {
 
 double mentionScore(const Headword& headword, std::uint32_t mentions)
 {
     const auto& text = headword.text;
     const auto spaces = std::count(text.begin(), text.end(), ' ');
-    const double phrasePenalty = 1.0 + 2.0 * double(spaces);
-    const double lengthPenalty = 1.0 + double(std::max<std::size_t>(text.size(), 12) - 12) / 8.0;
-    // The first sub-entry of a line holds its headwords; later ones hold inflected
-    // forms and phrases.
-    const double mainFactor = headword.main ? 1.0 : 0.5;
-    const double generalFactor = headword.generalLines > 0 ? 1.0 : 0.5;
+    const double phrasePenalty = 1.0 + kMentionPhrasePenalty * double(spaces);
+    const double lengthPenalty =
+        1.0 +
+        double(std::max(text.size(), kMentionFreeLength) - kMentionFreeLength) / kMentionLengthStep;
+    const double mainFactor = headword.main ? 1.0 : kLaterEntryFactor;
+    const double generalFactor = headword.generalLines > 0 ? 1.0 : kSpecialistOnlyFactor;
     return double(std::max(mentions, headword.lines)) * mainFactor * generalFactor /
            (phrasePenalty * lengthPenalty);
 }
+
+namespace {
 
 // A phrase is rarer than its rarest word: "ballpoint pen" is said less often than
 // "ballpoint". The factor per word keeps phrases of common words ("to go home") from

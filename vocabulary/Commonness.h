@@ -36,6 +36,22 @@ CommonnessScores commonness(const std::vector<Headword>& headwords, const Mentio
                             const FrequencyTable* frequencies,
                             const FrequencyTable* scale = nullptr);
 
+// A headword no frequency list counts is as common as the lines that mention it
+// (at least the lines that list it), lowered by these factors:
+// - each further word adds kMentionPhrasePenalty to the divisor: a line mentions a
+//   phrase's words far more often than the phrase;
+constexpr double kMentionPhrasePenalty = 2.0;
+// - a headword longer than kMentionFreeLength characters adds one to the divisor per
+//   kMentionLengthStep more: long words are rare words ("Donaudampfschifffahrt");
+constexpr std::size_t kMentionFreeLength = 12;
+constexpr double kMentionLengthStep = 8.0;
+// - met only in the later sub-entries of its lines, which hold forms and phrases, not
+//   the lines' headwords;
+constexpr double kLaterEntryFactor = 0.5;
+// - met only in lines of a specialist field.
+constexpr double kSpecialistOnlyFactor = 0.5;
+double mentionScore(const Headword& headword, std::uint32_t mentions);
+
 // Occurrences per million words of `text` (Windows-1252) by the list: a phrase counts
 // as its rarest word, divided by 8 for every word after the first; placeholders
 // ("etw.", "sb.") are not counted. Nothing when a word is missing.

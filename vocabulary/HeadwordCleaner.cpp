@@ -252,12 +252,21 @@ bool articleGoes(const std::vector<std::string_view>& words, Language language)
 
 // "sich freuen" is found under "freuen": the reflexive pronoun goes behind the verb
 // (kReflexiveSuffix).
-// Its forms too: "amüsiert (sich)", "abgefunden mit (sich)"; "sich/einander
-// entsprechend" offers "sich" first.
+// Its participles lose the pronoun (isParticiple); "sich/einander entsprechend"
+// offers "sich" first.
 bool isReflexiveVerb(const std::vector<std::string_view>& words)
 {
     return words.size() > 1 && (words.front() == "sich" || words.front().starts_with("sich/")) &&
            !isCapitalised(words.back());
+}
+
+// A German infinitive ends in "n"; a word ending in "nd" or "t" after "sich" is the
+// verb's participle ("sich kümmernd", "sich amüsiert"). A reader meets it as an
+// adjective or a form ("kümmernd", "ein amüsierter Blick"), never with the pronoun, so
+// it is written without "sich" rather than as "kümmernd (sich)".
+bool isParticiple(std::string_view word)
+{
+    return word.ends_with("nd") || word.ends_with('t');
 }
 
 bool isPreposition(std::string_view word)
@@ -371,7 +380,7 @@ CleanResult cleanHeadword(std::string_view alternative, Language language, bool 
         return skip(SkipReason::Sentence);
     if (language == Language::English && verb && joined.starts_with("to ") && joined.size() > 3)
         joined.erase(0, 3);
-    if (reflexive)
+    if (reflexive && !isParticiple(kept.back()))
         joined.append(kReflexiveSuffix);
 
     CleanResult result;

@@ -25,6 +25,12 @@ double translationFit(Origin origin, double share, double commonness, double sen
     return share * std::pow(1.0 + usedSo, direct ? kCommonnessWeight : kDerivedCommonnessWeight);
 }
 
+double translationCommonness(std::string_view text, double commonness)
+{
+    const auto further = std::count(text.begin(), text.end(), ' ');
+    return commonness / std::pow(kTranslationPhraseFactor, double(further));
+}
+
 void orderTranslations(std::span<Translation> translations)
 {
     std::sort(translations.begin(), translations.end(),
@@ -113,9 +119,10 @@ void rankTranslations(Candidates& candidates)
             for (Translation& t : list) {
                 const double senseShare =
                     senses[t.other] > 0 ? double(t.senses) / senses[t.other] : 0.0;
-                t.fit = float(translationFit(t.origin,
-                                             totals[id] > 0 ? double(t.pairing) / totals[id] : 0.0,
-                                             commonness[t.other], senseShare, own[id]));
+                t.fit = float(translationFit(
+                    t.origin, totals[id] > 0 ? double(t.pairing) / totals[id] : 0.0,
+                    translationCommonness(otherWords[t.other].text, commonness[t.other]),
+                    senseShare, own[id]));
             }
             wordBeforeItsNoun(list, otherWords);
             orderTranslations(list);

@@ -6,6 +6,8 @@
 // but this ("Kaufoption" for "call") never beats the common general one ("anrufen").
 #include "vocabulary/Candidates.h"
 
+#include <string_view>
+
 namespace wb::vocab {
 
 // A reader means a translation as often as its language uses it in this sense: how
@@ -20,6 +22,14 @@ constexpr double kSenseShareWeight = 0.5;
 // A derived pairing ("von einer Sache abhängen" for "depend") is always used less than
 // a word, so how common it is counts only a little.
 constexpr double kDerivedCommonnessWeight = 1.0 / 3.0;
+
+// A phrase's commonness is that of its rarest word over a factor per further word
+// (Commonness.h): generous, so that a phrase readers look up whole still gets a place.
+// As a translation it competes with the single words of the same sense, and a phrase
+// of common words is a rare way to say it: "kriegen" is "get" before "come by",
+// "umbringen" "kill" before "do in". So each further word divides it once more.
+constexpr double kTranslationPhraseFactor = 8.0;
+double translationCommonness(std::string_view text, double commonness);
 
 // `share` is the translation's part of the headword's whole pairing (0 to 1),
 // `commonness` how common the translation is in its own language, `senseShare` the

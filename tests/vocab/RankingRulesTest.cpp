@@ -2,6 +2,7 @@
 // translation comes first. Each case is built so that it fails when its rule is
 // switched off (named beside it), whatever the other rules do.
 #include "tests/vocab/VocabularyTestSupport.h"
+#include "vocabulary/Commonness.h"
 #include "vocabulary/Ranking.h"
 #include "vocabulary/TranslationRanking.h"
 
@@ -80,6 +81,11 @@ INSTANTIATE_TEST_SUITE_P(
         FirstTranslation{"EverydayFieldIsNoTechnicalOne",
                          "Hund {m} [zool.] :: dog\nHund {m} :: canine\n", "dog\t100\ncanine\t100\n",
                          "Hund\t100\n", false, "Hund", "dog"},
+        // kTranslationPhraseFactor: the phrase comes first in the line and its words
+        // are commoner than "get", yet "get" is how one says it.
+        FirstTranslation{"SingleWordBeforePhraseOfCommonWords",
+                         "kriegen {vt} :: to come by; to get\n", "come\t1000\nby\t1000\nget\t100\n",
+                         "kriegen\t1000\n", false, "kriegen", "get"},
         // kHeadEntryWeight: the form is commoner, but it is the line's headword that
         // "can" translates.
         FirstTranslation{"HeadwordBeforeItsForm",
@@ -114,8 +120,9 @@ TEST_P(Places, GoToTheWordsReadersLookUp)
         return std::find(english.begin(), english.end(), word) != english.end();
     };
     EXPECT_TRUE(has(c.kept)) << "kept: " << testing::PrintToString(english);
-    if (*c.leftOut)
+    if (*c.leftOut) {
         EXPECT_FALSE(has(c.leftOut));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -163,6 +170,57 @@ TEST(RankKey, OwnCountStaysTheSource)
     const auto& by = compiled.summary.german.rankedBy;
     EXPECT_EQ(by[std::size_t(vocab::RankSource::Frequencies)], 1u);
     EXPECT_EQ(by[std::size_t(vocab::RankSource::OtherLanguage)], 0u);
+}
+
+// Each pair differs only in what its rule looks at; the first must score higher.
+struct MentionPair {
+    const char* name;
+    vocab::Headword higher;
+    vocab::Headword lower;
+};
+
+void PrintTo(const MentionPair& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+vocab::Headword listed(std::string text, bool main = true, std::uint32_t generalLines = 3)
+{
+    vocab::Headword headword{std::move(text)};
+    headword.lines = 3;
+    headword.generalLines = generalLines;
+    headword.main = main;
+    return headword;
+}
+
+class MentionScore : public testing::TestWithParam<MentionPair> {};
+
+TEST_P(MentionScore, LowersTheRarerKind)
+{
+    const auto& c = GetParam();
+    EXPECT_GT(vocab::mentionScore(c.higher, 3), vocab::mentionScore(c.lower, 3));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, MentionScore,
+    testing::Values(
+        // kMentionPhrasePenalty: the same length, one a phrase.
+        MentionPair{"WordBeforePhrase", listed("peartrees"), listed("pear tree")},
+        // kMentionFreeLength, kMentionLengthStep: both past the free length.
+        MentionPair{"ShorterBeforeLonger", listed("abcdefghijklm"),
+                    listed("abcdefghijklmnopqrstuvwxyz")},
+        // kLaterEntryFactor: one is a line's headword, the other only a form in it.
+        MentionPair{"HeadwordBeforeLaterEntry", listed("pears"), listed("pears", false)},
+        // kSpecialistOnlyFactor: one is used in some general line.
+        MentionPair{"GeneralBeforeSpecialistOnly", listed("pears"), listed("pears", true, 0)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// kDerivedCommonnessWeight: a derived pairing carrying twice the share loses to a
+// listed one as common, since how common it is counts only a little.
+TEST(TranslationFit, DerivedPairingCountsCommonnessLess)
+{
+    EXPECT_LT(vocab::translationFit(vocab::Origin::PhraseVerb, 0.5, 1000, 1, 1000),
+              vocab::translationFit(vocab::Origin::Listed, 0.25, 1000, 1, 1000));
 }
 
 TEST(TranslationFit, TheAdjectiveOfToBeFollowsTheListAlone)
