@@ -2,6 +2,7 @@
 
 #include "cli/InputLines.h"
 #include "cli/OutputFormat.h"
+#include "dictionary/AsciiCase.h"
 #include "dictionary/DataFile.h"
 #include "dictionary/DictionaryCheck.h"
 #include "dictionary/DictionaryStore.h"
@@ -106,23 +107,44 @@ public:
     {
     }
 
-    // True when something matched, the text itself or, when it matched nothing, the
-    // headwords it is a form or made of. Throws ListIndexError after writing the
-    // failing row without translations and ending the lookup, so JSON stays well formed.
+    // True when something matched: the text itself, or the headwords it is a form of
+    // or made of. A form that is no headword itself ("ginge", "im") shows its base rows
+    // first, then whatever merely begins with it; a compound is split only when nothing
+    // matched. Throws ListIndexError after writing the failing row without translations
+    // and ending the lookup, so JSON stays well formed.
     bool run(std::string_view text)
     {
         const std::string key = utf8ToWindows1252(text);
-        const std::vector<std::uint32_t> found = matches(key);
+        std::vector<std::uint32_t> found = matches(key);
         m_rows.beginLookup();
+        const std::vector<std::uint32_t> bases = isHeadwordAmong(found, key)
+                                                     ? std::vector<std::uint32_t>{}
+                                                     : writeBaseRows(text, key, found.empty());
+        if (!bases.empty())
+            std::erase_if(found, [&](std::uint32_t entry) {
+                return std::find(bases.begin(), bases.end(), entry) != bases.end();
+            });
+        m_rows.setOrigin(RowOrigin::Match, text);
         writeRows(found);
-        const bool matched = !found.empty() || (!key.empty() && writeBaseRows(text, key));
         m_rows.endLookup();
+        const bool matched = !found.empty() || !bases.empty();
         if (!matched && !m_options.quiet)
             suggest(text, key);
         return matched;
     }
 
 private:
+    // The text is a headword of its own, but for the case of its letters: then it is
+    // never taken for a form of another.
+    bool isHeadwordAmong(std::span<const std::uint32_t> found, std::string_view key) const
+    {
+        const WordList& words = headwordsOf(m_store, m_direction);
+        const std::string folded = asciiUpperCase(key);
+        return std::any_of(found.begin(), found.end(), [&](std::uint32_t entry) {
+            return asciiUpperCase(words[entry]) == folded;
+        });
+    }
+
     void writeRows(std::span<const std::uint32_t> entries)
     {
         for (const std::uint32_t entry : entries) {
@@ -141,14 +163,18 @@ private:
         }
     }
 
-    // The rows of the headwords `text` is a form of, or of a compound's parts, each
-    // part with the headword of its preferred spelling.
-    bool writeBaseRows(std::string_view text, std::string_view key)
+    // The rows of the headwords `text` is a form of, or, when `splitCompounds`, of a
+    // compound's parts, each part with the headword of its preferred spelling. Returns
+    // the entries written.
+    std::vector<std::uint32_t> writeBaseRows(std::string_view text, std::string_view key,
+                                             bool splitCompounds)
     {
+        if (key.empty())
+            return {};
         const Resolution resolution = resolver().resolve(key);
-        if (resolution.kind == ResolutionKind::None)
-            return false;
         const bool form = resolution.kind == ResolutionKind::Form;
+        if (!form && !(splitCompounds && resolution.kind == ResolutionKind::Compound))
+            return {};
         std::vector<std::uint32_t> rows;
         if (form)
             rows = resolution.bases.front();
@@ -170,10 +196,10 @@ private:
             }
             m_err << '\n';
         }
-        return true;
+        return rows;
     }
 
-    // Read on the first text that matches nothing: most lookups never need it.
+    // Read on the first text that is no headword itself: most lookups never need it.
     const FormResolver& resolver() { return m_forms.resolver(m_direction); }
 
     std::vector<std::uint32_t> matches(std::string_view key)

@@ -26,9 +26,10 @@ protected:
         test::writeFile(source.path() / "words.tsv",
                         "house\tHaus\nhouse\tGebäude\ngo\tgehen\nwent\tging\nway\tWeg\n"
                         "away\tweg\nmouse\tMaus\nsteam\tDampf\nship\tSchiff\n"
-                        "captain\tKapitän\nhousehold\tHaushalt\nin\tin\n");
+                        "captain\tKapitän\nhousehold\tHaushalt\nin\tin\n"
+                        "highwayman\tWegelagerer\nimbiss\tImbiss\n");
         test::writeFile(source.path() / "de.tsv", "Haus\tHause Hauses Häuser Häusern\n"
-                                                  "gehen\tgehe geht ging gingen gegangen\n"
+                                                  "gehen\tgeh gehe geht ging gingen gegangen\n"
                                                   "Weg\tWege Wegen\nweg\tWegen\n");
         test::writeFile(source.path() / "en.tsv", "mouse\tmice\ngo\tgoes gone went\n");
         compile({"--forms", "de=" + (source.path() / "de.tsv").string(), "--forms",
@@ -63,7 +64,6 @@ TEST_F(FormsLookup, AFormShowsItsBaseWithANote)
              {{"de", "Wegen"},
               "Weg\tway\nweg\taway\n",
               "\"Wegen\" is a form of \"Weg\", \"weg\"\n"},
-             {{"de", "im"}, "in\tin\n", "\"im\" is a form of \"in\"\n"},
              {{"de", "Dampfschiffkapitäns"},
               "Dampf\tsteam\nSchiff\tship\nKapitän\tcaptain\n",
               "\"Dampfschiffkapitäns\" is made of \"Dampf\", \"Schiff\", \"Kapitän\"\n"},
@@ -89,6 +89,28 @@ TEST_F(FormsLookup, AHeadwordKeepsItsOwnRows)
     EXPECT_EQ(lookup({"de", "Hau"}).out, "Haus\thouse\nHaushalt\thousehold\n");
 }
 
+TEST_F(FormsLookup, AFormThatBeginsOtherWordsShowsItsBaseFirst)
+{
+    struct Case {
+        std::string text, out, err;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"Wege", "Weg\tway\nWegelagerer\thighwayman\n", "\"Wege\" is a form of \"Weg\""},
+             {"im", "in\tin\nImbiss\timbiss\n", "\"im\" is a form of \"in\""},
+             // The base begins with the form: one row, not two.
+             {"geh", "gehen\tgo\n", "\"geh\" is a form of \"gehen\""},
+         }) {
+        const auto r = lookup({"de", c.text});
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(r.out, c.out) << c.text;
+        EXPECT_EQ(r.err, "woerterbuch-dict: " + c.err + "\n") << c.text;
+    }
+    // Only the base row is marked.
+    EXPECT_EQ(lookup({"--json", "de", "Wege"}).out,
+              "[{\"headword\":\"Weg\",\"translations\":[\"way\"],\"form_of\":\"Wege\"},"
+              "{\"headword\":\"Wegelagerer\",\"translations\":[\"highwayman\"]}]\n");
+}
+
 TEST_F(FormsLookup, JsonMarksRowsAndStatusCountsThem)
 {
     auto r = lookup({"--json", "--status", "--quiet", "de", "Häusern", "Dampfschiff", "zzz"});
@@ -112,13 +134,13 @@ TEST_F(FormsLookup, BrokenOrForeignFormsFilesAreSaidOnceAndLeftAside)
     auto r = lookup({"de", "Häusern", "gingen", "Haus"});
     // The table is gone; the rules still find what regular endings give.
     EXPECT_EQ(r.out, "Haus\thouse\nging\twent\nHaus\thouse\nHaushalt\thousehold\n");
-    EXPECT_EQ(r.err, "woerterbuch-dict: deuforms.dat: record 10 at byte 89: cut off in the "
+    EXPECT_EQ(r.err, "woerterbuch-dict: deuforms.dat: record 11 at byte 93: cut off in the "
                      "headword indices; looking up without its forms\n"
                      "woerterbuch-dict: \"Häusern\" is a form of \"Haus\"\n"
                      "woerterbuch-dict: \"gingen\" is a form of \"ging\"\n");
     auto check = dict({"check", "--data", data.path().string()});
     EXPECT_EQ(check.exitCode, 1);
-    EXPECT_NE(check.out.find("deuforms.dat: record 10 at byte 89: cut off"), std::string::npos)
+    EXPECT_NE(check.out.find("deuforms.dat: record 11 at byte 93: cut off"), std::string::npos)
         << check.out;
 
     // Forms of another vocabulary would point at other words.
@@ -141,7 +163,7 @@ TEST_F(FormsLookup, CompileReplacesAllFourFilesOrNone)
 {
     auto check = dict({"check", "--data", data.path().string()});
     EXPECT_EQ(check.exitCode, 0) << check.out;
-    EXPECT_NE(check.out.find("deuforms.dat: 11 forms"), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("deuforms.dat: 12 forms"), std::string::npos) << check.out;
     EXPECT_NE(check.out.find("engforms.dat: 4 forms"), std::string::npos) << check.out;
 
     const auto before = test::readAll(data.path() / "deuforms.dat");
