@@ -2,6 +2,7 @@
 // each is paired with the German side of the sub-entry it came from.
 #include "vocabulary/Candidates.h"
 
+#include "dictionary/Windows1252.h"
 #include "vocabulary/PairingWeights.h"
 
 #include <algorithm>
@@ -72,8 +73,8 @@ void Candidates::addGermanAdjectives(HeadwordId english, std::size_t place,
         const HeadwordId id =
             intern(Language::German, std::move(adjective), false, specialist, false);
         // After the phrases it came from, which the list gives as the translation.
-        addPairs({{id}, {emphasis(1)}, false, {german.ids.size() + german.places[g]}},
-                 {{english}, {emphasis(1)}, false, {place}}, entry, Origin::BeAdjective, true);
+        addPairs({{id}, {emphasis(1)}, false, {german.ids.size() + german.places[g]}, {}},
+                 {{english}, {emphasis(1)}, false, {place}, {}}, entry, Origin::BeAdjective, true);
     }
 }
 
@@ -91,7 +92,7 @@ void Candidates::addGermanPhraseVerbs(const AddedAlternatives& german,
             continue;
         const HeadwordId id =
             intern(Language::German, std::string(*verb), false, specialist, false);
-        addPairs({{id}, {emphasis(1)}, true, {german.places[g]}}, english, entry,
+        addPairs({{id}, {emphasis(1)}, true, {german.places[g]}, {}}, english, entry,
                  Origin::PhraseVerb, true);
     }
 }
@@ -113,6 +114,43 @@ void Candidates::addSingulars(const AddedAlternatives& english, const AddedAlter
     }
 }
 
+// "Beute machen (auf) :: to prey (on; upon)": the prepositions a verb or noun takes
+// translate each other; the list has no entry of its own for some ("upon").
+void Candidates::addPrepositions(std::span<const std::string_view> germanRaw,
+                                 std::span<const std::string_view> englishRaw, std::size_t entry,
+                                 bool specialist)
+{
+    const AddedAlternatives german = governed(Language::German, germanRaw, specialist);
+    if (german.ids.empty())
+        return;
+    const AddedAlternatives english = governed(Language::English, englishRaw, specialist);
+    if (!english.ids.empty())
+        addPairs(german, english, entry, Origin::Preposition);
+}
+
+// The prepositions of the first alternative that names some, in its order.
+Candidates::AddedAlternatives
+Candidates::governed(Language language, std::span<const std::string_view> raw, bool specialist)
+{
+    AddedAlternatives added;
+    for (const std::string_view alternative : raw) {
+        for (const std::string_view word : governedPrepositions(alternative, language)) {
+            std::string text;
+            if (!utf8ToWindows1252Exact(word, text))
+                continue;
+            const HeadwordId id = intern(language, std::move(text), false, specialist, false);
+            if (std::find(added.ids.begin(), added.ids.end(), id) != added.ids.end())
+                continue;
+            added.places.push_back(added.ids.size());
+            added.ids.push_back(id);
+            added.emphasis.push_back(emphasis(1));
+        }
+        if (!added.ids.empty())
+            break;
+    }
+    return added;
+}
+
 std::optional<HeadwordId> Candidates::addDerived(std::string&& headword, Origin origin,
                                                  std::size_t place, const AddedAlternatives& german,
                                                  std::size_t entry, const LineWords& words,
@@ -126,7 +164,7 @@ std::optional<HeadwordId> Candidates::addDerived(std::string&& headword, Origin 
                                  ? 1
                                  : words.occurrences(headword);
     const HeadwordId id = intern(Language::English, std::move(headword), false, specialist, false);
-    addPairs(german, {{id}, {emphasis(occurrences)}, false, {place}}, entry, origin);
+    addPairs(german, {{id}, {emphasis(occurrences)}, false, {place}, {}}, entry, origin);
     return id;
 }
 

@@ -89,6 +89,7 @@ Candidates::addEntry(const SourceEntry& entry, std::size_t k, const LineWords& g
                         return alternative.find("{pl}") != std::string_view::npos;
                     }))
         addSingulars(english, german, k, englishWords, specialist);
+    addPrepositions(germanAlternatives, englishAlternatives, k, specialist);
     return {std::move(german), std::move(english)};
 }
 
@@ -301,7 +302,7 @@ void Candidates::buildLists(Side& side, std::deque<Occurrence>& occurrences, Lan
     auto counts = [&](const Occurrence& o) {
         if (german && !translatesGerman(o.origin))
             return false;
-        const bool derivedHere = german == o.germanDerived;
+        const bool derivedHere = german == o.germanDerived || derivedOnBothSides(o.origin);
         return !derivedHere || !onlyForWantOfOwn(o.origin) || !ownTranslations[self(o)];
     };
 

@@ -158,6 +158,11 @@ private:
                   std::size_t entry, Origin origin, bool germanDerived = false);
     void addGermanPhraseVerbs(const AddedAlternatives& german, const AddedAlternatives& english,
                               std::size_t entry, bool specialist);
+    void addPrepositions(std::span<const std::string_view> germanRaw,
+                         std::span<const std::string_view> englishRaw, std::size_t entry,
+                         bool specialist);
+    AddedAlternatives governed(Language language, std::span<const std::string_view> raw,
+                               bool specialist);
     static void buildLists(Side& side, std::deque<Occurrence>& occurrences, Language language);
     void respellExclamations(Side& side);
 

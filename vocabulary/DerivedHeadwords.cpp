@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 namespace wb::vocab {
 namespace {
@@ -13,6 +14,17 @@ constexpr std::array<std::string_view, 5> kEnglishPronouns = {
 };
 constexpr std::array<std::string_view, 5> kGermanPronouns = {
     "ich/er/sie/es ", "ich/er/sie ", "er/sie/es ", "er/sie ", "wir/sie ",
+};
+
+// The prepositions the list names in brackets after a verb or noun: those it governs.
+constexpr std::array<std::string_view, 24> kEnglishPrepositions = {
+    "about", "above",  "across", "after", "against", "along",   "among", "around",
+    "at",    "before", "behind", "below", "beside",  "between", "by",    "for",
+    "from",  "in",     "into",   "of",    "on",      "onto",    "over",  "upon",
+};
+constexpr std::array<std::string_view, 20> kGermanPrepositions = {
+    "ab",  "an",   "auf",   "aus",  "bei", "durch", "für", "gegen", "hinter", "in",
+    "mit", "nach", "neben", "über", "um",  "unter", "von", "vor",   "zu",     "zwischen",
 };
 
 constexpr std::array<std::string_view, 6> kOutdatedLabels = {
@@ -82,6 +94,8 @@ const char* describe(Origin origin)
         return "singulars of plurals";
     case Origin::Phrases:
         return "headwords translated by their phrases";
+    case Origin::Preposition:
+        return "prepositions in brackets";
     }
     return "?";
 }
@@ -194,6 +208,28 @@ std::optional<std::string> englishSingular(std::string_view plural)
     else
         singular.pop_back();
     return singular;
+}
+
+std::vector<std::string_view> governedPrepositions(std::string_view alternative, Language language)
+{
+    const std::string_view text = trimmed(alternative);
+    const std::size_t open = text.rfind('(');
+    if (!text.ends_with(')') || open == std::string_view::npos || open == 0)
+        return {};
+    const std::span<const std::string_view> known =
+        language == Language::English ? std::span<const std::string_view>(kEnglishPrepositions)
+                                      : std::span<const std::string_view>(kGermanPrepositions);
+    std::vector<std::string_view> found;
+    std::string_view inside = text.substr(open + 1, text.size() - open - 2);
+    while (!inside.empty()) {
+        const std::size_t end = inside.find(';');
+        const std::string_view word = trimmed(inside.substr(0, end));
+        if (std::find(known.begin(), known.end(), word) == known.end())
+            return {};
+        found.push_back(word);
+        inside = end == std::string_view::npos ? std::string_view() : inside.substr(end + 1);
+    }
+    return found;
 }
 
 } // namespace wb::vocab

@@ -23,8 +23,9 @@ enum class Origin : std::uint8_t {
     PhraseVerb,    // "to depend on sth." gives "depend", "Daten herunterladen" "herunterladen"
     Singular,      // "strawberries" beside a German plural gives "strawberry"
     Phrases,       // a headword whose own side is empty takes the next sub-entry's
+    Preposition,   // "to prey (on; upon)" beside "Beute machen (auf)" gives "upon" "auf"
 };
-constexpr int kOriginCount = 7;
+constexpr int kOriginCount = 8;
 const char* describe(Origin origin);
 
 // A verb does not translate its irregular forms: "gehen" is not "went".
@@ -39,7 +40,15 @@ constexpr bool translatesGerman(Origin origin)
 constexpr bool onlyForWantOfOwn(Origin origin)
 {
     return origin == Origin::BeAdjective || origin == Origin::PhraseVerb ||
-           origin == Origin::Singular;
+           origin == Origin::Singular || origin == Origin::Preposition;
+}
+
+// A derivation whose headwords on both sides come from inside phrases: it translates
+// neither a German nor an English headword that the list pairs directly ("auf" keeps
+// its own "on" and gains no "upon").
+constexpr bool derivedOnBothSides(Origin origin)
+{
+    return origin == Origin::Preposition;
 }
 
 // Translations derived from the wider context come after the direct ones: "Angst
@@ -54,6 +63,7 @@ constexpr int precedence(Origin origin)
     case Origin::PhraseVerb:
     case Origin::Singular:
     case Origin::Phrases:
+    case Origin::Preposition:
         return 1;
     case Origin::IrregularForm:
         break;
@@ -87,6 +97,12 @@ std::optional<std::string_view> phraseVerb(std::string_view alternative, std::st
 // The verb of a German headword (Windows-1252) made of an object noun and an
 // infinitive: "herunterladen" of "Daten herunterladen"; nothing for any other shape.
 std::optional<std::string_view> germanPhraseVerb(std::string_view headword);
+
+// The prepositions in the brackets that end an alternative, where the list names what
+// a verb or noun governs: "on", "upon" of "to prey (on; upon)", "auf" of "Beute
+// machen (auf)". Nothing unless every word in the brackets is a preposition of
+// `language`.
+std::vector<std::string_view> governedPrepositions(std::string_view alternative, Language language);
 
 // The singular of an English plural written as one word: "strawberries" gives
 // "strawberry", "boxes" "box", "trees" "tree"; nothing for a word that does not end

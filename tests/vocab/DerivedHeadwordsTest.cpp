@@ -106,6 +106,23 @@ TEST(PhraseVerb, TheGermanVerbAfterItsObjectNoun)
     EXPECT_FALSE(germanPhraseVerb("Etw. tun"));
 }
 
+TEST(Preposition, EveryWordInTheClosingBracketsMustBeOne)
+{
+    using V = std::vector<std::string_view>;
+    EXPECT_EQ(governedPrepositions("to prey (on; upon)", Language::English), (V{"on", "upon"}));
+    EXPECT_EQ(governedPrepositions("Beute machen (auf)", Language::German), V{"auf"});
+    EXPECT_EQ(governedPrepositions("nachdenken (\xC3\xBC"
+                                   "ber)",
+                                   Language::German),
+              V{"\xC3\xBC"
+                "ber"});
+    EXPECT_TRUE(governedPrepositions("to prey (auf)", Language::English).empty());
+    EXPECT_TRUE(governedPrepositions("policy (insurance business)", Language::English).empty());
+    EXPECT_TRUE(governedPrepositions("to remark (on; later)", Language::English).empty());
+    EXPECT_TRUE(governedPrepositions("(on) the way", Language::English).empty());
+    EXPECT_TRUE(governedPrepositions("(on)", Language::English).empty());
+}
+
 TEST(Singular, OfARegularEnglishPlural)
 {
     EXPECT_EQ(englishSingular("strawberries"), "strawberry");

@@ -411,7 +411,11 @@ const char* const kHidden =
     "mindestens {adv} :: at a/the minimum, at least\n"
     "Daten herunterladen {vt} :: to download data\n"
     "kultiviert sein {vi} :: to be cultured\n"
-    "kultiviert {adj} :: cultivated\n";
+    "kultiviert {adj} :: cultivated\n"
+    "nachsinnen {vi} (\xC3\xBC"
+    "ber) :: to muse (on; upon)\n"
+    "\xC3\xBC"
+    "ber {prp} :: over; about\n";
 
 TEST(HiddenHeadwords, AVerbOnlyInPhrasesTakesTheirGermanSide)
 {
@@ -466,6 +470,18 @@ TEST(HiddenHeadwords, RunTogetherAlternativesComeApart)
     EXPECT_EQ(v.translationsOf("at a minimum"), Words{"mindestens"});
 }
 
+TEST(HiddenHeadwords, APrepositionInBracketsTakesTheOtherSidesOne)
+{
+    const auto v = compileText(kHidden, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationsOf("upon"), Words{"\xFC"
+                                              "ber"});
+    // "über" has translations of its own, which the brackets leave alone.
+    EXPECT_EQ(v.translationOf("\xFC"
+                              "ber"),
+              "over");
+    EXPECT_EQ(v.translationsOf("muse"), Words{"nachsinnen"});
+}
+
 TEST(HiddenHeadwords, TheSummaryCountsThemByKind)
 {
     const auto summary = compileText(kHidden, SourceFormat::Ding).summary;
@@ -476,6 +492,7 @@ TEST(HiddenHeadwords, TheSummaryCountsThemByKind)
     EXPECT_EQ(summary.german.derivedChosen[std::size_t(Origin::Phrases)], 1u);
     EXPECT_EQ(summary.german.derivedCandidates[std::size_t(Origin::PhraseVerb)], 1u);
     EXPECT_EQ(summary.english.derivedCandidates[std::size_t(Origin::BeAdjective)], 1u);
+    EXPECT_EQ(summary.english.derivedCandidates[std::size_t(Origin::Preposition)], 2u);
 }
 
 // "overthrew" is rare in text, but a reader who meets it cannot look up "overthrow"
