@@ -2,6 +2,7 @@
 
 #include "dictionary/Windows1252.h"
 #include "forms/FormsFile.h"
+#include "vocabulary/BoundedLines.h"
 
 #include <algorithm>
 #include <fstream>
@@ -44,23 +45,18 @@ std::vector<std::string_view> splitWords(std::string_view text)
 FormTableSource parseFormTable(std::istream& in, const std::string& name)
 {
     FormTableSource table;
-    std::string line;
-    std::uintmax_t total = 0;
-    for (std::size_t number = 1; std::getline(in, line); ++number) {
-        total += line.size() + 1;
-        if (total > kMaxFormTableBytes)
-            throw std::runtime_error(name + " goes on past " +
-                                     std::to_string(kMaxFormTableBytes >> 20) +
-                                     " MiB, more than any form table holds");
+    std::size_t number = 0;
+    const auto fail = [&](const std::string& what) {
+        throw std::runtime_error(name + ":" + std::to_string(number) + ": " + what);
+    };
+    const auto take = [&](std::string_view line) {
+        ++number;
         if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+            line.remove_suffix(1);
         if (line.empty())
-            continue;
-        const auto fail = [&](const char* what) {
-            throw std::runtime_error(name + ":" + std::to_string(number) + ": " + what);
-        };
+            return;
         const auto tab = line.find('\t');
-        if (tab == std::string::npos)
+        if (tab == std::string_view::npos)
             fail("no tab between the base and its forms");
         if (tab == 0)
             fail("no base before the tab");
@@ -69,14 +65,14 @@ FormTableSource parseFormTable(std::istream& in, const std::string& name)
                             const auto byte = static_cast<unsigned char>(c);
                             return (byte < 0x20 && c != '\t') || byte == 0x7F;
                         }) ||
-            line.find('\t', tab + 1) != std::string::npos)
+            line.find('\t', tab + 1) != std::string_view::npos)
             fail("a control character or a second tab");
         FormSourceLine parsed;
-        if (!utf8ToWindows1252Exact(std::string_view(line).substr(0, tab), parsed.base)) {
+        if (!utf8ToWindows1252Exact(line.substr(0, tab), parsed.base)) {
             ++table.notEncodable;
-            continue;
+            return;
         }
-        for (const std::string_view form : splitWords(std::string_view(line).substr(tab + 1))) {
+        for (const std::string_view form : splitWords(line.substr(tab + 1))) {
             std::string encoded;
             if (utf8ToWindows1252Exact(form, encoded) && encoded.size() <= kMaxFormBytes)
                 parsed.forms.push_back(std::move(encoded));
@@ -84,6 +80,16 @@ FormTableSource parseFormTable(std::istream& in, const std::string& name)
                 ++table.notEncodable;
         }
         table.lines.push_back(std::move(parsed));
+    };
+    const auto tooLong = [&] {
+        ++number;
+        fail("the line is longer than " + std::to_string(kMaxFormLineBytes / 1024) +
+             " KiB, which no word's forms are");
+    };
+    try {
+        forEachLine(in, {kMaxFormLineBytes, kMaxFormTableBytes}, {take, tooLong, {}});
+    } catch (const InputTooLarge& error) {
+        throw std::runtime_error(name + " " + error.what() + ", more than any form table holds");
     }
     if (in.bad())
         throw std::runtime_error("error while reading " + name);

@@ -29,9 +29,12 @@ struct FormTableSource {
 
 // A source table larger than this is no table of one language's forms.
 constexpr std::uintmax_t kMaxFormTableBytes = std::uintmax_t(256) << 20;
+// No word has this many forms: the longest line of the German table is under 600 bytes.
+constexpr std::size_t kMaxFormLineBytes = 64 * 1024;
 
-// Throws std::runtime_error naming the line of a line without a tab, an empty base or
-// a control character, and when the table goes on past kMaxFormTableBytes.
+// Throws std::runtime_error naming the line of a line without a tab, an empty base, a
+// control character or more than kMaxFormLineBytes, and when the table goes on past
+// kMaxFormTableBytes. Lines are read in blocks, so no line is held beyond the limit.
 FormTableSource parseFormTable(std::istream& in, const std::string& name);
 FormTableSource readFormTable(const std::filesystem::path& path);
 

@@ -23,7 +23,8 @@ constexpr rlim_t kAddressSpace = 300u << 20;
 
 using CompileRun = test::ProcessResult;
 
-CompileRun compile(const fs::path& source, const fs::path& out)
+CompileRun compile(const fs::path& source, const fs::path& out,
+                   const std::vector<std::string>& extra = {})
 {
     test::ProcessOptions options;
     options.inChild = [] {
@@ -33,8 +34,9 @@ CompileRun compile(const fs::path& source, const fs::path& out)
     };
     // Whatever happens, a test that hangs is worse than one that fails.
     options.timeLimit = std::chrono::seconds(120);
-    return test::runProcess(WB_PLAIN_DICT,
-                            {"compile", "--tsv", source.string(), "--out", out.string()}, options);
+    std::vector<std::string> args = {"compile", "--tsv", source.string(), "--out", out.string()};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return test::runProcess(WB_PLAIN_DICT, args, options);
 }
 
 // Writes `before`, a line of `bytes` letters and `after` into a pipe, from a thread of
@@ -88,6 +90,15 @@ TEST_F(BoundedMemory, AnEndlessSourceIsRefusedAndThePairStays)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "woerterbuch-dict: /dev/zero: the word list goes on past 1024 MiB, more "
                        "than any word list holds; nothing was written\n");
+    EXPECT_TRUE(test::snapshot(out) == before);
+}
+
+TEST_F(BoundedMemory, AnEndlessFormTableIsRefusedAtItsFirstLine)
+{
+    const CompileRun run = compile(temp.path() / "old.tsv", out, {"--forms", "de=/dev/zero"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "woerterbuch-dict: /dev/zero:1: the line is longer than 64 KiB, which no "
+                       "word's forms are\n");
     EXPECT_TRUE(test::snapshot(out) == before);
 }
 
