@@ -105,6 +105,22 @@ def hunspell_stems(forms):
             forms[stem].add(form)
 
 
+# The personal pronouns' cases. hunspell gives pronouns as stems with noun endings
+# ("ihnen" of "ihn"); these forms belong to these bases and to no other.
+GERMAN_PRONOUNS = {
+    "ich": {"mich", "mir"}, "du": {"dich", "dir"}, "er": {"ihn", "ihm"},
+    "sie": {"ihnen"}, "wir": {"uns"}, "ihr": {"euch"}, "Sie": {"Ihnen"},
+}
+
+
+def personal_pronouns(forms):
+    pronoun_forms = set().union(*GERMAN_PRONOUNS.values())
+    for base in forms:
+        forms[base] -= pronoun_forms
+    for pronoun, cases in GERMAN_PRONOUNS.items():
+        forms[pronoun].update(cases)
+
+
 def plain(text):
     return text.lower().translate(str.maketrans("äöü", "aou"))
 
@@ -134,6 +150,7 @@ def main():
     german = collections.defaultdict(set)
     german_tables(npm_dir, german)
     hunspell_stems(german)
+    personal_pronouns(german)
     write_table(os.path.join(out_dir, "de.tsv"), german, GERMAN_WORD, german_words)
     english = collections.defaultdict(set)
     english_tables(english)
