@@ -102,6 +102,9 @@ TEST_F(BundledForms, GermanFormsFindTheirHeadwords)
                                                          {"kleinsten", "klein"},
                                                          {"kleineren", "klein"},
                                                          {"alten", "alt"},
+                                                         // personal pronouns
+                                                         {"ihnen", "sie"},
+                                                         {"Ihnen", "Sie"},
                                                          // contractions
                                                          {"im", "in"},
                                                          {"vom", "von"},
@@ -109,6 +112,8 @@ TEST_F(BundledForms, GermanFormsFindTheirHeadwords)
     for (const auto& [form, base] : cases)
         EXPECT_TRUE(resolvesTo(kGerman, form, base))
             << form << " -> " << testing::PrintToString(basesOf(kGerman, form));
+    // A pronoun's case is no noun ending.
+    EXPECT_FALSE(resolvesTo(kGerman, "ihnen", "ihn"));
 }
 
 TEST_F(BundledForms, EnglishFormsFindTheirHeadwords)
