@@ -151,6 +151,33 @@ Candidates::governed(Language language, std::span<const std::string_view> raw, b
     return added;
 }
 
+// "keine; keiner; keines {pron} <kein> :: no": a word the list gives only for finding
+// the entry by is translated by the entry, where it has no entry of its own.
+void Candidates::addSearchWords(std::span<const std::string_view> germanRaw,
+                                std::span<const std::string_view> englishRaw,
+                                const AddedAlternatives& german, const AddedAlternatives& english,
+                                std::size_t entry, bool specialist)
+{
+    const auto derive = [&](Language language, std::span<const std::string_view> raw,
+                            const AddedAlternatives& other) {
+        if (other.ids.empty())
+            return;
+        for (std::size_t place = 0; place < raw.size(); ++place)
+            for (const std::string_view word : searchWords(raw[place])) {
+                std::string text;
+                if (!utf8ToWindows1252Exact(word, text) || !MentionCounter::isSingleWord(text))
+                    continue;
+                const HeadwordId id = intern(language, std::move(text), false, specialist, false);
+                const AddedAlternatives self{{id}, {emphasis(1)}, false, {place}, {}};
+                const bool germanDerived = language == Language::German;
+                addPairs(germanDerived ? self : other, germanDerived ? other : self, entry,
+                         Origin::SearchWord, germanDerived);
+            }
+    };
+    derive(Language::German, germanRaw, english);
+    derive(Language::English, englishRaw, german);
+}
+
 std::optional<HeadwordId> Candidates::addDerived(std::string&& headword, Origin origin,
                                                  std::size_t place, const AddedAlternatives& german,
                                                  std::size_t entry, const LineWords& words,

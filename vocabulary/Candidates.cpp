@@ -90,6 +90,7 @@ Candidates::addEntry(const SourceEntry& entry, std::size_t k, const LineWords& g
                     }))
         addSingulars(english, german, k, englishWords, specialist);
     addPrepositions(germanAlternatives, englishAlternatives, k, specialist);
+    addSearchWords(germanAlternatives, englishAlternatives, german, english, k, specialist);
     return {std::move(german), std::move(english)};
 }
 

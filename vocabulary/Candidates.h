@@ -163,6 +163,10 @@ private:
                          bool specialist);
     AddedAlternatives governed(Language language, std::span<const std::string_view> raw,
                                bool specialist);
+    void addSearchWords(std::span<const std::string_view> germanRaw,
+                        std::span<const std::string_view> englishRaw,
+                        const AddedAlternatives& german, const AddedAlternatives& english,
+                        std::size_t entry, bool specialist);
     static void buildLists(Side& side, std::deque<Occurrence>& occurrences, Language language);
     void respellExclamations(Side& side);
 

@@ -96,6 +96,8 @@ const char* describe(Origin origin)
         return "headwords translated by their phrases";
     case Origin::Preposition:
         return "prepositions in brackets";
+    case Origin::SearchWord:
+        return "search words in angle brackets";
     }
     return "?";
 }
@@ -230,6 +232,30 @@ std::vector<std::string_view> governedPrepositions(std::string_view alternative,
         inside = end == std::string_view::npos ? std::string_view() : inside.substr(end + 1);
     }
     return found;
+}
+
+std::vector<std::string_view> searchWords(std::string_view alternative)
+{
+    std::vector<std::string_view> words;
+    for (std::size_t open = alternative.find('<'); open != std::string_view::npos;
+         open = alternative.find('<', open + 1)) {
+        const std::size_t close = alternative.find('>', open);
+        if (close == std::string_view::npos)
+            break;
+        std::string_view inside = alternative.substr(open + 1, close - open - 1);
+        while (!inside.empty()) {
+            const std::size_t end = inside.find_first_of(";,");
+            const std::string_view word = trimmed(inside.substr(0, end));
+            const bool single = !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
+                return c != ' ' && c != '.' && c != '/' && c != '(' && c != '<';
+            });
+            if (single)
+                words.push_back(word);
+            inside = end == std::string_view::npos ? std::string_view() : inside.substr(end + 1);
+        }
+        open = close;
+    }
+    return words;
 }
 
 } // namespace wb::vocab

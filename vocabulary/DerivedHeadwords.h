@@ -24,8 +24,9 @@ enum class Origin : std::uint8_t {
     Singular,      // "strawberries" beside a German plural gives "strawberry"
     Phrases,       // a headword whose own side is empty takes the next sub-entry's
     Preposition,   // "to prey (on; upon)" beside "Beute machen (auf)" gives "upon" "auf"
+    SearchWord,    // "keine {pron} <kein> :: no": a word the list names to be found by
 };
-constexpr int kOriginCount = 8;
+constexpr int kOriginCount = 9;
 const char* describe(Origin origin);
 
 // A verb does not translate its irregular forms: "gehen" is not "went".
@@ -40,7 +41,8 @@ constexpr bool translatesGerman(Origin origin)
 constexpr bool onlyForWantOfOwn(Origin origin)
 {
     return origin == Origin::BeAdjective || origin == Origin::PhraseVerb ||
-           origin == Origin::Singular || origin == Origin::Preposition;
+           origin == Origin::Singular || origin == Origin::Preposition ||
+           origin == Origin::SearchWord;
 }
 
 // A derivation whose headwords on both sides come from inside phrases: it translates
@@ -64,6 +66,7 @@ constexpr int precedence(Origin origin)
     case Origin::Singular:
     case Origin::Phrases:
     case Origin::Preposition:
+    case Origin::SearchWord:
         return 1;
     case Origin::IrregularForm:
         break;
@@ -103,6 +106,12 @@ std::optional<std::string_view> germanPhraseVerb(std::string_view headword);
 // machen (auf)". Nothing unless every word in the brackets is a preposition of
 // `language`.
 std::vector<std::string_view> governedPrepositions(std::string_view alternative, Language language);
+
+// The single words in the angle brackets of an alternative, which the list gives for
+// a reader to find the entry by, as written: "kein" of "keines {pron} <kein>",
+// "Tintenfisch" of "Kalmare {pl} <Kalmar> <Tintenfisch>". Phrases ("<am vollsten>")
+// are left out.
+std::vector<std::string_view> searchWords(std::string_view alternative);
 
 // The singular of an English plural written as one word: "strawberries" gives
 // "strawberry", "boxes" "box", "trees" "tree"; nothing for a word that does not end

@@ -123,6 +123,18 @@ TEST(Preposition, EveryWordInTheClosingBracketsMustBeOne)
     EXPECT_TRUE(governedPrepositions("(on)", Language::English).empty());
 }
 
+TEST(SearchWord, TheSingleWordsInAngleBrackets)
+{
+    using V = std::vector<std::string_view>;
+    EXPECT_EQ(searchWords("keines {pron} <kein>"), V{"kein"});
+    EXPECT_EQ(searchWords("Kalmare {pl} <Kalmar> <Tintenfisch>"), (V{"Kalmar", "Tintenfisch"}));
+    EXPECT_EQ(searchWords("voll {adj} <voller> <am vollsten>"), V{"voller"});
+    EXPECT_EQ(searchWords("to deal {dealt} <delt; dealed>"), (V{"delt", "dealed"}));
+    EXPECT_TRUE(searchWords("Haus {n}").empty());
+    EXPECT_TRUE(searchWords("a < b").empty());
+    EXPECT_TRUE(searchWords("<etw.> <>").empty());
+}
+
 TEST(Singular, OfARegularEnglishPlural)
 {
     EXPECT_EQ(englishSingular("strawberries"), "strawberry");

@@ -415,7 +415,9 @@ const char* const kHidden =
     "nachsinnen {vi} (\xC3\xBC"
     "ber) :: to muse (on; upon)\n"
     "\xC3\xBC"
-    "ber {prp} :: over; about\n";
+    "ber {prp} :: over; about\n"
+    "keine; keiner {pron} <kein> :: no\n"
+    "nein :: no\n";
 
 TEST(HiddenHeadwords, AVerbOnlyInPhrasesTakesTheirGermanSide)
 {
@@ -482,6 +484,14 @@ TEST(HiddenHeadwords, APrepositionInBracketsTakesTheOtherSidesOne)
     EXPECT_EQ(v.translationsOf("muse"), Words{"nachsinnen"});
 }
 
+TEST(HiddenHeadwords, ASearchWordInAngleBracketsTakesTheEntrysTranslation)
+{
+    const auto v = compileText(kHidden, SourceFormat::Ding).decoded;
+    EXPECT_EQ(v.translationOf("kein"), "no");
+    // The words the list pairs with it directly keep the places.
+    EXPECT_EQ(v.translationsOf("no"), (Words{"keine", "nein", "keiner"}));
+}
+
 TEST(HiddenHeadwords, TheSummaryCountsThemByKind)
 {
     const auto summary = compileText(kHidden, SourceFormat::Ding).summary;
@@ -493,6 +503,7 @@ TEST(HiddenHeadwords, TheSummaryCountsThemByKind)
     EXPECT_EQ(summary.german.derivedCandidates[std::size_t(Origin::PhraseVerb)], 1u);
     EXPECT_EQ(summary.english.derivedCandidates[std::size_t(Origin::BeAdjective)], 1u);
     EXPECT_EQ(summary.english.derivedCandidates[std::size_t(Origin::Preposition)], 2u);
+    EXPECT_EQ(summary.german.derivedCandidates[std::size_t(Origin::SearchWord)], 1u);
 }
 
 // "overthrew" is rare in text, but a reader who meets it cannot look up "overthrow"
