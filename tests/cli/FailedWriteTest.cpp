@@ -389,7 +389,13 @@ TEST_F(Output, FullStandardOutputIsReportedForEveryVerb)
         SCOPED_TRACE(args[0]);
         const CommandRun run = dict(args, toDevFull);
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(run.err, "woerterbuch-dict: cannot write to standard output: " + kNoSpace + "\n");
+        // "w" is no headword, so the lookup asks for its forms, and these data files
+        // have none: it says so once, before it writes.
+        const std::string note = args[0] == "lookup" ? "woerterbuch-dict: engforms.dat: cannot be "
+                                                       "opened; looking up without its forms\n"
+                                                     : "";
+        EXPECT_EQ(run.err,
+                  note + "woerterbuch-dict: cannot write to standard output: " + kNoSpace + "\n");
     }
 }
 
