@@ -165,8 +165,8 @@ FrequencyTable FrequencyTable::read(const std::filesystem::path& path,
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    return read(in, path.string(), poll);
+        throw std::runtime_error("cannot read " + messages::quotedPath(path));
+    return read(in, messages::quotedPath(path), poll);
 }
 
 std::pair<const FrequencyTable::Entry*, const FrequencyTable::Entry*>
