@@ -482,7 +482,8 @@ int checkCommand(Arguments args, std::ostream& out, std::ostream&)
                                         file == DictionaryFile::German ? german : english, out);
     const auto leftovers = leftoverTemporaries(parsed.directory);
     for (const auto& name : leftovers)
-        out << name << ": left over from an interrupted compile (the next compile into "
+        out << messages::quotedPath(name)
+            << ": left over from an interrupted compile (the next compile into "
             << "this directory removes it)\n";
     const std::size_t problems = report.problemCount() + formsProblems + leftovers.size();
     out << (problems == 0 ? "well formed" : std::to_string(problems) + " problem(s)") << '\n';

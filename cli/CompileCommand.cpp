@@ -106,7 +106,7 @@ int compileCommand(Arguments args, std::ostream& out, std::ostream& err)
     auto options = parseCompileArguments(args);
     options.onWait = [&err, &options] {
         err << "woerterbuch-dict: waiting for another compile into "
-            << options.outputDirectory.string() << " to finish\n";
+            << messages::quotedPath(options.outputDirectory) << " to finish\n";
         err.flush();
     };
     // A termination request ends the compile through the error path below, and the

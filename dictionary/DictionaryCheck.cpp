@@ -3,15 +3,32 @@
 #include "dictionary/Windows1252.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <string_view>
 
 namespace wb {
 namespace {
 
+// One file's scan; its problems go straight into the report's list.
 struct Scan {
     std::size_t records = 0;
     std::size_t referencesIntoMissing = 0;
-    std::vector<CheckProblem> problems;
+    std::vector<CheckProblem>& problems;
 };
+
+// A problem's text from its pieces in one allocation: a file may hold 65,535 records
+// with a problem each, and each joint of a chain of + would allocate again.
+std::string joined(std::initializer_list<std::string_view> pieces)
+{
+    std::size_t size = 0;
+    for (const std::string_view piece : pieces)
+        size += piece.size();
+    std::string text;
+    text.reserve(size);
+    for (const std::string_view piece : pieces)
+        text += piece;
+    return text;
+}
 
 std::string hexByte(unsigned char byte)
 {
@@ -26,14 +43,15 @@ void checkHeadword(const DecodedRecord& record, std::size_t number, DictionaryFi
         const auto byte = static_cast<unsigned char>(record.headword[i]);
         if (byte < 0x20 || byte == 0x7F) {
             problems.push_back({file, number, record.offset,
-                                "the headword holds the control byte " + hexByte(byte) +
-                                    " at position " + std::to_string(i)});
+                                joined({"the headword holds the control byte ", hexByte(byte),
+                                        " at position ", std::to_string(i)})});
             return;
         }
         if (isUndefinedInWindows1252(byte)) {
-            problems.push_back({file, number, record.offset,
-                                "the headword holds the byte " + hexByte(byte) + " at position " +
-                                    std::to_string(i) + ", which Windows-1252 leaves undefined"});
+            problems.push_back(
+                {file, number, record.offset,
+                 joined({"the headword holds the byte ", hexByte(byte), " at position ",
+                         std::to_string(i), ", which Windows-1252 leaves undefined"})});
             return;
         }
     }
@@ -69,17 +87,17 @@ void checkReferences(const DecodedRecord& record, std::size_t number, Dictionary
         } else if (index >= *otherCount) {
             problems.push_back(
                 {file, number, record.offset,
-                 "reference " + std::to_string(index) + " is not below the " +
-                     fileName(english ? DictionaryFile::German : DictionaryFile::English) +
-                     " record count " + std::to_string(*otherCount)});
+                 joined({"reference ", std::to_string(index), " is not below the ",
+                         fileName(english ? DictionaryFile::German : DictionaryFile::English),
+                         " record count ", std::to_string(*otherCount)})});
         }
     }
 }
 
 Scan scanFile(DictionaryFile file, std::span<const std::uint8_t> bytes,
-              std::optional<std::size_t> otherCount)
+              std::optional<std::size_t> otherCount, std::vector<CheckProblem>& problems)
 {
-    Scan scan;
+    Scan scan{0, 0, problems};
     RecordDecoder decoder(file, bytes);
     DecodedRecord record;
     while (!decoder.atEnd()) {
@@ -91,21 +109,21 @@ Scan scanFile(DictionaryFile file, std::span<const std::uint8_t> bytes,
             break;
         }
         if (!decoder.next(record)) {
-            scan.problems.push_back({file, number, decoder.offset(),
-                                     "the file ends inside the record (" +
-                                         std::to_string(bytes.size() - decoder.offset()) +
-                                         " bytes left)"});
+            scan.problems.push_back(
+                {file, number, decoder.offset(),
+                 joined({"the file ends inside the record (",
+                         std::to_string(bytes.size() - decoder.offset()), " bytes left)"})});
             break;
         }
         if (record.prefixClamped())
             scan.problems.push_back({file, number, record.offset,
-                                     "keeps " + std::to_string(record.prefix) +
-                                         " bytes of a previous headword of " +
-                                         std::to_string(record.previousLength)});
+                                     joined({"keeps ", std::to_string(record.prefix),
+                                             " bytes of a previous headword of ",
+                                             std::to_string(record.previousLength)})});
         if (file == DictionaryFile::English && (record.count < 1 || record.count > 3))
             scan.problems.push_back(
                 {file, number, record.offset,
-                 "has " + std::to_string(record.count) + " references (1 to 3 allowed)"});
+                 joined({"has ", std::to_string(record.count), " references (1 to 3 allowed)"})});
         checkHeadword(record, number, file, scan.problems);
         checkReferences(record, number, file, otherCount, scan);
         ++scan.records;
@@ -132,9 +150,8 @@ CheckReport checkDictionaryFiles(const std::optional<std::vector<std::uint8_t>>&
                    FileCheck& out) {
         if (!bytes)
             return;
-        auto scan = scanFile(file, *bytes, otherCount);
+        const auto scan = scanFile(file, *bytes, otherCount, report.problems);
         out = {true, bytes->size(), scan.records, scan.referencesIntoMissing};
-        report.problems.insert(report.problems.end(), scan.problems.begin(), scan.problems.end());
     };
     run(DictionaryFile::German, german, englishKept, report.german);
     run(DictionaryFile::English, english, germanKept, report.english);

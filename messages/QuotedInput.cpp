@@ -1,6 +1,7 @@
 #include "messages/QuotedInput.h"
 
 #include <algorithm>
+#include <string>
 
 namespace wb::messages {
 namespace {
@@ -55,15 +56,14 @@ bool isControl(std::string_view character)
            static_cast<unsigned char>(character[1]) < 0xA0;
 }
 
-} // namespace
-
-std::string quotedInput(std::string_view text)
+// The quote of `text` with at most `limit` of its bytes shown.
+std::string quoted(std::string_view text, std::size_t limit)
 {
     std::string out = "\"";
     std::size_t at = 0;
     while (at < text.size()) {
         const std::size_t length = characterLength(text.substr(at));
-        if (at + std::max<std::size_t>(length, 1) > kQuotedInputBytes)
+        if (at + std::max<std::size_t>(length, 1) > limit)
             break;
         const std::string_view character = text.substr(at, length);
         if (length == 0) {
@@ -85,6 +85,37 @@ std::string quotedInput(std::string_view text)
     if (at < text.size())
         out += "... (" + std::to_string(text.size()) + " bytes)";
     return out;
+}
+
+// A path that reads the same quoted or not: valid UTF-8 without controls, blanks,
+// quotes or backslashes.
+bool plainPath(std::string_view path)
+{
+    if (path.empty() || path.size() > kQuotedPathBytes)
+        return false;
+    for (std::size_t at = 0; at < path.size();) {
+        const std::size_t length = characterLength(path.substr(at));
+        if (length == 0)
+            return false;
+        const std::string_view character = path.substr(at, length);
+        if (isControl(character) || character == " " || character == "\"" || character == "\\")
+            return false;
+        at += length;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string quotedInput(std::string_view text)
+{
+    return quoted(text, kQuotedInputBytes);
+}
+
+std::string quotedPath(const std::filesystem::path& path)
+{
+    const std::string& text = path.native();
+    return plainPath(text) ? text : quoted(text, kQuotedPathBytes);
 }
 
 } // namespace wb::messages

@@ -3,6 +3,7 @@
 // log: whatever the bytes, the quote is one line of printable text of bounded length.
 // It does not decide what the message says around it.
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,13 @@ inline constexpr std::size_t kQuotedInputBytes = 60;
 // of a valid UTF-8 character as \xNN. Beyond kQuotedInputBytes the quote is cut at a
 // character's end and followed by "... (N bytes)", N the input's full length.
 std::string quotedInput(std::string_view text);
+
+// How many bytes of a path a message shows at most: more than any path the system opens.
+inline constexpr std::size_t kQuotedPathBytes = 4096;
+
+// A file's path as a message names it: as it stands when it is valid UTF-8 without
+// controls, blanks, quotes or backslashes (nearly every path), else quoted as above with
+// up to kQuotedPathBytes shown, so that a name made of escapes cannot drive the terminal.
+std::string quotedPath(const std::filesystem::path& path);
 
 } // namespace wb::messages

@@ -1,5 +1,7 @@
 #include "search/ProcessLauncher.h"
 
+#include "messages/QuotedInput.h"
+
 #include <QProcess>
 #include <cstdio>
 
@@ -16,8 +18,9 @@ void ProcessLauncher::open(Direction direction, const QString& word)
     process.setProgram(QString::fromStdString(m_program.string()));
     process.setArguments(windowArguments(direction, word));
     if (!process.startDetached()) {
-        const QString reason =
-            QStringLiteral("cannot start %1: %2").arg(process.program(), process.errorString());
+        const QString reason = QStringLiteral("cannot start %1: %2")
+                                   .arg(QString::fromStdString(messages::quotedPath(m_program)),
+                                        process.errorString());
         std::fprintf(stderr, "woerterbuch-search: %s\n", qPrintable(reason));
         throw WindowStartError(reason.toStdString());
     }

@@ -1,5 +1,7 @@
 #include "system/ExecutablePath.h"
 
+#include "messages/QuotedInput.h"
+
 namespace wb {
 
 std::filesystem::path executablePath(const std::filesystem::path& link)
@@ -10,11 +12,12 @@ std::filesystem::path executablePath(const std::filesystem::path& link)
     std::error_code error;
     auto path = std::filesystem::canonical(link, error);
     if (error)
-        throw ExecutablePathError("cannot find the program's own directory: " + link.string() +
-                                  ": " + error.message());
+        throw ExecutablePathError("cannot find the program's own directory: " +
+                                  messages::quotedPath(link) + ": " + error.message());
     if (!path.is_absolute() || !path.has_parent_path())
-        throw ExecutablePathError("cannot find the program's own directory: " + link.string() +
-                                  " names " + path.string());
+        throw ExecutablePathError(
+            "cannot find the program's own directory: " + messages::quotedPath(link) + " names " +
+            messages::quotedPath(path));
     return path;
 }
 

@@ -1,5 +1,7 @@
 #include "system/FileReplacement.h"
 
+#include "messages/QuotedInput.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -28,7 +30,7 @@ std::string reason(int error)
 
 [[noreturn]] void fail(const fs::path& file, int error)
 {
-    throw FileReplaceError("cannot write " + file.string() + ": " + reason(error));
+    throw FileReplaceError("cannot write " + messages::quotedPath(file) + ": " + reason(error));
 }
 
 // The signals whose default action ends the process and that come from outside it
@@ -240,7 +242,8 @@ std::vector<std::pair<std::string, Temporary>> temporariesIn(const fs::path& dir
             found.emplace_back(entry, std::move(*temporary));
     }
     if (error && error != std::errc::no_such_file_or_directory)
-        throw FileReplaceError("cannot read " + directory.string() + ": " + error.message());
+        throw FileReplaceError("cannot read " + messages::quotedPath(directory) + ": " +
+                               error.message());
     std::sort(found.begin(), found.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     return found;
@@ -282,7 +285,7 @@ bool TerminationHold::requested() const
 void TerminationHold::throwIfRequested(const fs::path& what) const
 {
     if (requested())
-        throw FileReplaceError("cannot write " + what.string() +
+        throw FileReplaceError("cannot write " + messages::quotedPath(what) +
                                ": interrupted by a termination request");
 }
 
@@ -291,7 +294,8 @@ DirectoryLock::DirectoryLock(const fs::path& directory)
 {
     m_fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_fd < 0)
-        throw FileReplaceError("cannot lock " + directory.string() + ": " + reason(errno));
+        throw FileReplaceError("cannot lock " + messages::quotedPath(directory) + ": " +
+                               reason(errno));
 }
 
 DirectoryLock::~DirectoryLock()
@@ -306,7 +310,8 @@ bool DirectoryLock::tryLock()
         if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
             if (errno == EWOULDBLOCK || errno == EINTR)
                 return false;
-            throw FileReplaceError("cannot lock " + m_directory.string() + ": " + reason(errno));
+            throw FileReplaceError("cannot lock " + messages::quotedPath(m_directory) + ": " +
+                                   reason(errno));
         }
         // The holder before us may have removed the directory it had made (a failed
         // first compile); the lock would then guard nothing that the path names.
@@ -320,7 +325,8 @@ bool DirectoryLock::tryLock()
             m_remade = true;
         m_fd = ::open(m_directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (m_fd < 0)
-            throw FileReplaceError("cannot lock " + m_directory.string() + ": " + reason(errno));
+            throw FileReplaceError("cannot lock " + messages::quotedPath(m_directory) + ": " +
+                                   reason(errno));
     }
 }
 

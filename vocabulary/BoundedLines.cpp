@@ -1,7 +1,7 @@
 #include "vocabulary/BoundedLines.h"
 
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace wb::vocab {
 
@@ -13,12 +13,14 @@ constexpr std::size_t kReadBlockBytes = 64 * 1024;
 
 void forEachLine(std::istream& in, LineLimits limits, const LineHandlers& handlers)
 {
-    std::vector<char> block(kReadBlockBytes);
+    // Not zeroed first: a short file fills a page or two of it, and each read overwrites
+    // what it hands on.
+    const auto block = std::make_unique_for_overwrite<char[]>(kReadBlockBytes);
     std::string line;
     std::uintmax_t total = 0;
     bool skipping = false; // inside a line already known to be too long
     while (in) {
-        in.read(block.data(), std::streamsize(block.size()));
+        in.read(block.get(), std::streamsize(kReadBlockBytes));
         const auto got = std::size_t(in.gcount());
         if (got == 0)
             break;
@@ -28,7 +30,7 @@ void forEachLine(std::istream& in, LineLimits limits, const LineHandlers& handle
                                 " MiB");
         if (handlers.poll)
             handlers.poll();
-        std::string_view rest(block.data(), got);
+        std::string_view rest(block.get(), got);
         while (!rest.empty()) {
             const auto newline = rest.find('\n');
             const auto piece = rest.substr(0, newline);

@@ -2,6 +2,7 @@
 
 #include "dictionary/Windows1252.h"
 #include "forms/FormsFile.h"
+#include "messages/QuotedInput.h"
 #include "vocabulary/BoundedLines.h"
 
 #include <algorithm>
@@ -100,8 +101,8 @@ FormTableSource readFormTable(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    return parseFormTable(in, path.string());
+        throw std::runtime_error("cannot read " + messages::quotedPath(path));
+    return parseFormTable(in, messages::quotedPath(path));
 }
 
 std::vector<std::uint8_t> buildFormsFile(DictionaryFile file,

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <istream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -45,27 +46,35 @@ public:
     std::vector<std::string> mostFrequent(std::size_t count) const;
 
 private:
-    // A word as written: the first bytes of its folded text (for a sort that mostly
-    // compares numbers), where its text lies in m_text, and its count.
-    struct Entry {
-        std::uint64_t foldedPrefix;
-        std::uint32_t offset;
-        std::uint32_t length;
+    // A word as written and its count, as a record holds them.
+    struct Record {
+        std::string_view text;
         std::uint64_t count;
+        char* countAt;          // where the count's bytes begin
+        std::size_t countBytes; // how many there are
     };
-    std::string_view textOf(const Entry& entry) const;
-    bool before(const Entry& a, const Entry& b) const;
+    Record recordAt(std::uint64_t key) const;
+    std::uint32_t append(std::string_view word, std::uint64_t count);
+    class Poller;
     void sortAndMerge(const std::function<void()>& poll);
-    // The words that fold like `word`, each spelling once.
-    std::pair<const Entry*, const Entry*> foldedRange(std::string_view word) const;
+    std::size_t sortBeyondPrefix(std::size_t begin, std::size_t end, Poller& poller);
+    std::size_t mergeSpellings(std::size_t begin, std::size_t end, Poller& poller);
+    void dropMerged(Poller& poller);
+    // The keys of the words that fold like `word`, each spelling once.
+    std::pair<const std::uint64_t*, const std::uint64_t*> foldedRange(std::string_view word) const;
     std::uint64_t count(std::string_view word) const;
 
-    // The words back to back and one flat entry per spelling keep the table within a few
-    // times the size of its text. The entries are in the order of
-    // their folded text, the spellings of one word in byte order, so that both lookups are one
-    // binary search.
-    std::string m_text;
-    std::vector<Entry> m_words;
+    // The table is held in little more than the list's own size: each word as one record
+    // (its length, its bytes, its count, the numbers in base 128) in blocks that never
+    // move, so that growing them copies nothing, and one eight-byte key per spelling
+    // (the first four folded bytes, then where its record starts). The keys are in the
+    // order of the folded text, the spellings of one word in byte order, so that both
+    // lookups are one binary search.
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::vector<std::uint32_t> m_blockUsed;
+    std::size_t m_lastBlockBytes = 0;
+    std::size_t m_records = 0;
+    std::vector<std::uint64_t> m_keys;
     std::size_t m_foldedWords = 0;
     std::uint64_t m_total = 0;
 };

@@ -4,7 +4,8 @@ namespace wb::vocab {
 
 HeadwordIndex::HeadwordIndex()
     : m_context(std::make_unique<Context>())
-    , m_arena(std::make_unique<std::pmr::monotonic_buffer_resource>(256 * 1024))
+    // A first block of a few pages grows by half each time, as the headwords come.
+    , m_arena(std::make_unique<std::pmr::monotonic_buffer_resource>(16 * 1024))
     , m_set(std::make_unique<Set>(0, Hash{m_context.get()}, Equal{m_context.get()}, m_arena.get()))
 {
 }

@@ -1,6 +1,7 @@
 #include "vocabulary/Scorecard.h"
 
 #include "dictionary/Windows1252.h"
+#include "messages/QuotedInput.h"
 
 #include <algorithm>
 #include <fstream>
@@ -262,8 +263,8 @@ JudgedList readJudgedList(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    return readJudgedList(in, path.string());
+        throw std::runtime_error("cannot read " + messages::quotedPath(path));
+    return readJudgedList(in, messages::quotedPath(path));
 }
 
 Scorecard measureVocabulary(const DictionaryStore& files, const ScorecardInputs& english,

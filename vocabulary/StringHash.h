@@ -54,7 +54,9 @@ public:
     }
 
 private:
-    static constexpr std::size_t kFirstBlockBytes = 256 * 1024;
+    // Each further block is half as large again, so a list of a few lines takes a few
+    // pages and Debian's list reaches blocks of megabytes after a dozen or so.
+    static constexpr std::size_t kFirstBlockBytes = 16 * 1024;
     std::unique_ptr<std::pmr::monotonic_buffer_resource> m_arena;
     std::unique_ptr<Map> m_map;
 };

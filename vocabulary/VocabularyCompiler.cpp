@@ -7,6 +7,7 @@
 #include "vocabulary/VocabularyWriter.h"
 
 #include "forms/FormsFile.h"
+#include "messages/QuotedInput.h"
 #include "system/FileReplacement.h"
 
 #include <algorithm>
@@ -155,11 +156,13 @@ public:
         std::error_code error;
         m_created = std::filesystem::create_directories(m_path, error);
         if (error)
-            throw FileReplaceError("cannot write " + m_path.string() + ": " + error.message());
+            throw FileReplaceError("cannot write " + messages::quotedPath(m_path) + ": " +
+                                   error.message());
         m_lock.emplace(m_path);
         if (!m_lock->tryLock()) {
             if (!options.wait)
-                throw std::runtime_error("another compile is writing into " + m_path.string() +
+                throw std::runtime_error("another compile is writing into " +
+                                         messages::quotedPath(m_path) +
                                          "; not waiting for it (--no-wait)");
             if (options.onWait)
                 options.onWait();
@@ -300,7 +303,7 @@ Candidates collectCandidates(const CompileOptions& options, const TerminationHol
 {
     std::ifstream in(options.source, std::ios::binary);
     if (!in)
-        throw std::runtime_error("cannot read " + options.source.string());
+        throw std::runtime_error("cannot read " + messages::quotedPath(options.source));
     Candidates candidates;
     try {
         candidates = readCandidates(in, options.format, refused,
@@ -308,11 +311,11 @@ Candidates collectCandidates(const CompileOptions& options, const TerminationHol
     } catch (const FileReplaceError&) {
         throw;
     } catch (const std::runtime_error& error) {
-        throw std::runtime_error(options.source.string() + ": " + error.what() +
+        throw std::runtime_error(messages::quotedPath(options.source) + ": " + error.what() +
                                  "; nothing was written");
     }
     if (in.bad())
-        throw std::runtime_error("error while reading " + options.source.string());
+        throw std::runtime_error("error while reading " + messages::quotedPath(options.source));
     return candidates;
 }
 
@@ -321,7 +324,7 @@ Selection select(const Candidates& candidates, const std::vector<HeadwordId>& ge
 {
     Selection selection = selectVocabulary(candidates, germanRank, englishRank, options.maxRecords);
     if (selection.english.empty() || selection.german.empty())
-        throw std::runtime_error(options.source.string() +
+        throw std::runtime_error(messages::quotedPath(options.source) +
                                  " yields no pair of an English and a German headword; "
                                  "nothing was written");
     return selection;

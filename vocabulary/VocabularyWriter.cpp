@@ -2,6 +2,7 @@
 
 #include "dictionary/RecordEncoder.h"
 #include "forms/FormsFile.h"
+#include "messages/QuotedInput.h"
 #include "system/FileReplacement.h"
 
 #include <map>
@@ -68,7 +69,11 @@ void writeVocabulary(const VocabularyFiles& files, const std::filesystem::path& 
 {
     // A directory made here and left empty by a failure goes again, so that a failed
     // compile leaves nothing behind.
-    const bool created = std::filesystem::create_directories(directory);
+    std::error_code error;
+    const bool created = std::filesystem::create_directories(directory, error);
+    if (error)
+        throw FileReplaceError("cannot write " + messages::quotedPath(directory) + ": " +
+                               error.message());
     std::vector<FileContent> contents = {{fileName(DictionaryFile::English), files.engdeu},
                                          {fileName(DictionaryFile::German), files.deueng}};
     if (!files.engforms.empty())

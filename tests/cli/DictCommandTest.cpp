@@ -169,6 +169,18 @@ TEST_F(DictCommand, CheckAcceptsAGoodPairAndLocatesProblems)
     EXPECT_NE(r.out.find("engdeu.dat: cannot be opened"), std::string::npos);
 }
 
+// A leftover's name is the directory's to choose: its escapes reach the terminal as text.
+TEST_F(DictCommand, CheckNamesALeftoverWithEscapesAsText)
+{
+    test::writeFile(dir.path() / ".engdeu.dat.new-\x1b[2J\x1b[H\xE4", std::string_view("half"));
+    const auto r = dict({"check", "--data", data()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.out.find("\".engdeu.dat.new-\\x1b[2J\\x1b[H\\xe4\": left over from"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
+}
+
 TEST_F(DictCommand, DataDefaultsToTheCommandsOwnDirectory)
 {
     // Files in the current directory must not be the ones used.

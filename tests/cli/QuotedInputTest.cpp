@@ -6,6 +6,7 @@
 
 #include <random>
 #include <string>
+#include <utility>
 
 namespace wb::messages {
 namespace {
@@ -77,6 +78,32 @@ TEST(QuotedInputOfAnyBytes, IsPrintableAndBounded)
             }
         }
     }
+}
+
+// A path reads as it stands unless it could be misread or drive a terminal; then it is
+// quoted as input is, with room for any path the system opens.
+TEST(QuotedPath, IsQuotedOnlyWhenItWouldNotReadAsItStands)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"/usr/share/woerterbuch/engdeu.dat", "/usr/share/woerterbuch/engdeu.dat"},
+        {"/tmp/W\xC3\xB6rter/list.tsv", "/tmp/W\xC3\xB6rter/list.tsv"},
+        {"", "\"\""},
+        {"/tmp/my list.tsv", "\"/tmp/my list.tsv\""},
+        {"/tmp/\x1b]0;PWNED\a/list", "\"/tmp/\\x1b]0;PWNED\\x07/list\""},
+        {"/tmp/\xC2\x9B"
+         "2J",
+         "\"/tmp/\\xc2\\x9b2J\""},
+        {"/tmp/\xE4.tsv", "\"/tmp/\\xe4.tsv\""},
+        {"/tmp/a\"b\\c", "\"/tmp/a\\\"b\\\\c\""},
+    };
+    for (const auto& [path, quoted] : cases)
+        EXPECT_EQ(quotedPath(path), quoted) << path;
+
+    const std::string deep = "/" + std::string(kQuotedPathBytes, 'd');
+    EXPECT_EQ(quotedPath(deep), "\"" + deep.substr(0, kQuotedPathBytes) + "\"... (" +
+                                    std::to_string(deep.size()) + " bytes)");
+    const std::string longest = std::string(kQuotedPathBytes, 'd');
+    EXPECT_EQ(quotedPath(longest), longest);
 }
 
 } // namespace

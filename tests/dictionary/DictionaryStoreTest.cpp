@@ -167,5 +167,22 @@ TEST(ExecutableDirectory, AnUnresolvableLinkFailsInsteadOfNamingTheCurrentDirect
     }
 }
 
+// The window shows this message in a box and the commands print it: a directory named
+// with escapes comes out as text.
+TEST(ExecutableDirectory, ALinkNamedWithEscapesIsShownAsText)
+{
+    TempDir dir;
+    const auto link = dir.path() / "\x1b]0;PWNED\a\xE4" / "exe";
+    try {
+        const auto found = executableDirectory(link);
+        ADD_FAILURE() << link << " gave " << found;
+    } catch (const ExecutablePathError& error) {
+        EXPECT_TRUE(std::string_view(error.what())
+                        .starts_with("cannot find the program's own directory: \"" +
+                                     dir.path().string() + "/\\x1b]0;PWNED\\x07\\xe4/exe\": "))
+            << error.what();
+    }
+}
+
 } // namespace
 } // namespace wb

@@ -11,8 +11,8 @@
 cmake_minimum_required(VERSION 3.25)
 
 # What each folder may include besides itself: the floors of the tree, bottom first.
-set(below_system "")
 set(below_messages "")
+set(below_system messages)
 set(below_assets "")
 set(below_dictionary system messages)
 set(below_forms system messages dictionary)

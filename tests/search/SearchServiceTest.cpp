@@ -263,6 +263,16 @@ TEST(ProcessLauncher, AWindowThatCannotStartIsAnErrorThatSaysWhy)
         EXPECT_NE(std::string(error.what()).find("/nonexistent/woerterbuch"), std::string::npos)
             << error.what();
     }
+    ProcessLauncher hostile("/nonexistent/\x1b]0;PWNED\a\xE4/woerterbuch");
+    try {
+        hostile.open(Direction::EnglishToGerman, QStringLiteral("house"));
+        ADD_FAILURE() << "started a program that does not exist";
+    } catch (const WindowStartError& error) {
+        EXPECT_TRUE(std::string_view(error.what())
+                        .starts_with("cannot start \"/nonexistent/\\x1b]0;PWNED\\x07\\xe4/"
+                                     "woerterbuch\": "))
+            << error.what();
+    }
     ProcessLauncher windowOfTrue("/bin/true");
     try {
         windowOfTrue.open(Direction::EnglishToGerman, QString(200'000, QLatin1Char('a')));

@@ -176,6 +176,30 @@ TEST_F(FileReplacement, DirectoryInTheWayIsFoundBeforeAnythingIsWritten)
     expectUnchanged();
 }
 
+// The directory is the user's to name; its escapes come out as text.
+TEST_F(FileReplacement, AFailureNamesAPathWithEscapesAsText)
+{
+    const fs::path hostile = dir / "\x1b]0;PWNED\a\xE4";
+    fs::create_directory(hostile);
+    fs::create_directory(hostile / "engdeu.dat");
+    const FileContent files[] = {{"engdeu.dat", newEnglish}, {"deueng.dat", newGerman}};
+    const std::string shown = "\\x1b]0;PWNED\\x07\\xe4";
+    try {
+        replaceFiles(hostile, files);
+        ADD_FAILURE() << "replaced a directory";
+    } catch (const FileReplaceError& error) {
+        EXPECT_EQ(error.what(),
+                  "cannot write \"" + dir.string() + "/" + shown + "/engdeu.dat\": Is a directory");
+    }
+    try {
+        DirectoryLock lock(hostile / "gone");
+        ADD_FAILURE() << "locked a directory that is not there";
+    } catch (const FileReplaceError& error) {
+        EXPECT_EQ(error.what(), "cannot lock \"" + dir.string() + "/" + shown +
+                                    "/gone\": No such file or directory");
+    }
+}
+
 // In a sticky directory nobody may not rename over root's deueng.dat, so the second
 // rename fails after the first has put nobody's new engdeu.dat in place; that one must
 // get its previous version back.

@@ -93,6 +93,41 @@ TEST(CompileCommand, UnreadableSourceFails)
     EXPECT_FALSE(std::filesystem::exists(directory.path() / "engdeu.dat"));
 }
 
+// A file's path is the user's to choose, and a directory named with escapes must not
+// drive the terminal that reads why the compile failed: the source, each kind of list,
+// the output directory.
+TEST(CompileCommand, APathInAMessageHasItsEscapesShownAsText)
+{
+    TempDir directory;
+    const auto hostile = directory.path() / "\x1b]0;PWNED\a\x1b[2J\xE4";
+    std::filesystem::create_directory(hostile);
+    writeFile(hostile / "list.tsv", "house\tHaus\n");
+    writeFile(hostile / "counts.tsv", "house\tmany\n");
+    writeFile(hostile / "file", "");
+    const std::string source = (hostile / "list.tsv").string();
+    const std::string out = (directory.path() / "out").string();
+    const std::string shown = "\\x1b]0;PWNED\\x07\\x1b[2J\\xe4/";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--tsv", (hostile / "missing.tsv").string(), "--out", out}, "missing.tsv\""},
+        {{"--tsv", source, "--out", (hostile / "file" / "out").string()}, "file/out\""},
+        {{"--frequencies", "en=" + (hostile / "missing.tsv").string()}, "missing.tsv\""},
+        {{"--frequencies", "de=" + (hostile / "counts.tsv").string()}, "counts.tsv\":1: "},
+        {{"--breadth", "en=" + (hostile / "missing.tsv").string()}, "missing.tsv\""},
+        {{"--forms", "de=" + (hostile / "missing.tsv").string()}, "missing.tsv\""},
+        {{"--judged", "en=" + (hostile / "missing.tsv").string()}, "missing.tsv\""},
+    };
+    for (const auto& [options, end] : cases) {
+        std::vector<std::string> args = {"compile"};
+        args.insert(args.end(), options.begin(), options.end());
+        if (options[0] != "--tsv")
+            args.insert(args.end(), {"--tsv", source, "--out", out});
+        const ProgramRun run = runDict(args);
+        EXPECT_EQ(run.status, 1) << options[0];
+        EXPECT_NE(run.err.find(shown + end), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find_first_of("\x1b\a\xE4"), std::string::npos) << run.err;
+    }
+}
+
 TEST(CompileCommand, UsageErrors)
 {
     const std::vector<std::vector<std::string>> cases = {

@@ -1,9 +1,13 @@
 // Reading word frequency lists, and how a headword's commonness follows from them.
 #include "vocabulary/FrequencyTable.h"
+#include "dictionary/Windows1252.h"
 #include "vocabulary/Commonness.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -151,6 +155,62 @@ TEST(FrequencyTable, ThePollRunsBetweenBlocksAndMayStopTheReading)
                  Stop);
     EXPECT_EQ(polls, 3);
     EXPECT_LT(in.tellg(), std::streampos(text.size() / 2)) << "it read on after the request";
+}
+
+// Lists built to make the table's order hard: few letters, so that words share long
+// prefixes and differ past the fourth and eighth byte, in two cases and with an umlaut,
+// spellings listed again, a NUL byte a word may end in, and counts whose sum needs more
+// digits than either count. A plain reading of the same lines must agree on every
+// word, spelling and ranking.
+TEST(FrequencyTable, AgreesWithAPlainReadingOfListsOfLookAlikeWords)
+{
+    std::mt19937 random(11);
+    const std::string letters[] = {"a", "A", "b", "\xC3\x84", "\xC3\xA4", std::string(1, '\0')};
+    for (int round = 0; round < 40; ++round) {
+        std::map<std::string, std::uint64_t> counts; // Windows-1252 spelling, summed count
+        std::string text;
+        const int lines = 1 + int(random() % 400);
+        for (int i = 0; i < lines; ++i) {
+            std::string word;
+            const std::size_t length = 1 + random() % 14;
+            while (word.size() < length)
+                word += letters[random() % (random() % 3 == 0 ? 6 : 3)];
+            const std::uint64_t count = random() % 4 == 0 ? 100 + random() % 50 : 1 + random() % 3;
+            text += word + "\t" + std::to_string(count) + "\n";
+            std::string stored;
+            if (utf8ToWindows1252Exact(word, stored))
+                counts[stored] += count;
+        }
+        const auto t = table(text);
+        std::map<std::string, std::uint64_t> folded;
+        std::uint64_t total = 0;
+        for (const auto& [word, count] : counts) {
+            folded[foldedLowerCase(word)] += count;
+            total += count;
+        }
+        ASSERT_EQ(t.total(), total) << round;
+        EXPECT_EQ(t.size(), folded.size()) << round;
+        for (const auto& [word, count] : counts) {
+            EXPECT_EQ(t.perMillion(word), double(count) * 1e6 / double(total)) << round;
+            // Another spelling of a listed word counts as all of them.
+            std::string other = word;
+            for (char& c : other)
+                c = c == 'a' ? 'A' : c;
+            if (!counts.contains(other))
+                EXPECT_EQ(t.perMillion(other),
+                          double(folded.at(foldedLowerCase(word))) * 1e6 / double(total))
+                    << round;
+        }
+        std::vector<std::pair<std::string, std::uint64_t>> ranked(counts.begin(), counts.end());
+        std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
+            return a.second != b.second ? a.second > b.second : a.first < b.first;
+        });
+        const std::size_t wanted = 1 + random() % (ranked.size() + 2);
+        std::vector<std::string> best;
+        for (std::size_t i = 0; i < std::min(wanted, ranked.size()); ++i)
+            best.push_back(ranked[i].first);
+        EXPECT_EQ(t.mostFrequent(wanted), best) << round;
+    }
 }
 
 TEST(TextFrequency, APhraseCountsAsItsRarestWordLoweredPerWord)
