@@ -196,10 +196,11 @@ TEST(FrequencyTable, AgreesWithAPlainReadingOfListsOfLookAlikeWords)
             std::string other = word;
             for (char& c : other)
                 c = c == 'a' ? 'A' : c;
-            if (!counts.contains(other))
+            if (!counts.contains(other)) {
                 EXPECT_EQ(t.perMillion(other),
                           double(folded.at(foldedLowerCase(word))) * 1e6 / double(total))
                     << round;
+            }
         }
         std::vector<std::pair<std::string, std::uint64_t>> ranked(counts.begin(), counts.end());
         std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
