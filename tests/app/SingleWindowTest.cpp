@@ -3,7 +3,6 @@
 // its request over; the selection is set by xclip on the test's X server. Run by
 // single-window.sh; the cases without a window in the test run first.
 #include "app/SingleWindow.h"
-#include "app/Application.h"
 #include "app/WindowFront.h"
 #include "controls/ListView.h"
 #include "controls/PageControl.h"
@@ -12,6 +11,7 @@
 #include "tests/support/TestSupport.h"
 #include "ui/MainUnit1.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QLineEdit>
@@ -387,10 +387,3 @@ TEST_F(GlobalKeyOnX11, AKeyTakenByAnotherProgramIsSaidAndGivenBackOnExit)
 
 } // namespace
 } // namespace wb
-
-int main(int argc, char** argv)
-{
-    wb::Application application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -2,7 +2,6 @@
 // the test's window owns the application id on a private bus inside a headless sway
 // (wayland-selection.sh), wl-copy sets the primary selection, and the real program's
 // --selection reaches the window, which reads it once it has the focus.
-#include "app/Application.h"
 #include "app/SingleWindow.h"
 #include "app/WindowFront.h"
 #include "controls/PageControl.h"
@@ -90,10 +89,3 @@ TEST_F(WaylandSelection, ASecondStartLooksUpThePrimarySelectionOnceTheWindowHasT
 
 } // namespace
 } // namespace wb
-
-int main(int argc, char** argv)
-{
-    wb::Application application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
