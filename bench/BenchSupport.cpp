@@ -1,12 +1,10 @@
 #include "bench/BenchSupport.h"
 
 #include "dictionary/RecordEncoder.h"
+#include "tests/support/TestSupport.h"
 #include "tests/support/Words.h"
 
-#include <cstdlib>
-#include <fstream>
 #include <random>
-#include <stdexcept>
 #include <string>
 
 namespace wb::bench {
@@ -37,14 +35,6 @@ DataFiles generate()
     return {english.bytes(), german.bytes()};
 }
 
-void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
-}
-
 } // namespace
 
 const DataFiles& fullSizeFiles()
@@ -64,24 +54,10 @@ const DictionaryStore& fullSizeStore()
     return store;
 }
 
-ScratchDirectory::ScratchDirectory()
+void writeDataFiles(const std::filesystem::path& directory, const DataFiles& files)
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "wb-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("mkdtemp failed");
-    m_path = pattern;
-}
-
-ScratchDirectory::~ScratchDirectory()
-{
-    std::error_code error;
-    std::filesystem::remove_all(m_path, error);
-}
-
-void ScratchDirectory::write(const DataFiles& files) const
-{
-    writeBytes(m_path / fileName(DictionaryFile::English), files.engdeu);
-    writeBytes(m_path / fileName(DictionaryFile::German), files.deueng);
+    test::writeFile(directory / fileName(DictionaryFile::English), files.engdeu);
+    test::writeFile(directory / fileName(DictionaryFile::German), files.deueng);
 }
 
 } // namespace wb::bench

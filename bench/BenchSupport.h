@@ -1,8 +1,8 @@
 #pragma once
 // What the benchmarks share: a full-size pair of data files (65,535 records each, the
-// most the indices can address) of generated headwords, and a scratch directory to
-// put them in. Built without any test framework, so the benchmarks build with the
-// tests switched off.
+// most the indices can address) of generated headwords, written where a benchmark
+// wants them (a test::TempDir). Built without any test framework, so the benchmarks
+// build with the tests switched off.
 #include "dictionary/DictionaryStore.h"
 
 #include <cstdint>
@@ -24,20 +24,7 @@ const DataFiles& fullSizeFiles();
 // Those files loaded into a store, once.
 const DictionaryStore& fullSizeStore();
 
-// A fresh directory under the system's temporary directory, removed with the object.
-class ScratchDirectory {
-public:
-    ScratchDirectory();
-    ~ScratchDirectory();
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-    const std::filesystem::path& path() const { return m_path; }
-
-    // Writes both files under their own names.
-    void write(const DataFiles& files) const;
-
-private:
-    std::filesystem::path m_path;
-};
+// Writes both files into `directory` under their own names.
+void writeDataFiles(const std::filesystem::path& directory, const DataFiles& files);
 
 } // namespace wb::bench

@@ -3,6 +3,7 @@
 #include "bench/BenchSupport.h"
 #include "dictionary/DictionaryStore.h"
 #include "system/ErrorReporter.h"
+#include "tests/support/TestSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,8 +33,8 @@ BENCHMARK(BM_DecodeBothFiles)->Unit(benchmark::kMillisecond);
 
 void BM_OpenDistNowFromDisk(benchmark::State& state)
 {
-    wb::bench::ScratchDirectory dir;
-    dir.write(wb::bench::fullSizeFiles());
+    const wb::test::TempDir dir;
+    wb::bench::writeDataFiles(dir.path(), wb::bench::fullSizeFiles());
     CountingReporter reporter;
     for (auto _ : state) {
         wb::DictionaryStore store;

@@ -7,6 +7,7 @@
 #include "dictionary/ForgivingMatch.h"
 #include "dictionary/NearWords.h"
 #include "tests/support/Process.h"
+#include "tests/support/TestSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -68,8 +69,8 @@ int runCommand(const std::vector<std::string>& args, const std::filesystem::path
 // (with --quiet, so no hint is searched for).
 void BM_StdinTenThousandTexts(benchmark::State& state)
 {
-    const wb::bench::ScratchDirectory scratch;
-    scratch.write(wb::bench::fullSizeFiles());
+    const wb::test::TempDir scratch;
+    wb::bench::writeDataFiles(scratch.path(), wb::bench::fullSizeFiles());
     const auto& words = wb::bench::fullSizeStore().englishWords();
     {
         std::ofstream input(scratch.path() / "input");

@@ -17,4 +17,12 @@ std::string asciiUpperCase(std::string_view text);
 
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
 
+// Below zero, zero or above as `a` sorts before, with or after `b` when a-z and A-Z
+// count as the same letters; a word sorts before the longer words it begins.
+int compareIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+// The order of the data files: compareIgnoringAsciiCase, then the raw bytes, so that
+// words differing only in case still have a fixed order.
+bool inFileOrder(std::string_view a, std::string_view b);
+
 } // namespace wb

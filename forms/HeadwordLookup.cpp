@@ -9,35 +9,6 @@ namespace wb {
 
 namespace {
 
-// The order of the data files: by the search's folding (a-z upper-cased), then by the
-// raw bytes.
-bool inFileOrder(std::string_view a, std::string_view b)
-{
-    const auto length = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < length; ++i) {
-        const unsigned char x = asciiUpper(static_cast<unsigned char>(a[i]));
-        const unsigned char y = asciiUpper(static_cast<unsigned char>(b[i]));
-        if (x != y)
-            return x < y;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size();
-    return a < b;
-}
-
-// The order's first part alone: words that differ only in the case of a-z are equal.
-int compareAsciiFolded(std::string_view a, std::string_view b)
-{
-    const auto length = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < length; ++i) {
-        const unsigned char x = asciiUpper(static_cast<unsigned char>(a[i]));
-        const unsigned char y = asciiUpper(static_cast<unsigned char>(b[i]));
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
-}
-
 // More letters outside a-z than this in one text, and the folded index is cheaper than
 // trying each of their cases.
 constexpr int kMostCasedLetters = 4;
@@ -117,12 +88,13 @@ std::vector<std::uint32_t> HeadwordLookup::folded(std::string_view lowerText) co
             std::size_t low = 0, high = m_words.size();
             while (low < high) {
                 const std::size_t middle = low + (high - low) / 2;
-                if (compareAsciiFolded(m_words[middle], variant) < 0)
+                if (compareIgnoringAsciiCase(m_words[middle], variant) < 0)
                     low = middle + 1;
                 else
                     high = middle;
             }
-            for (; low < m_words.size() && compareAsciiFolded(m_words[low], variant) == 0; ++low)
+            for (; low < m_words.size() && compareIgnoringAsciiCase(m_words[low], variant) == 0;
+                 ++low)
                 if (latinLowerCase(m_words[low]) == lowerText)
                     found.push_back(std::uint32_t(low));
         }

@@ -2,8 +2,8 @@
 // already has must come back exactly as it was, and a program path of any spelling
 // must reach the settings daemon as one word.
 #include "app/GnomeShortcut.h"
+#include "tests/support/Process.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace wb {
@@ -34,11 +34,10 @@ TEST(GnomeCommand, QuotesAPathOnlyWhenItNeedsTo)
     for (const char* path : {"/home/a b/woerterbuch", "/tmp/it's/w", "/tmp/$HOME/w", "/tmp/ä/w"}) {
         const QString word = shellWord(QString::fromUtf8(path));
         EXPECT_NE(word, QString::fromUtf8(path)) << path;
-        QProcess shell;
-        shell.start(QStringLiteral("sh"),
-                    {QStringLiteral("-c"), QStringLiteral("printf %s ") + word});
-        ASSERT_TRUE(shell.waitForFinished());
-        EXPECT_EQ(QString::fromUtf8(shell.readAllStandardOutput()), QString::fromUtf8(path));
+        const test::ProcessResult shell =
+            test::runProcess("/bin/sh", {"-c", "printf %s " + word.toStdString()});
+        ASSERT_EQ(shell.exitCode, 0) << shell.err;
+        EXPECT_EQ(QString::fromStdString(shell.out), QString::fromUtf8(path));
     }
     EXPECT_EQ(variantString(QStringLiteral("it's a \\ path")),
               QStringLiteral("'it\\'s a \\\\ path'"));

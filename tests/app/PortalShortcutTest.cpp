@@ -2,7 +2,6 @@
 // private bus (portal-shortcut.sh starts it): the portal sees a session created and
 // the shortcut bound, and its Activated signal runs the selection lookup.
 #include "app/PortalShortcut.h"
-#include "app/Application.h"
 #include "app/WindowFront.h"
 #include "controls/PageControl.h"
 #include "tests/support/TestSupport.h"
@@ -12,6 +11,7 @@
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusObjectPath>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -145,10 +145,3 @@ TEST_F(PortalShortcutTest, BindsItsShortcutInASessionAndLooksUpOnActivation)
 
 } // namespace
 } // namespace wb
-
-int main(int argc, char** argv)
-{
-    wb::Application application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

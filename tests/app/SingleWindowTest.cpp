@@ -3,29 +3,33 @@
 // its request over; the selection is set by xclip on the test's X server. Run by
 // single-window.sh; the cases without a window in the test run first.
 #include "app/SingleWindow.h"
-#include "app/Application.h"
 #include "app/WindowFront.h"
 #include "controls/ListView.h"
 #include "controls/PageControl.h"
 #include "platform/GlobalKey.h"
+#include "tests/support/Process.h"
 #include "tests/support/TestSupport.h"
 #include "ui/MainUnit1.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace wb {
 namespace {
 
+using namespace std::chrono_literals;
+
 const QString kId = QStringLiteral(WB_APPLICATION_ID);
-const QString kProgram = QStringLiteral(WB_PROGRAM);
 constexpr int kStartTime = 30'000; // a sanitized build starts slowly on a busy machine
 
 QDBusConnection bus()
@@ -39,62 +43,79 @@ qint64 ownerPid()
     return reply.isValid() ? qint64(reply.value()) : 0;
 }
 
+// The program's output goes to the test's log, as it comes.
+test::ProcessOptions forwarded()
+{
+    test::ProcessOptions options;
+    options.inheritOutput = true;
+    return options;
+}
+
 // A start of the real program, ended with the test.
 class Start {
 public:
-    explicit Start(const QStringList& arguments)
+    explicit Start(const std::vector<std::string>& arguments,
+                   const test::ProcessOptions& options = forwarded())
+        : m_child(WB_PROGRAM, arguments, options)
     {
-        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_process.start(kProgram, arguments);
-        EXPECT_TRUE(m_process.waitForStarted()) << m_process.errorString().toStdString();
     }
-    ~Start()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        ::kill(pid_t(m_process.processId()), SIGCONT);
-        m_process.terminate();
-        if (!m_process.waitForFinished(10'000))
-            m_process.kill();
-        m_process.waitForFinished();
-    }
+    ~Start() { terminate(); }
     Start(const Start&) = delete;
     Start& operator=(const Start&) = delete;
 
-    qint64 pid() const { return m_process.processId(); }
-    void signal(int number) { ::kill(pid_t(pid()), number); }
+    pid_t pid() const { return m_child.pid(); }
+    void signal(int number) { ::kill(pid(), number); }
+    bool running() { return !m_child.wait(0ms); }
     // Waits with the event loop running, so that the test's own window answers.
     bool finished(int milliseconds = kStartTime)
     {
-        return QTest::qWaitFor([this] { return m_process.state() == QProcess::NotRunning; },
-                               milliseconds);
+        return QTest::qWaitFor([this] { return !running(); }, milliseconds);
     }
-    int exitCode() const
-    {
-        return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
-    }
+    int exitCode() { return m_child.wait(0ms).value_or(-1); }
     bool ownsTheId() const
     {
         return QTest::qWaitFor([this] { return ownerPid() == pid(); }, kStartTime);
     }
+    // Asks the program to end, as a session's end does, and whether it did within ten
+    // seconds (the child is killed with the object otherwise).
+    bool terminate()
+    {
+        if (!running())
+            return true;
+        signal(SIGCONT);
+        signal(SIGTERM);
+        return m_child.wait(10s).has_value();
+    }
+    std::string errorSoFar() { return m_child.errorSoFar(); }
 
 private:
-    QProcess m_process;
+    test::ChildProcess m_child;
 };
+
+// Whether `pid` shows a window yet: its first paint sets the name xdotool looks for.
+bool showsAWindow(pid_t pid)
+{
+    test::ProcessOptions options;
+    options.timeLimit = 30s;
+    return test::runProcess("xdotool", {"search", "--onlyvisible", "--pid", std::to_string(pid)},
+                            options)
+               .exitCode == 0;
+}
 
 // Has xclip offer `bytes` as the primary selection or the clipboard, as a program
 // does in which the user selected or copied them. xclip stays behind to serve them
 // until another owner takes over.
 void offer(const char* selection, const QByteArray& bytes)
 {
-    QProcess xclip;
-    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"),
-                                          QString::fromLatin1(selection), QStringLiteral("-i")});
-    ASSERT_TRUE(xclip.waitForStarted());
-    xclip.write(bytes);
-    xclip.closeWriteChannel();
-    ASSERT_TRUE(xclip.waitForFinished(10'000));
-    ASSERT_EQ(xclip.exitCode(), 0);
+    test::TempDir directory;
+    test::ProcessOptions options;
+    options.input = directory.path() / "offered";
+    test::writeFile(options.input, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    options.timeLimit = 10s;
+    const test::ProcessResult xclip =
+        test::runProcess("xclip", {"-selection", selection, "-i"}, options);
+    ASSERT_FALSE(xclip.timedOut);
+    ASSERT_EQ(xclip.exitCode, 0) << xclip.err;
 }
 
 TEST(WithoutAWindow, AKilledWindowDoesNotHoldUpTheNextStart)
@@ -104,7 +125,7 @@ TEST(WithoutAWindow, AKilledWindowDoesNotHoldUpTheNextStart)
     ASSERT_TRUE(first.ownsTheId());
     first.signal(SIGKILL);
     ASSERT_TRUE(first.finished());
-    Start next({QStringLiteral("Haus")});
+    Start next({"Haus"});
     EXPECT_TRUE(next.ownsTheId()) << "the next start keeps a window of its own";
     EXPECT_FALSE(next.finished(500));
 }
@@ -114,18 +135,10 @@ TEST(WithoutAWindow, AWindowThatDoesNotAnswerIsGivenUpAfterASecond)
     Start first({});
     ASSERT_TRUE(first.ownsTheId());
     first.signal(SIGSTOP);
-    Start next({QStringLiteral("Haus")});
+    Start next({"Haus"});
     // It cannot take the name, which the stopped window still holds; it shows a window
-    // of its own instead, whose first paint sets the name the test looks for.
-    QProcess search;
-    const auto shown = [&search, &next] {
-        search.start(QStringLiteral("xdotool"),
-                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                      QStringLiteral("--pid"), QString::number(next.pid())});
-        search.waitForFinished();
-        return search.exitCode() == 0;
-    };
-    EXPECT_TRUE(QTest::qWaitFor(shown, kStartTime));
+    // of its own instead.
+    EXPECT_TRUE(QTest::qWaitFor([&next] { return showsAWindow(next.pid()); }, kStartTime));
     EXPECT_FALSE(next.finished(100));
     first.signal(SIGCONT);
 }
@@ -135,27 +148,14 @@ TEST(WithoutAWindow, AWindowThatDoesNotAnswerIsGivenUpAfterASecond)
 TEST(WithoutAWindow, NoSessionBusMeansAWindowOfItsOwn)
 {
     test::TempDir home;
-    QProcess alone;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
-                       QString::fromStdString(home.path().string()));
-    environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.path().string()));
-    alone.setProcessEnvironment(environment);
-    alone.start(kProgram, {QStringLiteral("Haus")});
-    ASSERT_TRUE(alone.waitForStarted());
-    QProcess search;
-    const auto shown = [&search, &alone] {
-        search.start(QStringLiteral("xdotool"),
-                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                      QStringLiteral("--pid"), QString::number(alone.processId())});
-        search.waitForFinished();
-        return search.exitCode() == 0;
-    };
-    EXPECT_TRUE(QTest::qWaitFor(shown, kStartTime));
-    EXPECT_EQ(alone.state(), QProcess::Running);
-    alone.terminate();
-    EXPECT_TRUE(alone.waitForFinished(10'000));
+    test::ProcessOptions options = forwarded();
+    options.environment = test::environmentWith(
+        {"XDG_RUNTIME_DIR=" + home.path().string(), "HOME=" + home.path().string()},
+        {"DBUS_SESSION_BUS_ADDRESS"});
+    Start alone({"Haus"}, options);
+    EXPECT_TRUE(QTest::qWaitFor([&alone] { return showsAWindow(alone.pid()); }, kStartTime));
+    EXPECT_TRUE(alone.running());
+    EXPECT_TRUE(alone.terminate());
 }
 
 // The window the later starts reach, over the vocabulary beside the program.
@@ -197,7 +197,8 @@ protected:
 
     // Starts the program as a second start, which must hand over and end with 0, and
     // waits until the window shows `find` in the search field of `expectedPage`.
-    static void handOver(const QStringList& arguments, int expectedPage, const QString& find)
+    static void handOver(const std::vector<std::string>& arguments, int expectedPage,
+                         const QString& find)
     {
         Start second(arguments);
         ASSERT_TRUE(second.finished());
@@ -224,20 +225,20 @@ std::unique_ptr<FirstWindow> SecondStart::s_window;
 
 TEST_F(SecondStart, AWordOpensItsPageSearchesAndSelectsTheFirstRow)
 {
-    handOver({QStringLiteral("hou")}, 0, QStringLiteral("hou"));
+    handOver({"hou"}, 0, QStringLiteral("hou"));
     expectFirstRowSelected("ListView1", "VonEd1");
 
-    handOver({QStringLiteral("--de"), QStringLiteral("Haus")}, 1, QStringLiteral("Haus"));
+    handOver({"--de", "Haus"}, 1, QStringLiteral("Haus"));
     expectFirstRowSelected("ListView2", "VonEd2");
     EXPECT_EQ(text("VonEd2"), QStringLiteral("Haus"));
     EXPECT_EQ(text("NachEd2"), QStringLiteral("house"));
 
-    handOver({QStringLiteral("--"), QStringLiteral("-ism")}, 0, QStringLiteral("-ism"));
+    handOver({"--", "-ism"}, 0, QStringLiteral("-ism"));
 }
 
 TEST_F(SecondStart, APlainStartShowsTheWindowAsItWas)
 {
-    handOver({QStringLiteral("--de"), QStringLiteral("Haus")}, 1, QStringLiteral("Haus"));
+    handOver({"--de", "Haus"}, 1, QStringLiteral("Haus"));
     form().hide();
     handOver({}, 1, QStringLiteral("Haus"));
     EXPECT_EQ(text("VonEd2"), QStringLiteral("Haus"));
@@ -246,11 +247,11 @@ TEST_F(SecondStart, APlainStartShowsTheWindowAsItWas)
 TEST_F(SecondStart, TheSelectionOpensOnThePageOfItsLanguage)
 {
     offer("primary", "  Haus\nund Hof");
-    handOver({QStringLiteral("--selection")}, 1, QStringLiteral("Haus"));
+    handOver({"--selection"}, 1, QStringLiteral("Haus"));
     expectFirstRowSelected("ListView2", "VonEd2");
 
     offer("primary", "house");
-    handOver({QStringLiteral("--selection")}, 0, QStringLiteral("house"));
+    handOver({"--selection"}, 0, QStringLiteral("house"));
     expectFirstRowSelected("ListView1", "VonEd1");
 }
 
@@ -259,39 +260,39 @@ TEST_F(SecondStart, TheSelectionOpensOnThePageOfItsLanguage)
 TEST_F(SecondStart, AFormOpensOnItsBase)
 {
     offer("primary", "H\xc3\xa4usern");
-    handOver({QStringLiteral("--selection")}, 1, QStringLiteral("Haus"));
-    handOver({QStringLiteral("house")}, 0, QStringLiteral("house"));
-    handOver({QStringLiteral("Häusern")}, 1, QStringLiteral("Haus"));
+    handOver({"--selection"}, 1, QStringLiteral("Haus"));
+    handOver({"house"}, 0, QStringLiteral("house"));
+    handOver({"Häusern"}, 1, QStringLiteral("Haus"));
 }
 
 TEST_F(SecondStart, TheClipboardServesWhenTheSelectionIsEmpty)
 {
     offer("primary", "");
     offer("clipboard", "Maus");
-    handOver({QStringLiteral("--selection")}, 1, QStringLiteral("Maus"));
+    handOver({"--selection"}, 1, QStringLiteral("Maus"));
     EXPECT_EQ(text("VonEd2"), QStringLiteral("Maus"));
 }
 
 TEST_F(SecondStart, NothingSelectedOnlyShowsTheWindow)
 {
-    handOver({QStringLiteral("--de"), QStringLiteral("Haus")}, 1, QStringLiteral("Haus"));
+    handOver({"--de", "Haus"}, 1, QStringLiteral("Haus"));
     offer("primary", "");
     offer("clipboard", " \n ");
     form().hide();
-    handOver({QStringLiteral("--selection")}, 1, QStringLiteral("Haus"));
+    handOver({"--selection"}, 1, QStringLiteral("Haus"));
 }
 
 TEST_F(SecondStart, ALongSelectionIsCutToItsFirstHundredCharacters)
 {
     const QByteArray selection = "house" + QByteArray(9'995, 'x');
     offer("primary", selection);
-    handOver({QStringLiteral("--selection")}, 0, QString::fromLatin1(selection.left(100)));
+    handOver({"--selection"}, 0, QString::fromLatin1(selection.left(100)));
 }
 
 TEST_F(SecondStart, BytesThatAreNotUtf8EndTheWord)
 {
     offer("primary", "Haus\xff\xfe\xc3");
-    handOver({QStringLiteral("--selection")}, 1, QStringLiteral("Haus"));
+    handOver({"--selection"}, 1, QStringLiteral("Haus"));
     EXPECT_EQ(text("NachEd2"), QStringLiteral("house"));
 }
 
@@ -307,11 +308,11 @@ protected:
 
     static void press(const char* keys)
     {
-        QProcess xdotool;
-        xdotool.start(QStringLiteral("xdotool"),
-                      {QStringLiteral("key"), QString::fromLatin1(keys)});
-        ASSERT_TRUE(xdotool.waitForFinished(10'000));
-        ASSERT_EQ(xdotool.exitCode(), 0);
+        test::ProcessOptions options;
+        options.timeLimit = 10s;
+        const test::ProcessResult xdotool = test::runProcess("xdotool", {"key", keys}, options);
+        ASSERT_FALSE(xdotool.timedOut);
+        ASSERT_EQ(xdotool.exitCode, 0) << xdotool.err;
     }
     // Waits until the window shows `find` in the search field of its page.
     bool shows(int expectedPage, const QString& find, int milliseconds = 5'000)
@@ -327,27 +328,15 @@ protected:
     // a window of its own and grabs the key itself; its standard error is kept.
     static QString grabMessageOfAnotherWindow()
     {
-        QProcess other;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-                           QStringLiteral("unix:path=/nonexistent"));
-        other.setProcessEnvironment(environment);
-        other.start(kProgram, {});
-        EXPECT_TRUE(other.waitForStarted());
-        // The grab comes before the window is shown, which sets the window's name.
-        QProcess search;
-        const auto shown = [&search, &other] {
-            search.start(QStringLiteral("xdotool"),
-                         {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                          QStringLiteral("--pid"), QString::number(other.processId())});
-            search.waitForFinished();
-            return search.exitCode() == 0;
-        };
-        EXPECT_TRUE(QTest::qWaitFor(shown, kStartTime));
-        EXPECT_EQ(other.state(), QProcess::Running) << "a taken key is no reason to end";
-        other.terminate();
-        EXPECT_TRUE(other.waitForFinished(10'000));
-        return QString::fromLocal8Bit(other.readAllStandardError());
+        test::ProcessOptions options;
+        options.environment =
+            test::environmentWith({"DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent"});
+        Start other({}, options);
+        // The grab comes before the window is shown.
+        EXPECT_TRUE(QTest::qWaitFor([&other] { return showsAWindow(other.pid()); }, kStartTime));
+        EXPECT_TRUE(other.running()) << "a taken key is no reason to end";
+        EXPECT_TRUE(other.terminate());
+        return QString::fromStdString(other.errorSoFar());
     }
 
     test::CollectingReporter files;
@@ -398,10 +387,3 @@ TEST_F(GlobalKeyOnX11, AKeyTakenByAnotherProgramIsSaidAndGivenBackOnExit)
 
 } // namespace
 } // namespace wb
-
-int main(int argc, char** argv)
-{
-    wb::Application application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -2,22 +2,25 @@
 // the test's window owns the application id on a private bus inside a headless sway
 // (wayland-selection.sh), wl-copy sets the primary selection, and the real program's
 // --selection reaches the window, which reads it once it has the focus.
-#include "app/Application.h"
 #include "app/SingleWindow.h"
 #include "app/WindowFront.h"
 #include "controls/PageControl.h"
+#include "tests/support/Process.h"
 #include "tests/support/TestSupport.h"
 #include "ui/MainUnit1.h"
 
 #include <QDBusConnection>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace wb {
 namespace {
+
+using namespace std::chrono_literals;
 
 const QString kId = QStringLiteral(WB_APPLICATION_ID);
 
@@ -32,10 +35,12 @@ protected:
 
     static void copyToPrimary(const QString& text)
     {
-        QProcess copy;
-        copy.start(QStringLiteral("wl-copy"), {QStringLiteral("--primary"), text});
-        ASSERT_TRUE(copy.waitForFinished(10'000));
-        ASSERT_EQ(copy.exitCode(), 0);
+        test::ProcessOptions options;
+        options.timeLimit = 10s;
+        const test::ProcessResult copy =
+            test::runProcess("wl-copy", {"--primary", text.toStdString()}, options);
+        ASSERT_FALSE(copy.timedOut);
+        ASSERT_EQ(copy.exitCode, 0) << copy.err;
     }
     bool shows(int expectedPage, const QString& find)
     {
@@ -47,12 +52,12 @@ protected:
     }
     static int handOverSelection()
     {
-        QProcess second;
-        second.setProcessChannelMode(QProcess::ForwardedChannels);
-        second.start(QStringLiteral(WB_PROGRAM), {QStringLiteral("--selection")});
-        EXPECT_TRUE(
-            QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 30'000));
-        return second.exitStatus() == QProcess::NormalExit ? second.exitCode() : -1;
+        test::ProcessOptions forwarded;
+        forwarded.inheritOutput = true;
+        test::ChildProcess second(WB_PROGRAM, {"--selection"}, forwarded);
+        // The event loop keeps running, so that the test's window answers.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return second.wait(0ms).has_value(); }, 30'000));
+        return second.wait(0ms).value_or(-1);
     }
 
     test::CollectingReporter files;
@@ -84,10 +89,3 @@ TEST_F(WaylandSelection, ASecondStartLooksUpThePrimarySelectionOnceTheWindowHasT
 
 } // namespace
 } // namespace wb
-
-int main(int argc, char** argv)
-{
-    wb::Application application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -5,10 +5,9 @@
 # --remove-shortcut takes only ours away. Exit 77 (skipped) when a tool is missing.
 # usage: gnome-shortcut.sh PROGRAM
 set -eu
+. "$(dirname "$0")/../support/session.sh"
 program=$1
-for tool in dbus-run-session gsettings; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+require dbus-run-session gsettings
 [ -f /usr/share/dbus-1/services/ca.desrt.dconf.service ] \
     || { echo "SKIP: the dconf service is not installed (dconf-service)"; exit 77; }
 gsettings list-schemas | grep -qx org.gnome.settings-daemon.plugins.media-keys \
@@ -16,20 +15,7 @@ gsettings list-schemas | grep -qx org.gnome.settings-daemon.plugins.media-keys \
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-cat >"$scratch/session.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=$scratch</listen>
-  <servicedir>/usr/share/dbus-1/services</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
+bus_config "$scratch" /usr/share/dbus-1/services >"$scratch/session.conf"
 mkdir -p "$scratch/config" "$scratch/runtime"
 chmod 700 "$scratch/runtime"
 export XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime GSETTINGS_BACKEND=dconf

@@ -5,41 +5,19 @@
 # display is touched. Exit 77 (skipped) when a tool is missing.
 # usage: single-window.sh TEST_PROGRAM [GTEST_OPTIONS...]
 set -eu
-for tool in Xvfb dbus-run-session xclip; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+. "$(dirname "$0")/../support/session.sh"
+require Xvfb dbus-run-session xclip
 scratch=$(mktemp -d)
-xvfb=
+XVFB_PID=
 cleanup() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
     rm -rf "$scratch"
 }
 trap cleanup EXIT
 
-exec 3>"$scratch/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
-xvfb=$!
-exec 3>&-
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    sleep 0.1
-done
-[ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n 1 "$scratch/display")
+start_xvfb "$scratch"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY XDG_ACTIVATION_TOKEN DESKTOP_STARTUP_ID
 
-cat >"$scratch/session.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=$scratch</listen>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
+bus_config "$scratch" >"$scratch/session.conf"
 dbus-run-session --config-file="$scratch/session.conf" -- "$@"

@@ -4,10 +4,9 @@
 # real program on a private session bus. Exit 77 (skipped) when a tool is missing.
 # usage: wayland-selection.sh TEST_PROGRAM
 set -eu
+. "$(dirname "$0")/../support/session.sh"
 program=$1
-for tool in sway wl-copy dbus-run-session; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+require sway wl-copy dbus-run-session
 [ -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so ] \
     || ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 \
     || { echo "SKIP: Qt's Wayland plugin is not installed (qt6-wayland)"; exit 77; }
@@ -37,25 +36,10 @@ printf 'output HEADLESS-1 resolution 1024x768\n' >"$scratch/sway.conf"
     WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     sway -c "$scratch/sway.conf" >"$scratch/sway.log" 2>&1 &
 sway=$!
-for _ in $(seq 100); do
-    [ -S "$runtime/wayland-1" ] && break
-    sleep 0.1
-done
-[ -S "$runtime/wayland-1" ] || { cat "$scratch/sway.log" >&2; echo "FAIL: sway did not start" >&2; exit 1; }
+wait_until test -S "$runtime/wayland-1" \
+    || { cat "$scratch/sway.log" >&2; echo "FAIL: sway did not start" >&2; exit 1; }
 
-cat >"$scratch/session.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=$runtime</listen>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
+bus_config "$runtime" >"$scratch/session.conf"
 chmod 644 "$scratch/session.conf"
 # The windows draw into shared memory; without the EGL integration Mesa's drivers stay
 # unloaded, whose allocations the leak checker cannot name once they are gone.

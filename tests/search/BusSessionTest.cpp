@@ -4,6 +4,7 @@
 // bus-session.sh inside dbus-run-session; the cases run in order, the idle one last.
 #include "search/KRunnerTypes.h"
 #include "tests/search/RawBusClient.h"
+#include "tests/support/Process.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -12,10 +13,10 @@
 #include <QDBusReply>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 
 namespace wb {
@@ -181,13 +182,13 @@ TEST_F(BusSession, ASecondInstanceSaysAnotherProcessOwnsTheName)
     ASSERT_TRUE(pid.isValid());
     const QString program = QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid.value()));
     ASSERT_FALSE(program.isEmpty());
-    QProcess second;
-    second.start(program, {});
-    ASSERT_TRUE(second.waitForFinished(60'000));
-    EXPECT_EQ(second.exitCode(), 1);
-    EXPECT_EQ(second.readAllStandardError().toStdString(),
-              "woerterbuch-search: cannot own the bus name " + kName.toStdString() +
-                  ": another process owns it\n");
+    test::ProcessOptions options;
+    options.timeLimit = std::chrono::seconds(60);
+    const test::ProcessResult second = test::runProcess(program.toStdString(), {}, options);
+    ASSERT_FALSE(second.timedOut);
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_EQ(second.err, "woerterbuch-search: cannot own the bus name " + kName.toStdString() +
+                              ": another process owns it\n");
     EXPECT_FALSE(initialResults(QStringLiteral("haus")).isEmpty());
 }
 

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <grp.h>
@@ -12,6 +13,7 @@
 #include <poll.h>
 #include <pwd.h>
 #include <stdexcept>
+#include <string_view>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -40,6 +42,27 @@ std::string nameOf(const std::string& variable)
     return variable.substr(0, variable.find('='));
 }
 
+// Where PATH finds a program named without a slash; the name itself otherwise, or when
+// no directory has it (the start then fails with 127, as a shell's does).
+std::string pathOf(const std::filesystem::path& program)
+{
+    const std::string name = program.string();
+    const char* path = std::getenv("PATH");
+    if (name.find('/') != std::string::npos || name.empty() || !path)
+        return name;
+    std::string_view directories(path);
+    while (true) {
+        const auto end = directories.find(':');
+        const std::string directory(directories.substr(0, end));
+        const std::string candidate = (directory.empty() ? "." : directory) + "/" + name;
+        if (::access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+        if (end == std::string_view::npos)
+            return name;
+        directories.remove_prefix(end + 1);
+    }
+}
+
 // In the child: standard input, output and error as the options say (`pipes` holds the
 // write ends for output and error when they are collected), the working directory,
 // then the caller's own preparation. Pipes, not files: a file-size limit set in the
@@ -48,7 +71,9 @@ void setUpChild(const ProcessOptions& options, const int (&pipes)[2][2])
 {
     const int in = ::open(options.input.empty() ? "/dev/null" : options.input.c_str(), O_RDONLY);
     int out = pipes[0][1], err = pipes[1][1];
-    if (!options.output.empty())
+    if (options.inheritOutput)
+        out = 1, err = 2;
+    else if (!options.output.empty())
         out = err = ::open(options.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 ||
         ::dup2(err, 2) < 0)
@@ -78,10 +103,11 @@ ChildProcess::ChildProcess(const std::filesystem::path& program,
     // Built before the fork: the child only calls what is safe after one.
     auto argPointers = pointersTo(argv);
     auto envPointers = pointersTo(envp);
+    const std::string path = pathOf(program);
     const int descriptor = options.programDescriptor;
     start(
         [&] {
-            ::execve(argPointers[0], argPointers.data(), envPointers.data());
+            ::execve(path.c_str(), argPointers.data(), envPointers.data());
             if (descriptor >= 0)
                 ::fexecve(descriptor, argPointers.data(), envPointers.data());
         },
@@ -118,7 +144,7 @@ ChildProcess::ChildProcess(const std::function<int()>& body, const ProcessOption
 void ChildProcess::start(const std::function<void()>& run, const ProcessOptions& options)
 {
     int pipes[2][2] = {{-1, -1}, {-1, -1}};
-    if (options.output.empty())
+    if (options.output.empty() && !options.inheritOutput)
         for (auto& pipe : pipes)
             if (::pipe2(pipe, O_CLOEXEC) != 0)
                 throw std::runtime_error("pipe failed");
@@ -213,6 +239,10 @@ bool ChildProcess::reap()
 std::optional<int> ChildProcess::wait(std::chrono::milliseconds timeout)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
+    // A child that fills a pipe stalls until it is read, and a caller that polls with no
+    // time to wait would never see it end.
+    readWhatIsThere(0);
+    readWhatIsThere(1);
     while (!reap()) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());

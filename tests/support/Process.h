@@ -26,6 +26,9 @@ struct ProcessOptions {
     std::filesystem::path input;            // standard input; /dev/null when empty
     // Standard output and error both go to this file and are not collected.
     std::filesystem::path output;
+    // Standard output and error stay the test's own, so that what the child says shows
+    // in the test's log as it says it; nothing is collected.
+    bool inheritOutput = false;
     // The whole environment, "NAME=value" each; the test's own when unset.
     std::optional<std::vector<std::string>> environment;
     // Runs in the child after its descriptors are set up, just before the program:
@@ -46,7 +49,8 @@ struct Launch {
     std::filesystem::path output; // stdout and stderr go here
 };
 
-// A child started in the background; killed with the object if it still runs.
+// A child started in the background; killed with the object if it still runs. A
+// program named without a slash is looked for on PATH, as a shell looks for it.
 class ChildProcess {
 public:
     ChildProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
@@ -60,7 +64,8 @@ public:
 
     pid_t pid() const { return m_pid; }
     // The exit code (128 + the signal's number when a signal ended it), or nothing when
-    // it still runs after `timeout`.
+    // it still runs after `timeout`. Zero only looks, for callers that poll from a loop
+    // of their own (an event loop); each call reads what the child wrote meanwhile.
     std::optional<int> wait(std::chrono::milliseconds timeout);
     // Waits for the end (killing the child at the options' time limit) and collects
     // what it wrote.

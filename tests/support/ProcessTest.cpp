@@ -115,6 +115,29 @@ TEST(Process, RunsAProgramByItsDescriptorAndAFunctionInACopyOfTheTest)
     EXPECT_EQ(child.out, "from the child");
 }
 
+TEST(Process, FindsAProgramOnPathAndLeavesTheOutputToTheTestWhenAsked)
+{
+    EXPECT_EQ(runProcess("sh", {"-c", "exit 3"}).exitCode, 3);
+    EXPECT_EQ(runProcess("wb-no-such-program", {}).exitCode, 127);
+    ProcessOptions noPath;
+    noPath.environment = std::vector<std::string>{"PATH=/nonexistent"};
+    EXPECT_EQ(runProcess("sh", {"-c", "exit 3"}, noPath).exitCode, 3)
+        << "the test's PATH finds the program, the child's is the child's";
+
+    // The copy of the test stands in for the test: what the program writes while it
+    // keeps the test's streams is what the test's runner collects.
+    const ProcessResult test = runInChild([] {
+        ProcessOptions inherit;
+        inherit.inheritOutput = true;
+        const ProcessResult program =
+            runProcess("/bin/sh", {"-c", "echo out; echo err >&2"}, inherit);
+        return program.out.empty() && program.err.empty() ? program.exitCode : 1;
+    });
+    EXPECT_EQ(test.exitCode, 0);
+    EXPECT_EQ(test.out, "out\n");
+    EXPECT_EQ(test.err, "err\n");
+}
+
 TEST(Process, ABackgroundChildIsReadWhileItRunsAndKilledWithItsObject)
 {
     pid_t pid = -1;
@@ -127,6 +150,14 @@ TEST(Process, ABackgroundChildIsReadWhileItRunsAndKilledWithItsObject)
         EXPECT_FALSE(child.wait(50ms).has_value());
     }
     EXPECT_NE(::kill(pid, 0), 0); // reaped, so the pid is free
+
+    // Polled without waiting, as from an event loop, a child that writes more than a
+    // pipe holds still gets to its end.
+    ChildProcess writer("/bin/sh", {"-c", "head -c 300000 /dev/zero"});
+    for (int i = 0; i < 2000 && !writer.wait(0ms); ++i)
+        std::this_thread::sleep_for(5ms);
+    EXPECT_EQ(writer.wait(0ms), std::optional<int>(0));
+    EXPECT_EQ(writer.outputSoFar().size(), 300000u);
 }
 
 } // namespace

@@ -145,7 +145,8 @@ const char* const kLearnerEnglish =
     "lemon=Zitrone cake=Kuchen coffee=Kaffee tea=Tee beer=Bier wine=Wein juice=Saft "
     "shirt=Hemd shoe=Schuh trousers=Hose|Hosen jacket=Jacke hat=Hut|M\xC3\xBCtze "
     "umbrella=Regenschirm|Schirm ticket=Fahrkarte|Eintrittskarte|Karte airport=Flughafen "
-    "passport=Reisepass|Pass luggage=Gep\xC3\xA4ck|Reisegep\xC3\xA4"
+    "passport=Reisepass|Pass luggage=Gep\xC3\xA4"
+    "ck|Reisegep\xC3\xA4"
     "ck holiday=Urlaub|Ferien|Feiertag weather=Wetter rain=Regen snow=Schnee wind=Wind "
     "cloud=Wolke hospital=Krankenhaus|Klinik|Spital nurse=Krankenschwester|Pflegerin "
     "medicine=Medizin|Arznei pharmacy=Apotheke headache=Kopfschmerzen|Kopfschmerz "
@@ -289,7 +290,7 @@ TEST_F(BundledVocabulary, HasTheMostCommonWordsOfBothLanguages)
         EXPECT_TRUE(s_german.count(word)) << windows1252ToUtf8(word);
 }
 
-TEST_F(BundledVocabulary, TranslatesTheExamplesOfTheIssue)
+TEST_F(BundledVocabulary, GivesCommonWordsTheirMainSenseFirst)
 {
     EXPECT_EQ(s_english["house"].front(), "Haus");
     EXPECT_EQ(s_german["Haus"], "house");

@@ -1,13 +1,10 @@
 // The compile verb as a user runs it: arguments, exit status, summary and files.
 #include "dictionary/DictionaryCheck.h"
+#include "tests/support/Process.h"
 #include "tests/support/TestSupport.h"
 #include "tests/vocab/VocabularyTestSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -15,44 +12,9 @@
 namespace wb::test {
 namespace {
 
-struct ProgramRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readText(const std::filesystem::path& path)
+ProcessResult runDict(const std::vector<std::string>& args)
 {
-    const auto bytes = readBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
-// Runs woerterbuch-dict with `args`, its output going to files in a temporary
-// directory so that neither stream can fill a pipe and block it.
-ProgramRun runDict(const std::vector<std::string>& args)
-{
-    TempDir capture;
-    const auto outPath = capture.path() / "out", errPath = capture.path() / "err";
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(out, 1);
-        dup2(err, 2);
-        std::vector<char*> argv{const_cast<char*>(WB_DICT_PROGRAM)};
-        for (const auto& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        execv(WB_DICT_PROGRAM, argv.data());
-        _exit(127);
-    }
-    ProgramRun run;
-    int status = 0;
-    if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-        run.status = WEXITSTATUS(status);
-    run.out = readText(outPath);
-    run.err = readText(errPath);
-    return run;
+    return runProcess(WB_DICT_PROGRAM, args);
 }
 
 TEST(CompileCommand, WritesFilesThatPassTheCheckAndPrintsASummary)
@@ -60,15 +22,15 @@ TEST(CompileCommand, WritesFilesThatPassTheCheckAndPrintsASummary)
     TempDir directory;
     writeFile(directory.path() / "list.tsv", "house\tHaus\ntrain\tZug\nhe/she\ter/sie\n");
     const auto out = directory.path() / "out";
-    const ProgramRun run = runDict(
+    const ProcessResult run = runDict(
         {"compile", "--tsv", (directory.path() / "list.tsv").string(), "--out", out.string()});
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("engdeu.dat: 2 records"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("1 slash"), std::string::npos) << run.out;
 
-    const ProgramRun check = runDict({"check", "--data", out.string()});
-    EXPECT_EQ(check.status, 0) << check.out;
-    const ProgramRun lookup = runDict({"lookup", "--data", out.string(), "en", "hou"});
+    const ProcessResult check = runDict({"check", "--data", out.string()});
+    EXPECT_EQ(check.exitCode, 0) << check.out;
+    const ProcessResult lookup = runDict({"lookup", "--data", out.string(), "en", "hou"});
     EXPECT_EQ(lookup.out, "house\tHaus\n");
 }
 
@@ -77,18 +39,18 @@ TEST(CompileCommand, LimitsRecords)
     TempDir directory;
     writeFile(directory.path() / "list.tsv", "a\tA\nb\tB\nb\tB\nc\tC\nc\tC\nc\tC\n");
     const auto out = directory.path() / "out";
-    const ProgramRun run = runDict({"compile", "--tsv", (directory.path() / "list.tsv").string(),
-                                    "--out", out.string(), "--max", "2"});
-    ASSERT_EQ(run.status, 0) << run.err;
+    const ProcessResult run = runDict({"compile", "--tsv", (directory.path() / "list.tsv").string(),
+                                       "--out", out.string(), "--max", "2"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(readVocabulary(out).english, (std::vector<std::string>{"b", "c"}));
 }
 
 TEST(CompileCommand, UnreadableSourceFails)
 {
     TempDir directory;
-    const ProgramRun run = runDict({"compile", "--ding", (directory.path() / "missing").string(),
-                                    "--out", directory.path().string()});
-    EXPECT_EQ(run.status, 1);
+    const ProcessResult run = runDict({"compile", "--ding", (directory.path() / "missing").string(),
+                                       "--out", directory.path().string()});
+    EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("cannot read"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(directory.path() / "engdeu.dat"));
 }
@@ -146,8 +108,8 @@ TEST(CompileCommand, UsageErrors)
         {"compile", "--tsv", "a", "--out", "x", "--frequencies", "en=a", "--frequencies", "en=b"},
     };
     for (const auto& args : cases) {
-        const ProgramRun run = runDict(args);
-        EXPECT_EQ(run.status, 64) << testing::PrintToString(args);
+        const ProcessResult run = runDict(args);
+        EXPECT_EQ(run.exitCode, 64) << testing::PrintToString(args);
         EXPECT_NE(run.err.find("usage:"), std::string::npos);
     }
 }
