@@ -83,8 +83,8 @@ TEST(CompileCommand, APathInAMessageHasItsEscapesShownAsText)
         args.insert(args.end(), options.begin(), options.end());
         if (options[0] != "--tsv")
             args.insert(args.end(), {"--tsv", source, "--out", out});
-        const ProgramRun run = runDict(args);
-        EXPECT_EQ(run.status, 1) << options[0];
+        const ProcessResult run = runDict(args);
+        EXPECT_EQ(run.exitCode, 1) << options[0];
         EXPECT_NE(run.err.find(shown + end), std::string::npos) << run.err;
         EXPECT_EQ(run.err.find_first_of("\x1b\a\xE4"), std::string::npos) << run.err;
     }
