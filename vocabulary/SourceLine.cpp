@@ -36,10 +36,18 @@ constexpr std::array<std::string_view, 22> kTechnicalFields = {
     "print",   "aviat.", "naut.", "envir.", "astron.", "meteo.",
 };
 
+// Words going out of use, or rare ones, weigh as little: "Fernsprecher {m} [veraltet]"
+// is a telephone nobody asks for. ("alt" marks a spelling before the 1996 reform.)
+constexpr std::array<std::string_view, 11> kDatedLabels = {
+    "rare", "selten",  "dated",        "becoming dated", "veraltet", "veraltend",
+    "obs.", "archaic", "altertümlich", "poet.",          "alt",
+};
+
 bool isTechnicalLabel(std::string_view label)
 {
     return std::find(kTechnicalFields.begin(), kTechnicalFields.end(), label) !=
-           kTechnicalFields.end();
+               kTechnicalFields.end() ||
+           std::find(kDatedLabels.begin(), kDatedLabels.end(), label) != kDatedLabels.end();
 }
 
 bool hasSpecialistLabel(std::string_view text)

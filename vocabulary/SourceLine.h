@@ -32,7 +32,8 @@ enum class LineKind { Entry, Ignored, Malformed };
 LineKind parseDingLine(std::string_view line, SourceLine& out);
 
 // Whether `text` carries the label of a technical field ("[comp.]", "[fin.]", see
-// kTechnicalFields); the fields of the everyday world ("[zool.]", "[ling.]") are none.
+// kTechnicalFields) or of a word going out of use ("[veraltet]", "[rare]"); the fields
+// of the everyday world ("[zool.]", "[ling.]") are none.
 bool hasTechnicalLabel(std::string_view text);
 
 // Tab-separated format: `english<TAB>german`, one pair a line, each side a single

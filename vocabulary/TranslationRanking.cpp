@@ -71,13 +71,18 @@ std::optional<std::string> wordOfNoun(const Headword& noun)
 void wordBeforeItsNoun(std::span<Translation> translations, const std::vector<Headword>& headwords)
 {
     std::vector<std::uint32_t> direct, nouns;
+    std::uint64_t pairing = 0, nounPairing = 0;
     for (std::uint32_t i = 0; i < translations.size(); ++i) {
         if (!isDirect(translations[i].origin))
             continue;
         direct.push_back(i);
+        pairing += translations[i].pairing;
+        if (headwords[translations[i].other].genders != 0)
+            nounPairing += translations[i].pairing;
         if (headwords[translations[i].other].genders == kNeuter)
             nouns.push_back(i);
     }
+    const bool mostlyNoun = 2 * nounPairing > pairing;
     if (nouns.empty())
         return;
     auto text = [&](std::uint32_t i) -> std::string_view {
@@ -86,13 +91,20 @@ void wordBeforeItsNoun(std::span<Translation> translations, const std::vector<He
     std::sort(direct.begin(), direct.end(),
               [&](std::uint32_t a, std::uint32_t b) { return text(a) < text(b); });
     for (const std::uint32_t noun : nouns) {
-        const auto wanted = wordOfNoun(headwords[translations[noun].other]);
+        auto wanted = wordOfNoun(headwords[translations[noun].other]);
         if (!wanted)
             continue;
-        const auto word = std::lower_bound(
-            direct.begin(), direct.end(), std::string_view(*wanted),
-            [&](std::uint32_t i, std::string_view value) { return text(i) < value; });
-        if (word == direct.end() || text(*word) != *wanted)
+        auto find = [&](std::string_view value) {
+            const auto at =
+                std::lower_bound(direct.begin(), direct.end(), value,
+                                 [&](std::uint32_t i, std::string_view v) { return text(i) < v; });
+            return at != direct.end() && text(*at) == value ? at : direct.end();
+        };
+        auto word = find(*wanted);
+        // "Gehen" is the noun of "gehen", and "going" is "gehend" before "Gehen".
+        if (word == direct.end() && !mostlyNoun && wanted->ends_with("en"))
+            word = find(wanted->append("d"));
+        if (word == direct.end())
             continue;
         float& nounFit = translations[noun].fit;
         float& wordFit = translations[*word].fit;

@@ -81,6 +81,27 @@ INSTANTIATE_TEST_SUITE_P(
         FirstTranslation{"EverydayFieldIsNoTechnicalOne",
                          "Hund {m} [zool.] :: dog\nHund {m} :: canine\n", "dog\t100\ncanine\t100\n",
                          "Hund\t100\n", false, "Hund", "dog"},
+        // kTechnicalFields, the labels of words going out of use: equally common and
+        // placed, the dated word listed first.
+        FirstTranslation{"DatedLineWeighsLikeASubjectLine",
+                         "Fernsprecher {m} [veraltet] :: telephone\nTelefon {n} :: telephone\n",
+                         "telephone\t100\n", "Fernsprecher\t100\nTelefon\t100\n", true, "telephone",
+                         "Telefon"},
+        // wordBeforeItsNoun, the participle: "Gehen" heads its own line, "gehend" is a
+        // form in the verb's, yet "going" is mostly read as the verb.
+        FirstTranslation{"ParticipleBeforeTheNounOfItsVerb",
+                         "gehen {vi} | gehend | gegangen :: to go | going | gone\n"
+                         "Gehen {n} :: going\nfunktionierend {adj} :: going\n",
+                         "go\t100\ngoing\t100\n",
+                         "gehen\t100\nGehen\t100\ngehend\t100\nfunktionierend\t1\n", true, "going",
+                         "gehend"},
+        // ... unless the headword's translations are mostly nouns: a meeting is one.
+        FirstTranslation{"NounOfAVerbStaysFirstForAMostlyNounHeadword",
+                         "treffen {vt} | treffend | getroffen :: to meet | meeting | met\n"
+                         "Treffen {n} :: meeting\nSitzung {f} :: meeting\n",
+                         "meet\t100\nmeeting\t100\n",
+                         "treffen\t100\nTreffen\t100\ntreffend\t100\nSitzung\t10\n", true,
+                         "meeting", "Treffen"},
         // kTranslationPhraseFactor: the phrase comes first in the line and its words
         // are commoner than "get", yet "get" is how one says it.
         FirstTranslation{"SingleWordBeforePhraseOfCommonWords",

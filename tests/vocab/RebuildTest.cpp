@@ -30,8 +30,8 @@ constexpr BreadthFloor kGermanBreadth[] = {{10000, 0.99}, {0, 0.96}};
 // First translations right on the judged lists of tests/vocab/judged/. The word list
 // lacks a fifth of the German judged words altogether (the compile prints how many),
 // so these are the shares the rules reach today, held so that they only rise.
-constexpr double kEnglishFirstRight = 0.853;
-constexpr double kGermanFirstRight = 0.719;
+constexpr double kEnglishFirstRight = 0.856;
+constexpr double kGermanFirstRight = 0.720;
 
 vocab::CompileOptions rebuildOptions(const std::filesystem::path& out)
 {
