@@ -12,7 +12,7 @@ namespace {
 
 const QString kPortal = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
-const QString kInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
+const QString kShortcutsInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
 const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 
 // One entry of BindShortcuts' a(sa{sv}).
@@ -61,7 +61,7 @@ bool PortalShortcut::start()
     QDBusMessage version = QDBusMessage::createMethodCall(
         kPortal, kPortalPath, QStringLiteral("org.freedesktop.DBus.Properties"),
         QStringLiteral("Get"));
-    version.setArguments({kInterface, QStringLiteral("version")});
+    version.setArguments({kShortcutsInterface, QStringLiteral("version")});
     if (m_bus.call(version, QDBus::Block, 2'000).type() != QDBusMessage::ReplyMessage) {
         m_problem = QStringLiteral("the desktop portal offers no global shortcuts");
         return false;
@@ -70,7 +70,7 @@ bool PortalShortcut::start()
     // own, and the answer can come before the reply that names it.
     m_bus.connect(kPortal, QString(), kRequest, QStringLiteral("Response"), this,
                   SLOT(onResponse(QDBusMessage)));
-    m_bus.connect(kPortal, kPortalPath, kInterface, QStringLiteral("Activated"), this,
+    m_bus.connect(kPortal, kPortalPath, kShortcutsInterface, QStringLiteral("Activated"), this,
                   SLOT(onActivated(QDBusMessage)));
     call(QStringLiteral("CreateSession"),
          {QVariantMap{
@@ -84,7 +84,8 @@ void PortalShortcut::call(const QString& member, const QVariantList& arguments, 
 {
     m_step = step;
     m_request.clear();
-    QDBusMessage message = QDBusMessage::createMethodCall(kPortal, kPortalPath, kInterface, member);
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(kPortal, kPortalPath, kShortcutsInterface, member);
     message.setArguments(arguments);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, member](auto* finished) {

@@ -8,7 +8,7 @@
 namespace wb {
 namespace {
 
-const QString kInterface = QStringLiteral("org.freedesktop.Application");
+const QString kApplicationInterface = QStringLiteral("org.freedesktop.Application");
 const QString kTokenKey = QStringLiteral("activation-token");
 const QString kStartupIdKey = QStringLiteral("desktop-startup-id");
 
@@ -98,7 +98,7 @@ HandOver handOver(const QDBusConnection& bus, const QString& id, const StartRequ
         return HandOver::NoWindow;
     const ApplicationCall call = applicationCall(request, activation);
     QDBusMessage message =
-        QDBusMessage::createMethodCall(id, applicationPath(id), kInterface, call.member);
+        QDBusMessage::createMethodCall(id, applicationPath(id), kApplicationInterface, call.member);
     message.setArguments(call.arguments);
     // Nothing starts the window for us: without an owner the bus answers at once.
     message.setAutoStartService(false);

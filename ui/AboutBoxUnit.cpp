@@ -35,7 +35,7 @@ TAboutBox::TAboutBox(QWidget* parent, const QByteArray& photograph,
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(aboutlayout::caption());
     setFont(defaultFont());
-    setFixedSize(kClientSize);
+    setFixedSize(aboutlayout::kClientSize);
     m_builder.create(controls());
     showPhotograph(photograph, doubledPhotograph);
     control<TBitBtnXP>(QStringLiteral("BitBtnXP1")).OnClick = [this] { BitBtnXP1Click(); };

@@ -62,7 +62,7 @@ TMainForm::TMainForm(const wb::DataDirectory& dataDirectory, wb::ErrorReporter& 
     setWindowIcon(QIcon(windowIcon()));
     setFont(defaultFont());
     (new AlignLayout(this))->setContentsMargins(0, 0, 0, 0);
-    resize(kClientSize);
+    resize(layout::kClientSize);
     // The status bar comes first: of the two bottom strips it lies nearer the edge.
     createStatusBar();
     createBottomBar();

@@ -4,6 +4,7 @@
 #include "dictionary/RecordEncoder.h"
 #include "dictionary/Windows1252.h"
 #include "forms/FormsFile.h"
+#include "tests/cli/DictRun.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -19,14 +20,9 @@
 namespace wb {
 namespace {
 
+using test::dict;
 using test::runProcess;
 using test::TempDir;
-
-test::ProcessResult dict(const std::vector<std::string>& args,
-                         const std::filesystem::path& cwd = {})
-{
-    return runProcess(WB_DICT_COMMAND, args, cwd);
-}
 
 // The same with `input` on standard input.
 test::ProcessResult dictWithInput(const std::vector<std::string>& args, std::string_view input)

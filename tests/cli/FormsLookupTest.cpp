@@ -1,6 +1,7 @@
 // The command with forms files: compiled from a word list and form tables of our own,
 // then looked up as a reader would, with texts as they stand in a sentence.
 #include "forms/FormsFile.h"
+#include "tests/cli/DictRun.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -11,13 +12,8 @@
 namespace wb {
 namespace {
 
-using test::runProcess;
+using test::dict;
 using test::TempDir;
-
-test::ProcessResult dict(const std::vector<std::string>& args)
-{
-    return runProcess(WB_DICT_COMMAND, args);
-}
 
 class FormsLookup : public testing::Test {
 protected:

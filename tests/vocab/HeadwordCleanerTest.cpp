@@ -33,93 +33,97 @@ TEST_P(Cleaning, GivesTheHeadword)
     EXPECT_EQ(result.headword, c.headword);
 }
 
-constexpr auto DE = Language::German;
-constexpr auto EN = Language::English;
+constexpr auto kGerman = Language::German;
+constexpr auto kEnglish = Language::English;
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, Cleaning,
     testing::Values(
-        Clean{"GrammarAndFieldLabels", "Haus {n} [arch.]", DE, false, "Haus"},
-        Clean{"RemarksInParentheses", "(feierlicher) Umzug {m} (Bahn)", DE, false, "Umzug"},
-        Clean{"NestedBrackets", "Zug (am (alten) Turnger\xC3\xA4t)", DE, false, "Zug"},
-        Clean{"AngleBracketsHoldOldSpellings", "last <laste>", EN, false, "last"},
-        Clean{"SeparatorsInsideAnnotations", "go {went; gone}", EN, true, "go"},
-        Clean{"AbbreviationBetweenSlashes", "Bahnhof {m} /Bhf./", DE, false, "Bahnhof"},
-        Clean{"GermanPlaceholders", "jdm. etw. geben", DE, false, "geben"},
-        Clean{"CombinedPlaceholdersFirst", "jdn./etw. abwerben", DE, false, "abwerben"},
-        Clean{"EnglishPlaceholdersAndVerbMarker", "to give sb. sth.", EN, true, "give"},
-        Clean{"TrailingObjectOfAPhrasalVerb", "to look after sb.", EN, true, "look after"},
+        Clean{"GrammarAndFieldLabels", "Haus {n} [arch.]", kGerman, false, "Haus"},
+        Clean{"RemarksInParentheses", "(feierlicher) Umzug {m} (Bahn)", kGerman, false, "Umzug"},
+        Clean{"NestedBrackets", "Zug (am (alten) Turnger\xC3\xA4t)", kGerman, false, "Zug"},
+        Clean{"AngleBracketsHoldOldSpellings", "last <laste>", kEnglish, false, "last"},
+        Clean{"SeparatorsInsideAnnotations", "go {went; gone}", kEnglish, true, "go"},
+        Clean{"AbbreviationBetweenSlashes", "Bahnhof {m} /Bhf./", kGerman, false, "Bahnhof"},
+        Clean{"GermanPlaceholders", "jdm. etw. geben", kGerman, false, "geben"},
+        Clean{"CombinedPlaceholdersFirst", "jdn./etw. abwerben", kGerman, false, "abwerben"},
+        Clean{"EnglishPlaceholdersAndVerbMarker", "to give sb. sth.", kEnglish, true, "give"},
+        Clean{"TrailingObjectOfAPhrasalVerb", "to look after sb.", kEnglish, true, "look after"},
         // A placeholder between two words stays, or the words would run together.
-        Clean{"PlaceholderInside", "auf etw. setzen {vt}", DE, false, "auf etw. setzen"},
-        Clean{"CombinedPlaceholderInside", "sich um jdn./etw. k\xC3\xBCmmern", DE, false,
+        Clean{"PlaceholderInside", "auf etw. setzen {vt}", kGerman, false, "auf etw. setzen"},
+        Clean{"CombinedPlaceholderInside", "sich um jdn./etw. k\xC3\xBCmmern", kGerman, false,
               "um jdn./etw. k\xFCmmern (sich)"},
-        Clean{"LeadingPlaceholderGoesInsideStays", "jdn. an etw. erinnern", DE, false,
+        Clean{"LeadingPlaceholderGoesInsideStays", "jdn. an etw. erinnern", kGerman, false,
               "an etw. erinnern"},
-        Clean{"InsideKeepsTheTrailingOneToo", "to remind sb. of sth.", EN, true,
+        Clean{"InsideKeepsTheTrailingOneToo", "to remind sb. of sth.", kEnglish, true,
               "remind sb. of sth."},
-        Clean{"TypographicApostropheInPlaceholder", "to take sb.\xE2\x80\x99s side", EN, true,
+        Clean{"TypographicApostropheInPlaceholder", "to take sb.\xE2\x80\x99s side", kEnglish, true,
               "take sb.'s side"},
-        Clean{"OptionalPlaceholderFirst", "(jdm.) etw. geben", DE, false, "geben"},
-        Clean{"OptionalPlaceholderInside", "an (etw.) teilnehmen", DE, false,
+        Clean{"OptionalPlaceholderFirst", "(jdm.) etw. geben", kGerman, false, "geben"},
+        Clean{"OptionalPlaceholderInside", "an (etw.) teilnehmen", kGerman, false,
               "an (etw.) teilnehmen"},
-        Clean{"ToStaysWithoutAVerb", "to and fro", EN, false, "to and fro"},
-        Clean{"ToAloneStays", "to", EN, true, "to"},
+        Clean{"ToStaysWithoutAVerb", "to and fro", kEnglish, false, "to and fro"},
+        Clean{"ToAloneStays", "to", kEnglish, true, "to"},
         Clean{"TypographicQuotesAndDashes",
               "\xE2\x80\x9E"
               "Tor\xE2\x80\x9C \xE2\x80\x93 Ecke",
-              DE, false, "\"Tor\" - Ecke"},
-        Clean{"WhitespaceCollapsed", "  ice \t  cream  ", EN, false, "ice cream"},
-        Clean{"AbbreviationWithFullStop", "Dr.", EN, false, "Dr."},
-        Clean{"AbbreviationWithSpaces", "per cent [Br.] / % /", EN, false, "per cent"},
-        Clean{"AbbreviationWithASeparator", "century /c; cent./", EN, false, "century"},
-        Clean{"GreetingLosesItsMark", "Hallo! {interj}", DE, false, "Hallo"},
-        Clean{"InterjectionLosesItsMark", "Sorry!", EN, false, "Sorry"},
-        Clean{"ShortExclamationLosesItsMark", "Thank you!", EN, false, "Thank you"},
-        Clean{"ExclamationOfThreeWords", "That\xE2\x80\x99s too bad!", EN, false, "That's too bad"},
+              kGerman, false, "\"Tor\" - Ecke"},
+        Clean{"WhitespaceCollapsed", "  ice \t  cream  ", kEnglish, false, "ice cream"},
+        Clean{"AbbreviationWithFullStop", "Dr.", kEnglish, false, "Dr."},
+        Clean{"AbbreviationWithSpaces", "per cent [Br.] / % /", kEnglish, false, "per cent"},
+        Clean{"AbbreviationWithASeparator", "century /c; cent./", kEnglish, false, "century"},
+        Clean{"GreetingLosesItsMark", "Hallo! {interj}", kGerman, false, "Hallo"},
+        Clean{"InterjectionLosesItsMark", "Sorry!", kEnglish, false, "Sorry"},
+        Clean{"ShortExclamationLosesItsMark", "Thank you!", kEnglish, false, "Thank you"},
+        Clean{"ExclamationOfThreeWords", "That\xE2\x80\x99s too bad!", kEnglish, false,
+              "That's too bad"},
         // A slash inside a phrase offers other words for one of its words.
-        Clean{"SlashInAPhraseTakesTheFirstWord", "driver of a/the vehicle", EN, false,
+        Clean{"SlashInAPhraseTakesTheFirstWord", "driver of a/the vehicle", kEnglish, false,
               "driver of a vehicle"},
         Clean{"SlashInAGermanPhrase",
               "jdn. von einer Sachlage/Notwendigkeit \xC3\xBC"
               "berzeugen {vt}",
-              DE, false,
+              kGerman, false,
               "von einer Sachlage \xFC"
               "berzeugen"},
-        Clean{"SlashBeforeTheExclamationMark", "What a pity/shame!", EN, false, "What a pity"},
-        Clean{"PronounsOfAPhrase", "at the end of his/her tether", EN, false,
+        Clean{"SlashBeforeTheExclamationMark", "What a pity/shame!", kEnglish, false,
+              "What a pity"},
+        Clean{"PronounsOfAPhrase", "at the end of his/her tether", kEnglish, false,
               "at the end of his tether"},
-        Clean{"ConjunctionAsHeadword", "oder {conj}", DE, false, "oder"},
+        Clean{"ConjunctionAsHeadword", "oder {conj}", kGerman, false, "oder"},
         // The form a reader types: the noun without its article, the verb before "sich".
-        Clean{"ArticleBeforeANoun", "die Polizei {f}", DE, false, "Polizei"},
+        Clean{"ArticleBeforeANoun", "die Polizei {f}", kGerman, false, "Polizei"},
         Clean{"ArticleBeforeANounPhrase",
               "die \xC3\xB6"
               "ffentliche Sicherheit",
-              DE, false,
+              kGerman, false,
               "\xF6"
               "ffentliche Sicherheit"},
         Clean{"ArticleOfAnIdiomStays",
               "den L\xC3\xB6"
               "ffel abgeben",
-              DE, true,
+              kGerman, true,
               "den L\xF6"
               "ffel abgeben"},
-        Clean{"ArticleOfAFixedPhraseStays", "das hei\xC3\x9Ft", DE, false, "das hei\xDFt"},
-        Clean{"IndefiniteArticleOfAQuantityStays", "ein paar", DE, false, "ein paar"},
-        Clean{"EnglishArticleBeforeANoun", "the police", EN, false, "police"},
-        Clean{"EnglishIndefiniteArticle", "a bomb", EN, false, "bomb"},
-        Clean{"EnglishArticleBeforeAName", "the United States", EN, false, "United States"},
-        Clean{"ArticleOfAQuantityStays", "a lot", EN, false, "a lot"},
-        Clean{"ArticleOfAPhraseStays", "the other day", EN, false, "the other day"},
-        Clean{"ReflexiveVerb", "sich freuen {vr}", DE, false, "freuen (sich)"},
-        Clean{"ReflexiveVerbWithAnObject", "sich Sorgen machen", DE, false, "Sorgen machen (sich)"},
+        Clean{"ArticleOfAFixedPhraseStays", "das hei\xC3\x9Ft", kGerman, false, "das hei\xDFt"},
+        Clean{"IndefiniteArticleOfAQuantityStays", "ein paar", kGerman, false, "ein paar"},
+        Clean{"EnglishArticleBeforeANoun", "the police", kEnglish, false, "police"},
+        Clean{"EnglishIndefiniteArticle", "a bomb", kEnglish, false, "bomb"},
+        Clean{"EnglishArticleBeforeAName", "the United States", kEnglish, false, "United States"},
+        Clean{"ArticleOfAQuantityStays", "a lot", kEnglish, false, "a lot"},
+        Clean{"ArticleOfAPhraseStays", "the other day", kEnglish, false, "the other day"},
+        Clean{"ReflexiveVerb", "sich freuen {vr}", kGerman, false, "freuen (sich)"},
+        Clean{"ReflexiveVerbWithAnObject", "sich Sorgen machen", kGerman, false,
+              "Sorgen machen (sich)"},
         // isParticiple: the participles are written without the pronoun.
-        Clean{"ReflexivePastParticiple", "sich am\xC3\xBCsiert", DE, false, "am\xFCsiert"},
-        Clean{"ReflexivePresentParticiple", "sich k\xC3\xBCmmernd", DE, false, "k\xFCmmernd"},
-        Clean{"ReflexiveVerbEndingInErn", "sich k\xC3\xBCmmern", DE, false, "k\xFCmmern (sich)"},
-        Clean{"SichAloneStays", "sich {pron}", DE, false, "sich"},
-        Clean{"SichAmongOptions", "sich/einander entsprechend", DE, false, "entsprechend"},
-        Clean{"LongGermanHeadwordsAreFine", "Donaudampfschifffahrtsgesellschaftskapit\xC3\xA4n", DE,
-              false, "Donaudampfschifffahrtsgesellschaftskapit\xE4n"}),
+        Clean{"ReflexivePastParticiple", "sich am\xC3\xBCsiert", kGerman, false, "am\xFCsiert"},
+        Clean{"ReflexivePresentParticiple", "sich k\xC3\xBCmmernd", kGerman, false, "k\xFCmmernd"},
+        Clean{"ReflexiveVerbEndingInErn", "sich k\xC3\xBCmmern", kGerman, false,
+              "k\xFCmmern (sich)"},
+        Clean{"SichAloneStays", "sich {pron}", kGerman, false, "sich"},
+        Clean{"SichAmongOptions", "sich/einander entsprechend", kGerman, false, "entsprechend"},
+        Clean{"LongGermanHeadwordsAreFine", "Donaudampfschifffahrtsgesellschaftskapit\xC3\xA4n",
+              kGerman, false, "Donaudampfschifffahrtsgesellschaftskapit\xE4n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Skip {
@@ -147,67 +151,70 @@ TEST_P(Skipping, SaysWhy)
 INSTANTIATE_TEST_SUITE_P(
     Rules, Skipping,
     testing::Values(
-        Skip{"OnlyAnnotations", "{f} [techn.]", DE, SkipReason::Empty},
-        Skip{"RemarkThatStoodForTheObject", "in (einen Ort) eintreten", DE, SkipReason::LostObject},
-        Skip{"OnlyPlaceholders", "jdn./etw.", DE, SkipReason::Empty},
-        Skip{"ConjunctionBetweenRemarks", "(Anthelia spp.) oder (Cespitularia spp.)", DE,
+        Skip{"OnlyAnnotations", "{f} [techn.]", kGerman, SkipReason::Empty},
+        Skip{"RemarkThatStoodForTheObject", "in (einen Ort) eintreten", kGerman,
+             SkipReason::LostObject},
+        Skip{"OnlyPlaceholders", "jdn./etw.", kGerman, SkipReason::Empty},
+        Skip{"ConjunctionBetweenRemarks", "(Anthelia spp.) oder (Cespitularia spp.)", kGerman,
              SkipReason::Empty},
-        Skip{"UnclosedBracket", "Haus (alt", DE, SkipReason::Malformed},
-        Skip{"StrayClosingBracket", "Haus) alt", DE, SkipReason::Malformed},
-        Skip{"ExclamationSentence", "Geh auf dein Zimmer!", DE, SkipReason::Sentence},
-        Skip{"StatementWithFullStop", "I go home.", EN, SkipReason::Sentence},
-        Skip{"ExclamationOfFourWords", "Das ist aber schade!", DE, SkipReason::Sentence},
-        Skip{"DoubleExclamation", "Hilfe!!", DE, SkipReason::Sentence},
-        Skip{"UnclosedAbbreviation", "Prozent / %", DE, SkipReason::Slash},
-        Skip{"Clause", "die Frau, der das Lokal geh\xC3\xB6rt", DE, SkipReason::Sentence},
-        Skip{"SlashInAWordAlone", "he/she", EN, SkipReason::Slash},
-        Skip{"SlashInsideAWord", "welche/r/s", DE, SkipReason::Slash},
-        Skip{"SlashBeforeAnEndingInAPhrase", "jede/r von uns", DE, SkipReason::Slash},
-        Skip{"SlashBetweenUnits", "50 km/h", DE, SkipReason::Slash},
-        Skip{"SlashBetweenFigures", "open 24/7", EN, SkipReason::Slash},
-        Skip{"SlashBetweenAbbreviations", "TCP/IP protocol", EN, SkipReason::Slash},
-        Skip{"ThreeDots", "in four days ...", EN, SkipReason::Ellipsis},
-        Skip{"EllipsisCharacter", "abgek\xC3\xBCrzt \xE2\x80\xA6", DE, SkipReason::Ellipsis},
-        Skip{"GreekLetter", "\xCE\xB1-Teilchen", DE, SkipReason::NotWindows1252},
-        Skip{"EnglishBeyondThirtyBytes", "abcdefghijklmnopqrstuvwxyz abcd", EN,
+        Skip{"UnclosedBracket", "Haus (alt", kGerman, SkipReason::Malformed},
+        Skip{"StrayClosingBracket", "Haus) alt", kGerman, SkipReason::Malformed},
+        Skip{"ExclamationSentence", "Geh auf dein Zimmer!", kGerman, SkipReason::Sentence},
+        Skip{"StatementWithFullStop", "I go home.", kEnglish, SkipReason::Sentence},
+        Skip{"ExclamationOfFourWords", "Das ist aber schade!", kGerman, SkipReason::Sentence},
+        Skip{"DoubleExclamation", "Hilfe!!", kGerman, SkipReason::Sentence},
+        Skip{"UnclosedAbbreviation", "Prozent / %", kGerman, SkipReason::Slash},
+        Skip{"Clause", "die Frau, der das Lokal geh\xC3\xB6rt", kGerman, SkipReason::Sentence},
+        Skip{"SlashInAWordAlone", "he/she", kEnglish, SkipReason::Slash},
+        Skip{"SlashInsideAWord", "welche/r/s", kGerman, SkipReason::Slash},
+        Skip{"SlashBeforeAnEndingInAPhrase", "jede/r von uns", kGerman, SkipReason::Slash},
+        Skip{"SlashBetweenUnits", "50 km/h", kGerman, SkipReason::Slash},
+        Skip{"SlashBetweenFigures", "open 24/7", kEnglish, SkipReason::Slash},
+        Skip{"SlashBetweenAbbreviations", "TCP/IP protocol", kEnglish, SkipReason::Slash},
+        Skip{"ThreeDots", "in four days ...", kEnglish, SkipReason::Ellipsis},
+        Skip{"EllipsisCharacter", "abgek\xC3\xBCrzt \xE2\x80\xA6", kGerman, SkipReason::Ellipsis},
+        Skip{"GreekLetter", "\xCE\xB1-Teilchen", kGerman, SkipReason::NotWindows1252},
+        Skip{"EnglishBeyondThirtyBytes", "abcdefghijklmnopqrstuvwxyz abcd", kEnglish,
              SkipReason::TooLong},
-        Skip{"KeptPlaceholdersCountTowardsTheLimit", "to give sth. back to sb. in return", EN,
+        Skip{"KeptPlaceholdersCountTowardsTheLimit", "to give sth. back to sb. in return", kEnglish,
              SkipReason::TooLong},
-        Skip{"SentenceEndingInAnAbbreviation", "It happened in the U.S.", EN,
+        Skip{"SentenceEndingInAnAbbreviation", "It happened in the U.S.", kEnglish,
              SkipReason::Sentence}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Cleaning, EnglishLimitIsWhatTheFrontCodingCanReach)
 {
     const std::string thirty(30, 'x');
-    EXPECT_FALSE(cleanHeadword(thirty, EN, false).skipped);
-    EXPECT_TRUE(cleanHeadword(thirty + "x", EN, false).skipped);
-    EXPECT_FALSE(cleanHeadword(thirty + "x", DE, false).skipped);
-    EXPECT_FALSE(cleanHeadword(std::string(270, 'x'), DE, false).skipped);
-    EXPECT_TRUE(cleanHeadword(std::string(271, 'x'), DE, false).skipped);
+    EXPECT_FALSE(cleanHeadword(thirty, kEnglish, false).skipped);
+    EXPECT_TRUE(cleanHeadword(thirty + "x", kEnglish, false).skipped);
+    EXPECT_FALSE(cleanHeadword(thirty + "x", kGerman, false).skipped);
+    EXPECT_FALSE(cleanHeadword(std::string(270, 'x'), kGerman, false).skipped);
+    EXPECT_TRUE(cleanHeadword(std::string(271, 'x'), kGerman, false).skipped);
 }
 
 using Parts = std::vector<std::string_view>;
 
 TEST(RunTogether, ExclamationsOneAfterTheOther)
 {
-    EXPECT_EQ(separateAlternatives("Thank you! Thanks!", EN), (Parts{"Thank you!", "Thanks!"}));
-    EXPECT_EQ(separateAlternatives("Hilfe! Feuer! {interj}", DE),
+    EXPECT_EQ(separateAlternatives("Thank you! Thanks!", kEnglish),
+              (Parts{"Thank you!", "Thanks!"}));
+    EXPECT_EQ(separateAlternatives("Hilfe! Feuer! {interj}", kGerman),
               (Parts{"Hilfe!", "Feuer! {interj}"}));
     // Only where the whole is exclamations.
-    EXPECT_EQ(separateAlternatives("Stop! You are hurting me.", EN),
+    EXPECT_EQ(separateAlternatives("Stop! You are hurting me.", kEnglish),
               (Parts{"Stop! You are hurting me."}));
-    EXPECT_EQ(separateAlternatives("Pass auf! (Warnung) ruft er", DE),
+    EXPECT_EQ(separateAlternatives("Pass auf! (Warnung) ruft er", kGerman),
               (Parts{"Pass auf! (Warnung) ruft er"}));
 }
 
 TEST(RunTogether, ShortEnglishPhrasesPartedByCommas)
 {
-    EXPECT_EQ(separateAlternatives("at a/the minimum, at least", EN),
+    EXPECT_EQ(separateAlternatives("at a/the minimum, at least", kEnglish),
               (Parts{"at a/the minimum", "at least"}));
-    EXPECT_EQ(separateAlternatives("wild strawberry, woodland strawberry, Alpine strawberry", EN),
-              (Parts{"wild strawberry", "woodland strawberry", "Alpine strawberry"}));
-    EXPECT_EQ(separateAlternatives("no less than, not less than [formal]", EN),
+    EXPECT_EQ(
+        separateAlternatives("wild strawberry, woodland strawberry, Alpine strawberry", kEnglish),
+        (Parts{"wild strawberry", "woodland strawberry", "Alpine strawberry"}));
+    EXPECT_EQ(separateAlternatives("no less than, not less than [formal]", kEnglish),
               (Parts{"no less than", "not less than [formal]"}));
 }
 
@@ -216,21 +223,21 @@ TEST(RunTogether, CommasThatPartNoAlternatives)
     auto alone = [](std::string_view text, Language language) {
         return separateAlternatives(text, language) == Parts{text};
     };
-    EXPECT_TRUE(alone("die Frau, der das Lokal geh\xC3\xB6rt", DE)); // a German clause
-    EXPECT_TRUE(alone("bei, mit", DE));
-    EXPECT_TRUE(alone("David, the slayer of Goliath", EN)); // an apposition
-    EXPECT_TRUE(alone("small, round cakes", EN));           // a list of adjectives
-    EXPECT_TRUE(alone("If so, we go.", EN));                // a sentence
-    EXPECT_TRUE(alone("Well, well, what a surprise!", EN));
-    EXPECT_TRUE(alone("lead (in, on sth.) role", EN)); // inside a remark
-    EXPECT_TRUE(alone("house", EN));
-    EXPECT_TRUE(alone("", EN));
+    EXPECT_TRUE(alone("die Frau, der das Lokal geh\xC3\xB6rt", kGerman)); // a German clause
+    EXPECT_TRUE(alone("bei, mit", kGerman));
+    EXPECT_TRUE(alone("David, the slayer of Goliath", kEnglish)); // an apposition
+    EXPECT_TRUE(alone("small, round cakes", kEnglish));           // a list of adjectives
+    EXPECT_TRUE(alone("If so, we go.", kEnglish));                // a sentence
+    EXPECT_TRUE(alone("Well, well, what a surprise!", kEnglish));
+    EXPECT_TRUE(alone("lead (in, on sth.) role", kEnglish)); // inside a remark
+    EXPECT_TRUE(alone("house", kEnglish));
+    EXPECT_TRUE(alone("", kEnglish));
 }
 
 TEST(GermanVerbs, MarkerOrInfinitive)
 {
     auto verb = [](const char* alternative) {
-        return isGermanVerb(alternative, cleanHeadword(alternative, DE, false));
+        return isGermanVerb(alternative, cleanHeadword(alternative, kGerman, false));
     };
     EXPECT_TRUE(verb("gehen {vi}"));
     EXPECT_TRUE(verb("etw. tun {vt}"));

@@ -62,13 +62,13 @@ TEST(Forms, WhatAReaderWouldNotType)
 
 // Three English headwords the list has, of which the files have room for two; one
 // frequent word the list lacks.
-constexpr const char* kDing = "Haus {n} :: house\n"
-                              "Baum {m} :: tree\n"
-                              "Zwiebel {f} :: onion\n";
+constexpr const char* kScorecardDing = "Haus {n} :: house\n"
+                                       "Baum {m} :: tree\n"
+                                       "Zwiebel {f} :: onion\n";
 
 vocab::Scorecard measure(const char* breadth, const char* judgedEnglish, std::size_t max)
 {
-    const auto compiled = compileText(kDing, SourceFormat::Ding, max, breadth);
+    const auto compiled = compileText(kScorecardDing, SourceFormat::Ding, max, breadth);
     DictionaryStore store;
     store.loadEnglish(compiled.engdeu);
     store.loadGerman(compiled.deueng);

@@ -133,4 +133,10 @@ double fractalNoise(double x, double y, int octaves)
     return sum / total;
 }
 
+QPointF bilinear(const QPointF q[4], double u, double v)
+{
+    const QPointF top = q[0] + (q[1] - q[0]) * u, bottom = q[3] + (q[2] - q[3]) * u;
+    return top + (bottom - top) * v;
+}
+
 } // namespace artwork

@@ -16,5 +16,8 @@ void vignette(QImage& image, double strength);
 // Smooth value noise in 0..1, the same for every run.
 double valueNoise(double x, double y);
 double fractalNoise(double x, double y, int octaves);
+// The point at (u, v) of the quadrilateral q (top left, top right, bottom right,
+// bottom left), each 0..1: how a page is laid over its corners.
+QPointF bilinear(const QPointF q[4], double u, double v);
 
 } // namespace artwork

@@ -14,7 +14,7 @@ namespace artwork {
 
 namespace {
 
-constexpr QSize kSize(306, 322);
+constexpr QSize kPhotoSize(306, 322);
 constexpr double kDeskTop = 112;
 const QPointF kLamp(118, 60); // where the light comes from, above and behind the book
 
@@ -28,7 +28,7 @@ QImage scaledImage(QSize size, QImage::Format format, int scale)
 
 QImage bookshelf(int scale)
 {
-    const QSize size(kSize.width(), int(kDeskTop) + 12);
+    const QSize size(kPhotoSize.width(), int(kDeskTop) + 12);
     QImage image = scaledImage(size, QImage::Format_RGB32, scale);
     QPainter p(&image);
     QLinearGradient wall(0, 0, 0, size.height());
@@ -66,14 +66,14 @@ QImage bookshelf(int scale)
 // Computed for every device pixel, at its position in logical pixels.
 void paintDesk(QImage& image, int scale)
 {
-    for (int row = int(kDeskTop) * scale; row < kSize.height() * scale; ++row) {
+    for (int row = int(kDeskTop) * scale; row < kPhotoSize.height() * scale; ++row) {
         const double y = double(row) / scale;
         // Rows further away are squeezed together, as on a plane seen at an angle.
-        const double depth = (y - kDeskTop) / (kSize.height() - kDeskTop);
+        const double depth = (y - kDeskTop) / (kPhotoSize.height() - kDeskTop);
         const double along = 1.0 / (0.25 + depth);
-        for (int column = 0; column < kSize.width() * scale; ++column) {
+        for (int column = 0; column < kPhotoSize.width() * scale; ++column) {
             const double x = double(column) / scale;
-            const double u = (x - kSize.width() / 2.0) * (0.4 + depth) / 100.0;
+            const double u = (x - kPhotoSize.width() / 2.0) * (0.4 + depth) / 100.0;
             const double grain =
                 std::sin(along * 9 + 6 * fractalNoise(u * 1.5, along * 2.0, 4)) * 0.5 + 0.5;
             const double fibre = fractalNoise(u * 30, along * 40, 2);
@@ -91,13 +91,13 @@ void paintDesk(QImage& image, int scale)
     edge.setColorAt(0, QColor(230, 170, 110));
     edge.setColorAt(0.3, QColor(120, 70, 38));
     edge.setColorAt(1, QColor(120, 70, 38, 0));
-    p.fillRect(QRectF(0, kDeskTop - 1, kSize.width(), 7), edge);
+    p.fillRect(QRectF(0, kDeskTop - 1, kPhotoSize.width(), 7), edge);
 }
 
 // Soft shadows of the objects, away from the lamp.
 void paintShadows(QImage& image, int scale)
 {
-    QImage shadow = scaledImage(kSize, QImage::Format_ARGB32_Premultiplied, scale);
+    QImage shadow = scaledImage(kPhotoSize, QImage::Format_ARGB32_Premultiplied, scale);
     shadow.fill(Qt::transparent);
     QPainter p(&shadow);
     p.setRenderHint(QPainter::Antialiasing);
@@ -113,12 +113,6 @@ void paintShadows(QImage& image, int scale)
     soft.setDevicePixelRatio(scale);
     QPainter onto(&image);
     onto.drawImage(QPoint(4, 8), soft);
-}
-
-QPointF bilinear(const QPointF q[4], double u, double v)
-{
-    const QPointF top = q[0] + (q[1] - q[0]) * u, bottom = q[3] + (q[2] - q[3]) * u;
-    return top + (bottom - top) * v;
 }
 
 struct Page {
@@ -189,7 +183,7 @@ void paintPage(QPainter& p, const Page& page, unsigned seed)
     p.restore();
 }
 
-void paintBook(QPainter& p)
+void paintPhotoBook(QPainter& p)
 {
     // The cover, a little larger than the pages, and the page edges along the front.
     QPainterPath cover;
@@ -297,7 +291,7 @@ void paintLampLight(QImage& image)
 
 QImage photograph(int scale)
 {
-    QImage image = scaledImage(kSize, QImage::Format_RGB32, scale);
+    QImage image = scaledImage(kPhotoSize, QImage::Format_RGB32, scale);
     {
         QPainter p(&image);
         p.drawImage(QPoint(0, 0), bookshelf(scale));
@@ -308,7 +302,7 @@ QImage photograph(int scale)
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         paintCup(p);
-        paintBook(p);
+        paintPhotoBook(p);
         paintPencil(p);
     }
     paintLampLight(image);

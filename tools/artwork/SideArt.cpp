@@ -12,7 +12,7 @@ namespace artwork {
 
 namespace {
 
-constexpr QSize kSize(193, 281);
+constexpr QSize kSideSize(193, 281);
 constexpr double kHorizon = 196;
 
 void paintSky(QPainter& p)
@@ -22,13 +22,13 @@ void paintSky(QPainter& p)
     sky.setColorAt(0.45, QColor(248, 210, 170));
     sky.setColorAt(0.8, QColor(246, 184, 132));
     sky.setColorAt(1, QColor(242, 160, 110));
-    p.fillRect(QRectF(0, 0, kSize.width(), kHorizon), sky);
+    p.fillRect(QRectF(0, 0, kSideSize.width(), kHorizon), sky);
     QRadialGradient sun(QPointF(104, kHorizon - 8), 70);
     sun.setColorAt(0, QColor(255, 250, 220, 255));
     sun.setColorAt(0.12, QColor(255, 236, 180, 230));
     sun.setColorAt(0.5, QColor(255, 210, 150, 70));
     sun.setColorAt(1, QColor(255, 200, 150, 0));
-    p.fillRect(QRectF(0, 90, kSize.width(), kHorizon - 90), sun);
+    p.fillRect(QRectF(0, 90, kSideSize.width(), kHorizon - 90), sun);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 240, 225, 120));
     p.drawRoundedRect(QRectF(24, 112, 58, 4), 2, 2);
@@ -40,9 +40,9 @@ void paintSky(QPainter& p)
 void paintDistance(QPainter& p)
 {
     QPainterPath hills(QPointF(0, kHorizon));
-    for (int x = 0; x <= kSize.width(); x += 4)
+    for (int x = 0; x <= kSideSize.width(); x += 4)
         hills.lineTo(x, kHorizon - 10 - 7 * fractalNoise(x * 0.04, 3.5, 3));
-    hills.lineTo(kSize.width(), kHorizon);
+    hills.lineTo(kSideSize.width(), kHorizon);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(214, 150, 128));
     p.drawPath(hills);
@@ -104,11 +104,11 @@ void paintBerlin(QPainter& p, const QColor& stone)
 
 void paintRiver(QPainter& p)
 {
-    QLinearGradient water(0, kHorizon, 0, kSize.height());
+    QLinearGradient water(0, kHorizon, 0, kSideSize.height());
     water.setColorAt(0, QColor(226, 150, 112));
     water.setColorAt(0.3, QColor(120, 120, 130));
     water.setColorAt(1, QColor(52, 84, 92));
-    p.fillRect(QRectF(0, kHorizon, kSize.width(), kSize.height() - kHorizon), water);
+    p.fillRect(QRectF(0, kHorizon, kSideSize.width(), kSideSize.height() - kHorizon), water);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 26; ++i) {
         const double y = kHorizon + 3 + i * 2.6 + i * i * 0.05;
@@ -120,13 +120,7 @@ void paintRiver(QPainter& p)
     QLinearGradient bank(0, kHorizon - 2, 0, kHorizon + 2);
     bank.setColorAt(0, QColor(70, 40, 44));
     bank.setColorAt(1, QColor(110, 70, 66, 0));
-    p.fillRect(QRectF(0, kHorizon - 2, kSize.width(), 4), bank);
-}
-
-QPointF bilinear(const QPointF q[4], double u, double v)
-{
-    const QPointF top = q[0] + (q[1] - q[0]) * u, bottom = q[3] + (q[2] - q[3]) * u;
-    return top + (bottom - top) * v;
+    p.fillRect(QRectF(0, kHorizon - 2, kSideSize.width(), 4), bank);
 }
 
 // One page of the open book, given by its corners (outer top, gutter top, gutter
@@ -164,22 +158,22 @@ void paintPage(QPainter& p, const QPointF corners[4], bool left)
 // The stone parapet of the embankment in front, which the book lies on.
 void paintParapet(QPainter& p)
 {
-    QLinearGradient stone(0, 258, 0, kSize.height());
+    QLinearGradient stone(0, 258, 0, kSideSize.height());
     stone.setColorAt(0, QColor(196, 150, 130));
     stone.setColorAt(0.15, QColor(150, 100, 92));
     stone.setColorAt(1, QColor(92, 54, 58));
     p.setPen(Qt::NoPen);
     p.setBrush(stone);
-    p.drawRect(QRectF(0, 258, kSize.width(), kSize.height() - 258));
+    p.drawRect(QRectF(0, 258, kSideSize.width(), kSideSize.height() - 258));
     p.setBrush(QColor(255, 226, 190, 110));
-    p.drawRect(QRectF(0, 258, kSize.width(), 1.5));
+    p.drawRect(QRectF(0, 258, kSideSize.width(), 1.5));
     p.setPen(QPen(QColor(80, 44, 48, 120), 1));
-    for (int x = 24; x < kSize.width(); x += 48)
-        p.drawLine(QPointF(x, 266), QPointF(x, kSize.height()));
-    p.drawLine(QPointF(0, 266), QPointF(kSize.width(), 266));
+    for (int x = 24; x < kSideSize.width(); x += 48)
+        p.drawLine(QPointF(x, 266), QPointF(x, kSideSize.height()));
+    p.drawLine(QPointF(0, 266), QPointF(kSideSize.width(), 266));
 }
 
-void paintBook(QPainter& p)
+void paintSideBook(QPainter& p)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 16, 20, 120));
@@ -233,7 +227,7 @@ void paintLetters(QPainter& p)
 
 QImage sidePicture(int scale)
 {
-    QImage image(kSize * scale, QImage::Format_RGB32);
+    QImage image(kSideSize * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -245,7 +239,7 @@ QImage sidePicture(int scale)
     paintRiver(p);
     paintLetters(p);
     paintParapet(p);
-    paintBook(p);
+    paintSideBook(p);
     return image;
 }
 
