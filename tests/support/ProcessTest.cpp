@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <thread>
@@ -89,6 +91,24 @@ TEST(Process, GivesTheChildItsInputEnvironmentAndDirectory)
     EXPECT_NE(environment.find("WB_ADDED=1\n"), std::string::npos);
     EXPECT_EQ(("\n" + environment).find("\nHOME="), std::string::npos);
     EXPECT_EQ(shell("exec 0<&-; cat").out, ""); // /dev/null by default
+}
+
+TEST(Process, AddsTheChildSanitizerOptionsToWhatTheTestHas)
+{
+    const char* own = std::getenv("ASAN_OPTIONS");
+    const std::string before = own ? own : "";
+    ::setenv("ASAN_OPTIONS", "abort_on_error=0", 1);
+    ::setenv("WB_CHILD_ASAN_OPTIONS", "detect_leaks=0", 1);
+    const std::string inherited = runProcess("/usr/bin/env", {}).out;
+    const auto built = environmentWith({"WB_ADDED=1"});
+    ::unsetenv("WB_CHILD_ASAN_OPTIONS");
+    const std::string plain = runProcess("/usr/bin/env", {}).out;
+    own ? ::setenv("ASAN_OPTIONS", before.c_str(), 1) : ::unsetenv("ASAN_OPTIONS");
+
+    const std::string both = "ASAN_OPTIONS=abort_on_error=0:detect_leaks=0";
+    EXPECT_NE(("\n" + inherited).find("\n" + both + "\n"), std::string::npos) << inherited;
+    EXPECT_NE(std::find(built.begin(), built.end(), both), built.end());
+    EXPECT_NE(("\n" + plain).find("\nASAN_OPTIONS=abort_on_error=0\n"), std::string::npos) << plain;
 }
 
 TEST(Process, RunsAProgramByItsDescriptorAndAFunctionInACopyOfTheTest)
