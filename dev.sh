@@ -140,8 +140,8 @@ run)
     ;;
 test)
     ensure_packages "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-    # Line tables (-g1) give the sanitizers' reports their files and lines, and build a
-    # sixth faster than full debugging information. A unity build compiles each
+    # Line tables (-g1) give the sanitizers' reports their files and lines, and build
+    # faster than full debugging information. A unity build compiles each
     # target's sources a few to a file, so the toolkit's and GoogleTest's headers are
     # parsed once per batch rather than once per source; the quick loop, which rebuilds
     # single files, compiles them one by one.

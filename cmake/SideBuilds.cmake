@@ -5,10 +5,10 @@
 include(ExternalProject)
 
 # Valgrind cannot run sanitizer-instrumented programs, so with WB_MEMCHECK a plain copy
-# of the programs is built beside this build and tested under memcheck (tests/hostile)
-# and for its memory bounds. The copy also holds
-# the rest of what the package takes, which the lintian test packages from it, and the
-# vocabulary rebuild test, which runs there; none of its other tests.
+# of the programs is built beside this build and tested under memcheck and for its
+# memory bounds (tests/hostile). The copy also holds the rest of what the package
+# takes, which the lintian test packages from it, and the vocabulary rebuild test,
+# which runs there; none of its other tests.
 if(WB_MEMCHECK)
     set(WB_MEMCHECK_BINARY_DIR ${CMAKE_BINARY_DIR}/memcheck)
     ExternalProject_Add(wb_memcheck_build

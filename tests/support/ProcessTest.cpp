@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <optional>
 #include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
@@ -95,15 +96,23 @@ TEST(Process, GivesTheChildItsInputEnvironmentAndDirectory)
 
 TEST(Process, AddsTheChildSanitizerOptionsToWhatTheTestHas)
 {
-    const char* own = std::getenv("ASAN_OPTIONS");
-    const std::string before = own ? own : "";
+    // The test's own values come back at the end: the quick loop sets the child's.
+    auto saved = [](const char* name) -> std::optional<std::string> {
+        const char* value = std::getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    };
+    auto restore = [](const char* name, const std::optional<std::string>& value) {
+        value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
+    };
+    const auto asan = saved("ASAN_OPTIONS"), child = saved("WB_CHILD_ASAN_OPTIONS");
     ::setenv("ASAN_OPTIONS", "abort_on_error=0", 1);
     ::setenv("WB_CHILD_ASAN_OPTIONS", "detect_leaks=0", 1);
     const std::string inherited = runProcess("/usr/bin/env", {}).out;
     const auto built = environmentWith({"WB_ADDED=1"});
     ::unsetenv("WB_CHILD_ASAN_OPTIONS");
     const std::string plain = runProcess("/usr/bin/env", {}).out;
-    own ? ::setenv("ASAN_OPTIONS", before.c_str(), 1) : ::unsetenv("ASAN_OPTIONS");
+    restore("ASAN_OPTIONS", asan);
+    restore("WB_CHILD_ASAN_OPTIONS", child);
 
     const std::string both = "ASAN_OPTIONS=abort_on_error=0:detect_leaks=0";
     EXPECT_NE(("\n" + inherited).find("\n" + both + "\n"), std::string::npos) << inherited;
