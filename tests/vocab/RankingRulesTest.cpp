@@ -161,7 +161,20 @@ INSTANTIATE_TEST_SUITE_P(
         Kept{"MainTranslationOfACommonWord",
              "zum {prp} :: to the\nBaum {m} :: tree\nHaus {n} :: house\n",
              "tree\t10\nhouse\t10\nto\t1000\nthe\t1000\n", "zum\t1000\nBaum\t10\nHaus\t10\n", 2,
-             "to the", ""}),
+             "to the", ""},
+        // kLiftShare: lifted, "to the" takes half of what "zum" is counted, which is
+        // less than "house" has; in full it would take house's place.
+        Kept{"MainTranslationTakesHalfTheWordsCount",
+             "zum {prp} :: to the\nBaum {m} :: tree\nBaum {m} :: house\n",
+             "tree\t700\nhouse\t600\nto\t1\nthe\t1\n", "zum\t1000\nBaum\t1000\n", 2, "house",
+             "to the"},
+        // kMainSenseShare: "Kuli" is counted rarely but means the common "ballpoint",
+        // and takes half of its count: less than "Gebaeude" has, so of the four German
+        // words for three places Kuli is left out, and with it its "ballpoint".
+        Kept{"WordTakesHalfOfItsMainSense",
+             "Kuli {m} :: ballpoint\nHaus {n} :: house\nBaum {m} :: tree\nGebaeude {n} :: house\n",
+             "ballpoint\t500\nhouse\t250\ntree\t250\n",
+             "Baum\t400\nHaus\t300\nGebaeude\t299\nKuli\t1\n", 3, "house", "ballpoint"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Estimated ranks below Counted: a count of the word itself is surer than one
