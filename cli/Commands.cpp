@@ -135,14 +135,19 @@ public:
 
 private:
     // The text is a headword of its own, but for the case of its letters: then it is
-    // never taken for a form of another.
-    bool isHeadwordAmong(std::span<const std::uint32_t> found, std::string_view key) const
+    // taken for a form of another only where the forms file gives it as written, as it
+    // does "habe" (of "haben") beside the headword "Habe", but not "haus" beside "Haus".
+    bool isHeadwordAmong(std::span<const std::uint32_t> found, std::string_view key)
     {
         const WordList& words = headwordsOf(m_store, m_direction);
         const std::string folded = asciiUpperCase(key);
-        return std::any_of(found.begin(), found.end(), [&](std::uint32_t entry) {
-            return asciiUpperCase(words[entry]) == folded;
-        });
+        bool butForCase = false;
+        for (const std::uint32_t entry : found) {
+            if (words[entry] == key)
+                return true;
+            butForCase = butForCase || asciiUpperCase(words[entry]) == folded;
+        }
+        return butForCase && !resolver().listsAsWritten(key);
     }
 
     void writeRows(std::span<const std::uint32_t> entries)

@@ -56,6 +56,20 @@ std::vector<std::uint32_t> FormResolver::listedForm(std::string_view text) const
         for (const std::uint16_t base : m_forms.find(variant))
             if (base < m_words.size() && std::find(found.begin(), found.end(), base) == found.end())
                 found.push_back(base);
+    // The file keeps a form's bases in headword order; the nearest comes first: one
+    // whose first letter has the text's case (the case variants find "Waren" for
+    // "waren", "Kleine" for "kleinen"), then the longest one the text extends
+    // ("nächsten" is "nächste" before "nächst", whose own sense is another).
+    const std::string lower = latinLowerCase(text);
+    const auto isUpper = [](char c) { return latinUpper(c) == c && latinLower(c) != c; };
+    const auto nearness = [&](std::uint32_t index) {
+        const std::string_view base = m_words[index];
+        const bool sameCase = !base.empty() && isUpper(base[0]) == isUpper(text[0]);
+        const std::string folded = latinLowerCase(base);
+        return std::pair(sameCase, lower.starts_with(folded) ? folded.size() : 0);
+    };
+    std::stable_sort(found.begin(), found.end(),
+                     [&](std::uint32_t a, std::uint32_t b) { return nearness(a) > nearness(b); });
     return found;
 }
 

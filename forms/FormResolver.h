@@ -39,6 +39,9 @@ public:
     // "gehen"): the forms file's entries, and the rules' only for a text that is no
     // headword, not even but for the case of its first letter. No compounds.
     std::vector<std::uint32_t> basesOf(std::string_view text) const;
+    // Whether the forms file gives `text`, exactly as written, as a form: "habe" of
+    // "haben", though "Habe" is a headword.
+    bool listsAsWritten(std::string_view text) const { return !m_forms.find(text).empty(); }
 
 private:
     std::vector<std::uint32_t> listedForm(std::string_view text) const;

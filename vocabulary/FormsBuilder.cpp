@@ -1,6 +1,7 @@
 #include "vocabulary/FormsBuilder.h"
 
 #include "dictionary/Windows1252.h"
+#include "forms/FormRules.h"
 #include "forms/FormsFile.h"
 #include "messages/QuotedInput.h"
 #include "vocabulary/BoundedLines.h"
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <unordered_map>
@@ -39,6 +41,43 @@ std::vector<std::string_view> splitWords(std::string_view text)
         text.remove_prefix(space + 1);
     }
     return words;
+}
+
+// The longest ending that takes one form of a line to another: "ersten" is "erste"
+// and "n", and "seinen" is "seine" and "n".
+constexpr std::size_t kLongestEnding = 2;
+
+// A table line may list, as forms of its base, words that are headwords of their own
+// and nearer to the form: the table gives "erste" and "ersten" as forms of "erst"
+// (only), "seine" and "seinen" as forms of "sein" (be). A reader of "ersten" means
+// "erste", so such a form has that headword as a base too, the longest one it
+// extends by an ending; the lookup shows the nearer base first.
+//  - Only one longer than the base: "gehe" is a form of "gehen", not of "geh".
+//  - Not for nouns: "Diebes" is "Dieb" and "es", though "Diebe" is a headword.
+//  - A headword that is another one and "e" gives way to that one: "registriertes"
+//    is "registriert" and "es", not the past "registrierte" and "s".
+std::optional<std::uint16_t>
+nearerHeadword(std::string_view form, const FormSourceLine& line,
+               const std::unordered_map<std::string_view, std::uint16_t>& indexOf)
+{
+    if (form.empty() || latinUpper(form[0]) == form[0])
+        return {};
+    std::string_view nearer;
+    for (const std::string& other : line.forms) {
+        if (other.size() <= std::max(line.base.size(), nearer.size()) ||
+            other.size() >= form.size() || form.size() - other.size() > kLongestEnding ||
+            !form.starts_with(other) || !indexOf.contains(other))
+            continue;
+        nearer = other;
+    }
+    if (nearer.empty())
+        return {};
+    const auto withoutE = nearer.substr(0, nearer.size() - 1);
+    if (nearer.ends_with('e') && withoutE.size() > line.base.size() &&
+        std::find(line.forms.begin(), line.forms.end(), withoutE) != line.forms.end() &&
+        indexOf.contains(withoutE))
+        nearer = withoutE;
+    return indexOf.at(nearer);
 }
 
 } // namespace
@@ -134,9 +173,14 @@ std::vector<std::uint8_t> buildFormsFile(DictionaryFile file,
                 if (form == line.base)
                     continue;
                 auto& bases = forms[form];
-                if (std::find(bases.begin(), bases.end(), base->second) == bases.end())
-                    bases.push_back(base->second);
-                hasForm[base->second] = 1;
+                const auto add = [&](std::uint16_t index) {
+                    if (std::find(bases.begin(), bases.end(), index) == bases.end())
+                        bases.push_back(index);
+                    hasForm[index] = 1;
+                };
+                add(base->second);
+                if (const auto nearer = nearerHeadword(form, line, indexOf))
+                    add(*nearer);
             }
         }
     }

@@ -75,6 +75,41 @@ TEST_F(FormsLookup, AFormShowsItsBaseWithANote)
     }
 }
 
+TEST_F(FormsLookup, AFormGoesFirstToTheHeadwordAReaderMeans)
+{
+    // The table gives "erste" and "ersten" as forms of "erst", which means "only".
+    test::writeFile(source.path() / "near.tsv", "only\terst\nfirst\terste\nbe\tsein\n"
+                                                "his\tseine\ngo\tgehen\ncome on\tgeh\n"
+                                                "have\thaben\npossessions\tHabe\n");
+    test::writeFile(source.path() / "near-de.tsv",
+                    "erst\terste ersten\nsein\tseine seinen\ngehen\tgeh gehe\nhaben\thabe\n");
+    TempDir near;
+    ASSERT_EQ(
+        dict({"compile", "--tsv", (source.path() / "near.tsv").string(), "--out",
+              near.path().string(), "--forms", "de=" + (source.path() / "near-de.tsv").string()})
+            .exitCode,
+        0);
+    struct Case {
+        std::string text, out, err;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"ersten", "erste\tfirst\nerst\tonly\n",
+              "\"ersten\" is a form of \"erste\", \"erst\""},
+             {"seinen", "seine\this\nsein\tbe\n", "\"seinen\" is a form of \"seine\", \"sein\""},
+             // A headword shorter than the base is no nearer one.
+             {"gehe", "gehen\tgo\n", "\"gehe\" is a form of \"gehen\""},
+             // The table gives "habe" as written, so it is no mere "Habe" typed small.
+             {"habe", "haben\thave\nHabe\tpossessions\n", "\"habe\" is a form of \"haben\""},
+         }) {
+        const auto r = dict({"lookup", "--data", near.path().string(), "--exact", "de", c.text});
+        EXPECT_EQ(r.out, c.out) << c.text;
+        EXPECT_EQ(r.err, "woerterbuch-dict: " + c.err + "\n") << c.text;
+    }
+    const auto habe = dict({"lookup", "--data", near.path().string(), "--exact", "de", "Habe"});
+    EXPECT_EQ(habe.out, "Habe\tpossessions\n");
+    EXPECT_EQ(habe.err, "");
+}
+
 TEST_F(FormsLookup, AHeadwordKeepsItsOwnRows)
 {
     // "ging" and "went" are forms in the tables and headwords of their own.

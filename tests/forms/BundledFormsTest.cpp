@@ -116,6 +116,26 @@ TEST_F(BundledForms, GermanFormsFindTheirHeadwords)
     EXPECT_FALSE(resolvesTo(kGerman, "ihnen", "ihn"));
 }
 
+TEST_F(BundledForms, AFormsFirstBaseIsTheWordAReaderMeans)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        // forms the tables give only in the old spelling ("mußt")
+        {"musst", "müssen"},
+        {"mussten", "musste"},
+        {"wussten", "wusste"},
+        // declined words go to the headword they decline before the one their table
+        // lists them under ("erst" is "only", "sein" is "be")
+        {"ersten", "erste"},
+        {"nächsten", "nächste"},
+        {"seinen", "seine"},
+        {"ihren", "ihre"}};
+    for (const auto& [form, base] : cases) {
+        const auto bases = basesOf(kGerman, form);
+        EXPECT_TRUE(!bases.empty() && bases.front() == base)
+            << form << " -> " << testing::PrintToString(bases);
+    }
+}
+
 TEST_F(BundledForms, EnglishFormsFindTheirHeadwords)
 {
     const std::pair<const char*, const char*> cases[] = {
