@@ -1,11 +1,13 @@
 #include "vocabulary/Scorecard.h"
 
 #include "dictionary/Windows1252.h"
+#include "forms/FormResolver.h"
 #include "messages/QuotedInput.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iomanip>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <unordered_map>
@@ -95,28 +97,62 @@ FormCounts countForms(const WordList& headwords, Language language)
     return counts;
 }
 
+// What a reader who types `word` sees first when it is no headword as written, as the
+// lookup shows it: the first base of a form the forms file gives as written ("habe",
+// "haben"), else the headword it is but for its case ("Du", "du"), else the first base
+// the rules find.
+std::optional<std::size_t> shownFor(const std::string& word,
+                                    const std::unordered_map<std::string, std::size_t>& byCase,
+                                    const FormResolver* forms)
+{
+    const auto base = [&]() -> std::optional<std::size_t> {
+        const auto form = forms ? forms->resolve(word) : Resolution{};
+        if (form.kind != ResolutionKind::Form)
+            return {};
+        return form.bases.front().front();
+    };
+    if (forms && forms->listsAsWritten(word))
+        return base();
+    if (const auto found = byCase.find(latinLowerCase(word)); found != byCase.end())
+        return found->second;
+    return base();
+}
+
 JudgedScore judge(const JudgedList& judged, const WordList& headwords,
                   const std::vector<std::string_view>& firstTranslations,
-                  std::vector<std::string> sourceHeadwords)
+                  std::vector<std::string> sourceHeadwords, const FormResolver* forms)
 {
     std::sort(sourceHeadwords.begin(), sourceHeadwords.end());
     std::unordered_map<std::string_view, std::size_t> index;
-    for (std::size_t i = 0; i < headwords.size(); ++i)
+    std::unordered_map<std::string, std::size_t> byCase;
+    for (std::size_t i = 0; i < headwords.size(); ++i) {
         index.emplace(headwords[i], i);
+        byCase.emplace(latinLowerCase(headwords[i]), i);
+    }
+    const auto accepted = [](const JudgedEntry& entry, std::string_view translation) {
+        return std::find(entry.accepted.begin(), entry.accepted.end(), translation) !=
+               entry.accepted.end();
+    };
     JudgedScore score;
     for (const auto& entry : judged) {
         ++score.judged;
-        const auto found = index.find(entry.headword);
-        if (found == index.end()) {
-            score.wrong.push_back(entry.headword + ": -");
-            score.notInSource += !holds(sourceHeadwords, entry.headword);
+        if (const auto found = index.find(entry.headword); found != index.end()) {
+            const auto first = firstTranslations[found->second];
+            if (accepted(entry, first))
+                ++score.right;
+            else
+                score.wrong.push_back(entry.headword + ": " + std::string(first));
             continue;
         }
-        const auto first = firstTranslations[found->second];
-        if (std::find(entry.accepted.begin(), entry.accepted.end(), first) != entry.accepted.end())
-            ++score.right;
+        score.notInSource += !holds(sourceHeadwords, entry.headword);
+        const auto shown = shownFor(entry.headword, byCase, forms);
+        if (!shown)
+            score.wrong.push_back(entry.headword + ": -");
+        else if (accepted(entry, firstTranslations[*shown]))
+            ++score.rightAsTyped;
         else
-            score.wrong.push_back(entry.headword + ": " + std::string(first));
+            score.wrong.push_back(entry.headword + " (" + std::string(headwords[*shown]) +
+                                  "): " + std::string(firstTranslations[*shown]));
     }
     return score;
 }
@@ -136,8 +172,15 @@ LanguageScorecard measureLanguage(const WordList& headwords,
             measureBreadth(foldedSorted(std::move(fileWords)), foldedSorted(inputs.sourceWords),
                            *inputs.breadth, card.missing);
     }
-    if (inputs.judged)
-        card.judged = judge(*inputs.judged, headwords, firstTranslations, inputs.sourceHeadwords);
+    if (inputs.judged) {
+        // A forms file the compile wrote is sound; one that is not is measured without.
+        auto forms = decodeForms(inputs.formsFile);
+        const FormResolver resolver(language == Language::German ? FormLanguage::German
+                                                                 : FormLanguage::English,
+                                    headwords, forms.table);
+        card.judged = judge(*inputs.judged, headwords, firstTranslations, inputs.sourceHeadwords,
+                            forms.ok ? &resolver : nullptr);
+    }
     return card;
 }
 
@@ -181,8 +224,9 @@ void printLanguage(std::ostream& out, const char* name, const LanguageScorecard&
     if (card.judged) {
         const auto& judged = *card.judged;
         out << "    first translation right: " << judged.right << " of " << judged.judged << " ("
-            << percent(judged.share()) << "); of the wrong, " << judged.notInSource
-            << " not in the source\n";
+            << percent(judged.share()) << "), as typed with the forms "
+            << judged.right + judged.rightAsTyped << " (" << percent(judged.asTypedShare())
+            << "); of the wrong, " << judged.notInSource << " not in the source\n";
         printSome(out, "wrong", judged.wrong, kShown);
     }
 }

@@ -13,6 +13,7 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,7 +64,15 @@ struct JudgedScore {
     std::vector<std::string> wrong;
     // Of the missing ones, those the source has no translation for at all.
     std::size_t notInSource = 0;
+    // Of the missing ones, those for which a reader who types them sees a right first
+    // translation first: a headword but for its case ("Du", "du"), or the first base
+    // the forms file gives ("kannst", "können").
+    std::size_t rightAsTyped = 0;
     double share() const { return judged == 0 ? 1.0 : double(right) / double(judged); }
+    double asTypedShare() const
+    {
+        return judged == 0 ? 1.0 : double(right + rightAsTyped) / double(judged);
+    }
 };
 
 struct LanguageScorecard {
@@ -85,6 +94,8 @@ struct ScorecardInputs {
     std::vector<std::string> sourceHeadwords; // every one with a translation, as written
     const FrequencyTable* breadth = nullptr;
     const JudgedList* judged = nullptr;
+    // The language's forms file as the compile wrote it; empty without one.
+    std::span<const std::uint8_t> formsFile;
 };
 
 Scorecard measureVocabulary(const DictionaryStore& files, const ScorecardInputs& english,

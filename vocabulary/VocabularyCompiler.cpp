@@ -122,6 +122,8 @@ Scorecard scoreVocabulary(const Candidates& candidates, const VocabularyFiles& f
                 inputs->sourceHeadwords.push_back(headwords[id].text);
         }
     }
+    english.formsFile = files.engforms;
+    german.formsFile = files.deuforms;
     DictionaryStore store;
     store.loadEnglish(files.engdeu);
     store.loadGerman(files.deueng);

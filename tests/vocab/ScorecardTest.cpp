@@ -1,6 +1,7 @@
 // The scorecard measures the files a compile writes; these check that it counts what
 // it says, on vocabularies small enough to count by hand.
 #include "vocabulary/Scorecard.h"
+#include "forms/FormsFile.h"
 #include "tests/vocab/VocabularyTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +106,40 @@ TEST(FirstTranslation, RightWrongAndMissing)
     // tree has another first translation, onion was left out, yeah is not in the source.
     EXPECT_EQ(card.judged->wrong, (std::vector<std::string>{"tree: Baum", "onion: -", "yeah: -"}));
     EXPECT_EQ(card.judged->notInSource, 1u);
+}
+
+TEST(FirstTranslation, AWordThatIsNoHeadwordIsJudgedByWhatAReaderWhoTypesItSees)
+{
+    const auto compiled = compileText(kScorecardDing, SourceFormat::Ding, 3, "");
+    DictionaryStore store;
+    store.loadEnglish(compiled.engdeu);
+    store.loadGerman(compiled.deueng);
+    const auto& words = store.englishWords();
+    const auto index = [&](std::string_view word) {
+        for (std::uint16_t i = 0; i < words.size(); ++i)
+            if (words[i] == word)
+                return i;
+        ADD_FAILURE() << word;
+        return std::uint16_t(0);
+    };
+    const std::vector<FormEntry> entries = {{"houses", {index("house")}},
+                                            {"trees", {index("tree")}}};
+    const auto forms = encodeForms(headwordListHash(words), entries);
+    const auto judgedList = judged("houses\tHaus\ntrees\tStrauch\nyeah\tja\nHouse\tHaus\n");
+    vocab::ScorecardInputs english;
+    english.judged = &judgedList;
+    english.formsFile = forms;
+
+    const auto card = vocab::measureVocabulary(store, english, {}).english;
+    ASSERT_TRUE(card.judged);
+    EXPECT_EQ(card.judged->right, 0u);
+    EXPECT_EQ(card.judged->rightAsTyped, 2u); // houses, a form of house; House, house
+    EXPECT_DOUBLE_EQ(card.judged->asTypedShare(), 0.5);
+    EXPECT_EQ(card.judged->wrong, (std::vector<std::string>{"trees (tree): Baum", "yeah: -"}));
+
+    // Without the forms file, the forms are only missing.
+    english.formsFile = {};
+    EXPECT_EQ(vocab::measureVocabulary(store, english, {}).english.judged->rightAsTyped, 1u);
 }
 
 } // namespace
