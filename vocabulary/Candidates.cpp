@@ -157,8 +157,7 @@ Candidates::AddedAlternatives Candidates::addAlternatives(Language language,
             added.places.push_back(added.ids.size());
             added.ids.push_back(id);
             added.emphasis.push_back(emphasis(occurrences));
-            added.technical.push_back(hasTechnicalLabel(alternative) ||
-                                      hasNarrowingGloss(alternative));
+            added.technical.push_back(hasTechnicalLabel(alternative));
         }
     }
     return added;

@@ -116,14 +116,6 @@ std::vector<std::string_view> splitOutside(std::string_view text, std::string_vi
     return parts;
 }
 
-// A gloss that says what the word governs ("(sth.)", "(jdm.)", "(sich)") is grammar;
-// any other of at least six words spells out a sense: "night (leisure period between
-// afternoon and bedtime)" is one of the evening, which a reader of "Abend" does not
-// mean first.
-constexpr std::array<std::string_view, 6> kGovernedPlaceholders = {"sb.",  "sth.", "jdn.",
-                                                                   "jdm.", "etw.", "sich"};
-constexpr std::size_t kNarrowingGlossWords = 6;
-
 } // namespace
 
 bool hasTechnicalLabel(std::string_view text)
@@ -134,24 +126,6 @@ bool hasTechnicalLabel(std::string_view text)
         if (close == std::string_view::npos)
             return false;
         if (isTechnicalLabel(text.substr(open + 1, close - open - 1)))
-            return true;
-    }
-    return false;
-}
-
-bool hasNarrowingGloss(std::string_view text)
-{
-    for (auto open = text.find('('); open != std::string_view::npos;
-         open = text.find('(', open + 1)) {
-        const auto close = text.find(')', open);
-        if (close == std::string_view::npos)
-            return false;
-        const auto gloss = text.substr(open + 1, close - open - 1);
-        const bool grammar = std::any_of(
-            kGovernedPlaceholders.begin(), kGovernedPlaceholders.end(),
-            [&](std::string_view word) { return gloss.find(word) != std::string_view::npos; });
-        if (!grammar &&
-            std::size_t(std::count(gloss.begin(), gloss.end(), ' ')) + 1 >= kNarrowingGlossWords)
             return true;
     }
     return false;

@@ -35,10 +35,6 @@ LineKind parseDingLine(std::string_view line, SourceLine& out);
 // kTechnicalFields) or of a word going out of use ("[veraltet]", "[rare]"); the fields
 // of the everyday world ("[zool.]", "[ling.]") are none.
 bool hasTechnicalLabel(std::string_view text);
-// Whether `text` explains in parentheses, at length, which of its senses it stands
-// for ("night (leisure period between afternoon and bedtime)"): a narrow one, which
-// weighs as a subject field's. Glosses of what it governs ("(sth.)") are none.
-bool hasNarrowingGloss(std::string_view text);
 
 // Tab-separated format: `english<TAB>german`, one pair a line, each side a single
 // alternative. Blank lines are ignored.

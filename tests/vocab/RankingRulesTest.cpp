@@ -87,19 +87,6 @@ INSTANTIATE_TEST_SUITE_P(
                          "Fernsprecher {m} [veraltet] :: telephone\nTelefon {n} :: telephone\n",
                          "telephone\t100\n", "Fernsprecher\t100\nTelefon\t100\n", true, "telephone",
                          "Telefon"},
-        // hasNarrowingGloss: "night" is commoner, but the gloss says which narrow sense
-        // of "Abend" it stands for.
-        FirstTranslation{"LongGlossWeighsLikeASubjectLine",
-                         "Abend {m} :: evening; eve\n"
-                         "Abend {m} (Freizeit) :: night (leisure period between afternoon and "
-                         "bedtime)\n",
-                         "night\t300\nevening\t100\neve\t1\n", "Abend\t100\n", false, "Abend",
-                         "evening"},
-        // ... while a gloss of what a word governs is grammar, not a sense.
-        FirstTranslation{"GlossOfWhatAWordGovernsIsNoSense",
-                         "warten {vt} [techn.] :: to service\n"
-                         "warten {vi} :: to wait (for sb. or for sth. that is due)\n",
-                         "service\t300\nwait\t100\n", "warten\t100\n", false, "warten", "wait"},
         // wordBeforeItsNoun, the participle: "Gehen" heads its own line, "gehend" is a
         // form in the verb's, yet "going" is mostly read as the verb.
         FirstTranslation{"ParticipleBeforeTheNounOfItsVerb",
