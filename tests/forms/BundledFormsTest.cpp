@@ -128,7 +128,10 @@ TEST_F(BundledForms, AFormsFirstBaseIsTheWordAReaderMeans)
         {"ersten", "erste"},
         {"nächsten", "nächste"},
         {"seinen", "seine"},
-        {"ihren", "ihre"}};
+        {"ihren", "ihre"},
+        // the short forms of adverbs, not "rau" (rough) or "drüben" (over there)
+        {"raus", "heraus"},
+        {"drüber", "darüber"}};
     for (const auto& [form, base] : cases) {
         const auto bases = basesOf(kGerman, form);
         EXPECT_TRUE(!bases.empty() && bases.front() == base)
