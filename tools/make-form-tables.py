@@ -136,12 +136,13 @@ GERMAN_PRONOUNS = {
 }
 
 
-def personal_pronouns(forms):
-    pronoun_forms = set().union(*GERMAN_PRONOUNS.values())
+def exclusive_forms(forms, table):
+    """Gives each form of `table` to its base there and to no other."""
+    owned = set().union(*table.values())
     for base in forms:
-        forms[base] -= pronoun_forms
-    for pronoun, cases in GERMAN_PRONOUNS.items():
-        forms[pronoun].update(cases)
+        forms[base] -= owned
+    for base, own in table.items():
+        forms[base].update(own)
 
 
 # The short forms speech and subtitles write for the adverbs of "her-" and "da(r)-"
@@ -153,14 +154,6 @@ GERMAN_SHORT_ADVERBS = {
     "darin": {"drin"}, "darüber": {"drüber"}, "darunter": {"drunter"}, "daraus": {"draus"},
     "darum": {"drum"},
 }
-
-
-def short_adverbs(forms):
-    short_forms = set().union(*GERMAN_SHORT_ADVERBS.values())
-    for base in forms:
-        forms[base] -= short_forms
-    for adverb, short in GERMAN_SHORT_ADVERBS.items():
-        forms[adverb].update(short)
 
 
 def plain(text):
@@ -192,8 +185,8 @@ def main():
     german = collections.defaultdict(set)
     german_tables(npm_dir, german)
     reformed_spellings(german, hunspell_stems(german))
-    personal_pronouns(german)
-    short_adverbs(german)
+    exclusive_forms(german, GERMAN_PRONOUNS)
+    exclusive_forms(german, GERMAN_SHORT_ADVERBS)
     write_table(os.path.join(out_dir, "de.tsv"), german, GERMAN_WORD, german_words)
     english = collections.defaultdict(set)
     english_tables(english)
